@@ -1,0 +1,29 @@
+# The two commands: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
+
+.PHONY: all deps configure build run test gallery bench format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@ASAN_OPTIONS=detect_leaks=0 $(BUILD)/quintaro
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) build-release

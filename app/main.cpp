@@ -1,0 +1,20 @@
+#include "app/display_check.h"
+#include "app/game_app.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    const auto environment = [](const char* name) -> std::optional<std::string> {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0')
+            return std::nullopt;
+        return std::string(value);
+    };
+    if (auto message = quintaro::missingDisplayMessage(environment)) {
+        std::fprintf(stderr, "%s\n", message->c_str());
+        return 2;
+    }
+    quintaro::GameApp app(argc, argv);
+    return app.Main();
+}

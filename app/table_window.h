@@ -1,0 +1,33 @@
+#pragma once
+
+#include "persist/game_frame_window.h"
+
+#include <array>
+
+class QPushButton;
+
+namespace quintaro {
+
+// The poker table: pay-table displays at the top, five cards with their caption windows,
+// the Deal button and the status box, on a fixed 600 x 410 client area.
+class TableWindow : public GameFrameWindow {
+    Q_OBJECT
+public:
+    TableWindow();
+
+    QPushButton* dealButton() const { return m_dealButton; }
+
+    // Runs the command of a "Game" menu item; other identifiers are ignored.
+    void onMenuSelect(int id);
+
+private:
+    void buildMenu();
+
+    QWidget* m_statusWindow;
+    QWidget* m_handNames;
+    QPushButton* m_dealButton;
+    std::array<QWidget*, 5> m_paylines{};
+    std::array<QWidget*, 5> m_cardWindows{};
+};
+
+} // namespace quintaro

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace quintaro {
+
+// Facts about the screen the program's windows are shown on.
+struct ScreenInfo {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+    // Colours the device reports beyond its depth; 0xFFFFFFFF when it reports none.
+    std::uint32_t reportedColours = 0xFFFFFFFF;
+};
+
+} // namespace quintaro

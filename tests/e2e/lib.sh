@@ -1,0 +1,64 @@
+# Shared set-up of the end-to-end tests: a private Xvfb server, a private config
+# folder, and helpers to wait for and drive the program's window.
+set -euo pipefail
+
+E2E_TMP=$(mktemp -d)
+export XDG_CONFIG_HOME="$E2E_TMP/config"
+mkdir -p "$XDG_CONFIG_HOME"
+export QUINTARO_SEED=${QUINTARO_SEED:-4242}
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+
+e2e_cleanup() {
+    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_xvfb() {
+    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+}
+
+# Starts the program in the background; its output goes to $E2E_TMP/app.log.
+start_app() {
+    "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
+    APP_PID=$!
+}
+
+# Prints the id of the first visible window whose title matches, waiting up to 30 s.
+wait_window() {
+    local pattern=$1 id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
+        [ -n "$id" ] && break
+        kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(cat "$E2E_TMP/app.log")"
+        sleep 0.1
+    done
+    [ -n "$id" ] || fail "no window named '$pattern'"
+    echo "$id"
+}
+
+# Waits for the program to end and prints its exit code.
+wait_exit() {
+    local code=0
+    for _ in $(seq 200); do
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$APP_PID" 2>/dev/null && fail "program did not exit"
+    wait "$APP_PID" || code=$?
+    APP_PID=""
+    echo "$code"
+}
