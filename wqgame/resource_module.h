@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace quintaro::wqgame {
+
+// The shared game resource library: a Qt binary resource bundle opened by file name.
+// Inside, each resource lives at /<kind>/<id>: /bitmap/2000.png, /string/1002.txt,
+// /query/1001.txt, /font/3000.txt. Look-ups succeed only while the library is current,
+// that is inside a LibraryBracket.
+
+inline constexpr const char* libraryFileName = "wqgame32.rcc";
+
+// The folders searched for the bundle, in order: next to the program, then the
+// installed data folder.
+QStringList librarySearchPaths();
+
+// Opens the bundle; on failure `error` says which file is missing and where it was sought.
+bool openLibrary(QString* error);
+void closeLibrary();
+bool isLibraryOpen();
+
+// The nesting bracket: entering makes the library current when the count is 0 and
+// counts up; leaving counts down, and at 0 the program's own resources are current.
+void enterLibrary();
+void leaveLibrary();
+int libraryNesting();
+bool isLibraryCurrent();
+
+class LibraryBracket {
+public:
+    LibraryBracket() { enterLibrary(); }
+    ~LibraryBracket() { leaveLibrary(); }
+    LibraryBracket(const LibraryBracket&) = delete;
+    LibraryBracket& operator=(const LibraryBracket&) = delete;
+};
+
+// Typed look-ups against the current module; a null image, empty text or default font
+// when the library is not current or holds no such id.
+QImage loadBitmap(int id);
+QString loadString(int id);
+QString loadQueryText(int id);
+// A font description "family,pixel size,weight" (weight as QFont::Weight's number).
+QFont loadFont(int id);
+bool hasResource(const QString& kind, int id);
+
+// Runs query box `id` on `parent` as a Yes/No question: 2 for yes, anything else for no.
+int runQueryBox(QWidget* parent, int id);
+
+} // namespace quintaro::wqgame
