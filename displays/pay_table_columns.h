@@ -1,5 +1,7 @@
 #pragma once
 
+#include "poker/pay_table.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -8,7 +10,6 @@ namespace quintaro {
 
 // The line value that means "no line", for a winning line and for a highlight.
 inline constexpr std::uint8_t noLine = 100;
-inline constexpr std::size_t maxPayLines = 11;
 
 // What one bet column of the pay table shows. The round flow owns these; the column
 // widgets paint from them.
