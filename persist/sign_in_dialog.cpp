@@ -1,0 +1,100 @@
+#include "persist/sign_in_dialog.h"
+
+#include "displays/table_font.h"
+#include "persist/hall_of_fame.h"
+#include "persist/registry_key.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+
+namespace quintaro {
+
+namespace {
+
+struct SignInControl {
+    int left;
+    int top;
+    int width;
+    int height;
+    int fontPixels;
+    const char* text;
+    const char* help;
+};
+
+struct SignInLayout {
+    int width;
+    int height;
+    const char* title;
+    SignInControl welcome;
+    SignInControl note;
+    SignInControl name;
+    SignInControl ok;
+};
+
+constexpr SignInLayout signInLayout{
+    320,
+    150,
+    "Please Sign In",
+    {0, 8, 320, 26, 24, "Welcome to the Casino!", ""},
+    {31, 47, 258, 40, 12, "You will be provided with $100 to play.  Please enter your name below.",
+     ""},
+    {31, 90, 258, 24, 12, "", "Enter your name here.  It will be used for the high score tables."},
+    {125, 125, 70, 20, 12, "OK", "Click OK when you have entered your name in the above field."},
+};
+
+// Refuses any edit that would make the text longer than the registry reads back.
+class Utf8ByteLimit : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const auto bytes = static_cast<std::size_t>(input.toUtf8().size());
+        return bytes < RegistryKey::readBufferSize ? Acceptable : Invalid;
+    }
+};
+
+void place(QWidget* widget, const SignInControl& control) {
+    widget->setGeometry(control.left, control.top, control.width, control.height);
+    widget->setFont(dialogFont(control.fontPixels));
+    widget->setWhatsThis(QString::fromUtf8(control.help));
+}
+
+} // namespace
+
+SignInDialog::SignInDialog(QWidget* parent, const QString& playerName)
+    : CenteredDialog(parent),
+      m_welcome(new QLabel(QString::fromUtf8(signInLayout.welcome.text), this)),
+      m_note(new QLabel(QString::fromUtf8(signInLayout.note.text), this)),
+      m_name(new QLineEdit(this)),
+      m_ok(new QPushButton(QString::fromUtf8(signInLayout.ok.text), this)) {
+    setFixedSize(signInLayout.width, signInLayout.height);
+    setWindowTitle(QString::fromUtf8(signInLayout.title));
+
+    place(m_welcome, signInLayout.welcome);
+    m_welcome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    place(m_note, signInLayout.note);
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_note->setWordWrap(true);
+
+    place(m_name, signInLayout.name);
+    m_name->setValidator(new Utf8ByteLimit(m_name));
+    m_name->setText(playerName);
+    m_name->setFocus();
+
+    place(m_ok, signInLayout.ok);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString SignInDialog::playerName() const {
+    return m_name->text();
+}
+
+void runSignIn(HallOfFame& hallOfFame, QWidget* parent) {
+    SignInDialog dialog(parent, QString::fromStdString(hallOfFame.playerName()));
+    dialog.exec();
+    hallOfFame.setPlayerName(dialog.playerName().toStdString());
+}
+
+} // namespace quintaro
