@@ -1,0 +1,46 @@
+#include "poker/game_setup.h"
+
+namespace quintaro {
+
+namespace {
+
+bool isWildUnder(WildRule rule, const Card& card) {
+    switch (rule) {
+    case WildRule::Jokers:
+        return card.rank == firstJokerRank || card.rank == secondJokerRank;
+    case WildRule::Deuces:
+        return card.rank == 2;
+    case WildRule::None:
+        break;
+    }
+    return false;
+}
+
+} // namespace
+
+void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams) {
+    table.hand.clearWild();
+    table.deck.reset();
+
+    const PayTable& rules = payTable(type);
+    seams.switchHallOfFame(type);
+    table.pay.title = rules.title;
+    table.deck = std::make_unique<CardDeck>(rules.jokers);
+    table.pay.lineCount = rules.lineCount;
+    for (int i = 0; i < table.deck->count(); ++i) {
+        if (isWildUnder(rules.wildRule, *table.deck->card(i)))
+            table.hand.addWild(table.deck->card(i));
+    }
+    for (int line = 0; line < rules.lineCount; ++line) {
+        const auto lineIndex = static_cast<std::size_t>(line);
+        table.pay.categories[lineIndex] = rules.lines[lineIndex].category;
+        for (int bet = 1; bet <= betCount; ++bet)
+            table.pay.payoffs[static_cast<std::size_t>(bet - 1)][lineIndex] =
+                rules.payoff(line, bet);
+    }
+    table.gameType = type;
+    seams.payTableChanged(table.pay);
+    seams.setHallOfFameTitle(table.pay.title);
+}
+
+} // namespace quintaro
