@@ -6,7 +6,7 @@ namespace quintaro {
 
 namespace {
 
-int rankOf(const Card* card, bool acesHigh) {
+constexpr int rankOf(const Card* card, bool acesHigh) {
     return acesHigh && card->rank == aceRank ? highAceRank : card->rank;
 }
 
@@ -47,14 +47,21 @@ bool PokerHand::isWild(const Card* card) const {
 
 // Five passes of neighbour exchanges, only on a strictly greater left rank, so equal ranks
 // keep window order; then the wild cards leave, the later entries closing up behind them.
-void PokerHand::sortInto(Cards& out, bool acesHigh) const {
+template <bool acesHigh> void PokerHand::sortInto(Cards& out) const {
     out = m_hand;
+    std::array<int, handSize> ranks;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        ranks[i] = rankOf(out[i], acesHigh);
     for (int pass = 0; pass < handSize; ++pass) {
         for (std::size_t i = 0; i + 1 < out.size(); ++i) {
-            if (rankOf(out[i], acesHigh) > rankOf(out[i + 1], acesHigh))
+            if (ranks[i] > ranks[i + 1]) {
+                std::swap(ranks[i], ranks[i + 1]);
                 std::swap(out[i], out[i + 1]);
+            }
         }
     }
+    if (m_wild[0] == nullptr)
+        return;
     std::size_t i = 0;
     while (i < out.size() && out[i] != nullptr) {
         if (isWild(out[i])) {
@@ -68,7 +75,7 @@ void PokerHand::sortInto(Cards& out, bool acesHigh) const {
 }
 
 void PokerHand::sort() {
-    sortInto(m_sorted, false);
+    sortInto<false>(m_sorted);
     const int nonWild = nonWildCount(m_sorted);
     m_wildCount = handSize - nonWild;
 
@@ -81,29 +88,27 @@ void PokerHand::sort() {
         m_longestGroup = std::max(m_longestGroup, run);
     }
 
+    m_oneSuit = true;
+    for (int i = 1; i < nonWild; ++i) {
+        if (m_sorted[static_cast<std::size_t>(i)]->suit !=
+            m_sorted[static_cast<std::size_t>(i - 1)]->suit)
+            m_oneSuit = false;
+    }
+
+    m_straightAceLow = nonWild == 0 || straightShape(m_sorted, false, nonWild);
     m_straightAceHigh = false;
     if (nonWild > 0) {
-        Cards acesHigh;
-        sortInto(acesHigh, true);
+        // Without an ace the ace-high order is the one just built.
+        const bool anyAce = std::any_of(m_hand.begin(), m_hand.end(),
+                                        [](const Card* card) { return card->rank == aceRank; });
+        Cards acesHigh = m_sorted;
+        if (anyAce)
+            sortInto<true>(acesHigh);
         m_straightAceHigh =
             straightShape(acesHigh, true, nonWild) &&
             rankOf(acesHigh[static_cast<std::size_t>(nonWild - 1)], true) + m_wildCount >=
                 highAceRank;
     }
-}
-
-bool PokerHand::straightAceLow() const {
-    const int nonWild = handSize - m_wildCount;
-    return nonWild == 0 || straightShape(m_sorted, false, nonWild);
-}
-
-bool PokerHand::oneSuit() const {
-    for (int i = 1; i < handSize - m_wildCount; ++i) {
-        if (m_sorted[static_cast<std::size_t>(i)]->suit !=
-            m_sorted[static_cast<std::size_t>(i - 1)]->suit)
-            return false;
-    }
-    return true;
 }
 
 // One wild card pairs with a single card of either rank; otherwise exactly two natural
@@ -131,11 +136,11 @@ bool PokerHand::passes(HandCategory category) const {
         return m_wildCount == 0 &&
                ((r(0) == r(1) && (r(2) == r(3) || r(3) == r(4))) || (r(1) == r(2) && r(3) == r(4)));
     case HandCategory::Flush:
-        return oneSuit();
+        return m_oneSuit;
     case HandCategory::ThreeOfAKind:
         return m_longestGroup + m_wildCount == 3;
     case HandCategory::Straight:
-        return straightAceLow() || m_straightAceHigh;
+        return m_straightAceLow || m_straightAceHigh;
     case HandCategory::FullHouse:
         if (m_wildCount == 0)
             return r(0) == r(1) && r(3) == r(4) && (r(2) == r(1) || r(2) == r(3));
@@ -145,15 +150,15 @@ bool PokerHand::passes(HandCategory category) const {
     case HandCategory::FourOfAKind:
         return m_longestGroup + m_wildCount == 4;
     case HandCategory::StraightFlush:
-        return (straightAceLow() || m_straightAceHigh) && oneSuit();
+        return (m_straightAceLow || m_straightAceHigh) && m_oneSuit;
     case HandCategory::RoyalFlush:
-        return m_straightAceHigh && oneSuit();
+        return m_straightAceHigh && m_oneSuit;
     case HandCategory::FiveOfAKind:
         return m_longestGroup + m_wildCount == 5;
     case HandCategory::FourWildCards:
         return m_sorted[1] == nullptr;
     case HandCategory::NaturalRoyalFlush:
-        return m_straightAceHigh && oneSuit() && m_wildCount == 0;
+        return m_straightAceHigh && m_oneSuit && m_wildCount == 0;
     case HandCategory::Nothing:
     case HandCategory::Pair:
         return false;

@@ -48,17 +48,17 @@ public:
     int winningLine(std::span<const HandCategory> categories, int lineCount);
 
 private:
-    void sortInto(Cards& out, bool acesHigh) const;
+    template <bool acesHigh> void sortInto(Cards& out) const;
     bool isWild(const Card* card) const;
     bool highPair(int firstRank, int secondRank) const;
-    bool straightAceLow() const;
-    bool oneSuit() const;
 
     Cards m_hand{};
     Cards m_sorted{};
     WildCards m_wild{};
     int m_wildCount = 0;
     int m_longestGroup = 0;
+    bool m_oneSuit = false;
+    bool m_straightAceLow = false;
     bool m_straightAceHigh = false;
 };
 
