@@ -1,0 +1,44 @@
+#pragma once
+
+#include "cards/card_picture_sink.h"
+#include "poker/card.h"
+
+#include <QImage>
+
+class QPainter;
+
+namespace quintaro {
+
+// The pictures cards are drawn from, copied once out of the game resource library into
+// opaque surfaces: the current back, the card mask, the current face set and the pip,
+// suit and index sheets. The table window owns the one cache and keeps it for its whole
+// life; the library must be open when the cache is built and when the look changes.
+class CardImageCache : public CardPictureSink {
+public:
+    // Loads the mask and the three sheets. The back and the face set stay blank until the
+    // card look asks for them.
+    CardImageCache();
+
+    void rebuildBackImage(int back) override;
+    void reloadFaceSet(int faceSet) override;
+
+    // Draws the card at its (x, y) by its state: the back through the mask when face
+    // down, the composed face when face up, nothing otherwise. The face-down copy uses
+    // raster operations, so the target must be opaque (an RGB32 image, or a widget's
+    // backing store under the raster engine). The painter's state is left as it was.
+    void drawCard(QPainter& painter, const Card& card) const;
+
+private:
+    void drawFace(QPainter& painter, const Card& card) const;
+    void drawIndices(QPainter& painter, const Card& card) const;
+    void drawCentre(QPainter& painter, const Card& card) const;
+
+    QImage m_back;
+    QImage m_mask;
+    QImage m_faceSet;
+    QImage m_pips;
+    QImage m_suits;
+    QImage m_indices;
+};
+
+} // namespace quintaro
