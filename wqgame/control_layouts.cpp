@@ -23,21 +23,27 @@ constexpr std::array hallOfFameControls{
     ControlLayout{K::PushButton, 1, 384, 272, 84, 26, "&Clear"},
 };
 
-// About box: four tabs over a 460 x 357 page, the name and version always visible.
+// About box: four tabs over a 460 x 357 page. The name and version, visible on every tab,
+// sit under the page beside the OK button so that no page's content runs under them.
 constexpr std::array aboutControls{
     ControlLayout{K::Tab, 1, 17, 5, 81, 24, "&Welcome"},
     ControlLayout{K::Tab, 2, 97, 5, 81, 24, "&Table"},
     ControlLayout{K::Tab, 3, 177, 5, 81, 24, "&Credits"},
     ControlLayout{K::Tab, 4, 257, 5, 81, 24, "&System"},
-    ControlLayout{K::Picture, 7, 40, 60, 182, 98, ""},
+    ControlLayout{K::Picture, 7, 20, 36, 440, 300, ""},
     ControlLayout{K::Picture, 5, 75, 40, 321, 298, ""},
     ControlLayout{K::Picture, 6, 40, 60, 91, 98, ""},
     ControlLayout{K::FixedText, 1, 60, 60, 360, 240, ""},
-    ControlLayout{K::FixedText, 2, 250, 180, 200, 34, ""},
-    ControlLayout{K::FixedText, 3, 250, 216, 200, 20, ""},
-    ControlLayout{K::FixedText, 4, 150, 60, 290, 60, ""},
-    ControlLayout{K::FixedText, 5, 150, 130, 290, 60, ""},
-    ControlLayout{K::FixedText, 6, 150, 200, 290, 60, ""},
+    ControlLayout{K::FixedText, 2, 16, 362, 250, 22, ""},
+    ControlLayout{K::FixedText, 3, 16, 384, 250, 18, ""},
+    ControlLayout{K::FixedText, 4, 150, 60, 290, 60,
+                  "Card faces and backs are drawn from the free card decks of the KDE games: "
+                  "Paris, Dondorf, Nicu, Oxygen and others, under the GNU GPL."},
+    ControlLayout{K::FixedText, 5, 150, 130, 290, 60,
+                  "The table pictures, backgrounds and sounds are made by the game's own "
+                  "tools when it is built."},
+    ControlLayout{K::FixedText, 6, 150, 200, 290, 60,
+                  "Text is set in Liberation Sans. Built with Qt."},
     ControlLayout{K::OkButton, 1, 390, 370, 80, 26, "OK"},
 };
 

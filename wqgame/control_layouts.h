@@ -8,7 +8,16 @@ namespace quintaro::wqgame {
 // The dialogs and controls the library lends to the games, by kind and id. Positions are
 // in pixels of the dialog's client area; a control that its page places itself keeps
 // only its size and text from here.
-enum class ControlKind { GroupBox, ListBox, CheckBox, PushButton, FixedText, OkButton, Picture, Tab };
+enum class ControlKind {
+    GroupBox,
+    ListBox,
+    CheckBox,
+    PushButton,
+    FixedText,
+    OkButton,
+    Picture,
+    Tab
+};
 
 struct ControlLayout {
     ControlKind kind;
