@@ -112,11 +112,32 @@ bool hasResource(const QString& kind, int id) {
     return QFile::exists(resourcePath(kind, id, suffix));
 }
 
+std::optional<MenuResource> loadMenu(int id) {
+    // The first line is the menu bar item, "id|text"; each further line a popup entry,
+    // "position|id|text|flags" with the flags "separator" or "check".
+    const QStringList lines = readText(QStringLiteral("menu"), id).split(u'\n', Qt::SkipEmptyParts);
+    if (lines.isEmpty())
+        return std::nullopt;
+    const QStringList bar = lines.first().split(u'|');
+    if (bar.size() != 2)
+        return std::nullopt;
+    MenuResource menu{bar[0].toInt(), bar[1], {}};
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList fields = lines[i].split(u'|');
+        if (fields.size() != 4)
+            return std::nullopt;
+        menu.items.append({fields[0].toInt(), fields[1].toInt(), fields[2],
+                           fields[3] == QLatin1String("separator"),
+                           fields[3] == QLatin1String("check")});
+    }
+    return menu;
+}
+
 int runQueryBox(QWidget* parent, int id) {
     const QString text = loadQueryText(id);
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        parent, QCoreApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
-        QMessageBox::No);
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(parent, QCoreApplication::applicationName(), text,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes ? 2 : 0;
 }
 

@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -11,8 +14,8 @@ namespace quintaro::wqgame {
 
 // The shared game resource library: a Qt binary resource bundle opened by file name.
 // Inside, each resource lives at /<kind>/<id>: /bitmap/2000.png, /string/1002.txt,
-// /query/1001.txt, /font/3000.txt. Look-ups succeed only while the library is current,
-// that is inside a LibraryBracket.
+// /query/1001.txt, /font/3000.txt, /menu/1000.txt. Look-ups succeed only while the library is
+// current, that is inside a LibraryBracket.
 
 inline constexpr const char* libraryFileName = "wqgame32.rcc";
 
@@ -48,6 +51,25 @@ QString loadQueryText(int id);
 // A font description "family,pixel size,weight" (weight as QFont::Weight's number).
 QFont loadFont(int id);
 bool hasResource(const QString& kind, int id);
+
+// A menu of the library: the item it adds to a menu bar and the entries of that item's
+// popup, in position order.
+struct MenuItemResource {
+    int position = 0;
+    int id = 0;
+    QString text;
+    bool separator = false;
+    bool checkable = false;
+};
+
+struct MenuResource {
+    int id = 0;
+    QString text;
+    QList<MenuItemResource> items;
+};
+
+// Nothing when the library is not current or holds no such menu.
+std::optional<MenuResource> loadMenu(int id);
 
 // Runs query box `id` on `parent` as a Yes/No question: 2 for yes, anything else for no.
 int runQueryBox(QWidget* parent, int id);

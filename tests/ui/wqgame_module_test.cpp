@@ -1,0 +1,93 @@
+#include "wqgame/resource_module.h"
+
+#include <QtTest>
+
+using namespace quintaro::wqgame;
+
+// The library is looked up beside the program; the tests live beside the built bundle.
+class WqgameModuleTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(openLibrary(&error), qPrintable(error));
+    }
+
+    void lookupsSucceedOnlyInsideTheBracket() {
+        QCOMPARE(libraryNesting(), 0);
+        QVERIFY(loadBitmap(2012).isNull());
+        QVERIFY(loadString(1002).isEmpty());
+        QVERIFY(!loadMenu(1000));
+        QVERIFY(!hasResource(QStringLiteral("query"), 1000));
+        {
+            LibraryBracket outer;
+            QCOMPARE(libraryNesting(), 1);
+            QCOMPARE(loadBitmap(2012).size(), QSize(71, 96));
+            {
+                LibraryBracket inner;
+                QCOMPARE(libraryNesting(), 2);
+                QVERIFY(!loadQueryText(1001).isEmpty());
+            }
+            // Leaving the inner bracket must not make the program's own resources current.
+            QCOMPARE(libraryNesting(), 1);
+            QVERIFY(isLibraryCurrent());
+            QVERIFY(!loadString(1003).isEmpty());
+        }
+        QCOMPARE(libraryNesting(), 0);
+        QVERIFY(!isLibraryCurrent());
+        QVERIFY(loadBitmap(2000).isNull());
+    }
+
+    void anUnmatchedLeaveDoesNotCountBelowZero() {
+        leaveLibrary();
+        leaveLibrary();
+        QCOMPARE(libraryNesting(), 0);
+        LibraryBracket once;
+        QVERIFY(isLibraryCurrent());
+        QVERIFY(!loadBitmap(2001).isNull());
+    }
+
+    void closingTheLibraryEndsLookupsUntilItIsOpenedAgain() {
+        LibraryBracket bracket;
+        closeLibrary();
+        QVERIFY(!isLibraryOpen());
+        QVERIFY(loadBitmap(2012).isNull());
+        QVERIFY(loadQueryText(3000).isEmpty());
+        QString error;
+        QVERIFY2(openLibrary(&error), qPrintable(error));
+        QCOMPARE(loadBitmap(2012).size(), QSize(71, 96));
+    }
+
+    void helpMenuHasTheEntriesTheFrameHandles() {
+        LibraryBracket bracket;
+        const std::optional<MenuResource> menu = loadMenu(1000);
+        QVERIFY(menu);
+        QCOMPARE(menu->id, 90);
+        QVERIFY(menu->text.contains(u'&'));
+        QCOMPARE(menu->items.size(), 7);
+        for (qsizetype i = 0; i < menu->items.size(); ++i) {
+            const MenuItemResource& item = menu->items[i];
+            QCOMPARE(item.position, int(i));
+            QCOMPARE(item.separator, i == 3 || i == 5);
+            QCOMPARE(item.checkable, i == 4);
+            if (!item.separator)
+                QVERIFY(!item.text.isEmpty());
+        }
+        QCOMPARE(menu->items[6].id, 99);
+        // The frame puts its name in at character 7 of item 99.
+        QCOMPARE(QString(menu->items[6].text).insert(7, QStringLiteral("Quintaro")),
+                 QStringLiteral("&About Quintaro..."));
+    }
+
+    void hallOfFameFontFitsItsBoxes() {
+        LibraryBracket bracket;
+        const QFont font = loadFont(3000);
+        QCOMPARE(font.family(), QStringLiteral("Liberation Sans"));
+        // The dialog's name and score boxes are 18 pixels high, outline included.
+        QVERIFY(font.pixelSize() > 8);
+        QVERIFY(QFontMetrics(font).height() <= 16);
+    }
+};
+
+QTEST_MAIN(WqgameModuleTest)
+#include "wqgame_module_test.moc"
