@@ -1,5 +1,8 @@
 #include "app/display_check.h"
 #include "app/game_app.h"
+#include "wqgame/resource_module.h"
+
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,5 +19,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     quintaro::GameApp app(argc, argv);
-    return app.Main();
+    // Cards, dialogs and menus come from the resource library; without it there is no game.
+    QString error;
+    if (!quintaro::wqgame::openLibrary(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), error);
+        return 3;
+    }
+    const int result = app.Main();
+    quintaro::wqgame::closeLibrary();
+    return result;
 }
