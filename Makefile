@@ -28,6 +28,11 @@ bench: deps
 	@cmake --build build-release -j $(JOBS) --target quintaro-bench
 	@build-release/quintaro-bench
 
+# A contact sheet of every picture in the game resource library, labelled by id.
+gallery: build
+	@ASAN_OPTIONS=detect_leaks=0 $(BUILD)/wqgame-build --gallery $(BUILD)/wqgame32.rcc $(BUILD)/gallery.png
+	@echo "$(BUILD)/gallery.png"
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
