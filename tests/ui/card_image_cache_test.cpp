@@ -1,0 +1,165 @@
+#include "cards/card_image_cache.h"
+#include "cards/card_on_table.h"
+#include "wqgame/resource_module.h"
+
+#include <QPainter>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+
+const QRgb magenta = qRgb(255, 0, 255);
+const QRgb black = qRgb(0, 0, 0);
+const QRgb white = qRgb(255, 255, 255);
+const QPoint at(6, 9); // the card's place on the test table
+
+QImage library(int id) {
+    wqgame::LibraryBracket bracket;
+    return wqgame::loadBitmap(id).convertToFormat(QImage::Format_RGB32);
+}
+
+// A table of magenta with one card drawn on it.
+QImage drawn(const CardImageCache& cache, const Card& card) {
+    QImage table(90, 120, QImage::Format_RGB32);
+    table.fill(magenta);
+    QPainter painter(&table);
+    cache.drawCard(painter, card);
+    return table;
+}
+
+// The 15 x 15 (or other) region at a card position, as it was drawn.
+QImage region(const QImage& table, QPoint onCard, QSize size) {
+    return table.copy(QRect(at + onCard, size));
+}
+
+} // namespace
+
+class CardImageCacheTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+    }
+
+    void faceDownShowsTheBackThroughTheMask() {
+        CardImageCache cache;
+        cache.rebuildBackImage(1);
+        Card card(1, 0);
+        card.x = static_cast<std::int16_t>(at.x());
+        card.y = static_cast<std::int16_t>(at.y());
+        card.state = CardState::FaceDown;
+        const QImage table = drawn(cache, card);
+        for (QPoint corner :
+             {QPoint(0, 0), QPoint(1, 1), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
+            QCOMPARE(table.pixel(at + corner), magenta);
+        QCOMPARE(table.pixel(at - QPoint(1, 1)), magenta);
+        const QImage backs = library(2000);
+        QCOMPARE(region(table, QPoint(8, 8), QSize(55, 80)), backs.copy(71 + 8, 8, 55, 80));
+    }
+
+    void faceUpIsAWhiteRoundedCardWithItsPicturesInPlace() {
+        CardImageCache cache;
+        cache.reloadFaceSet(0);
+        const QImage pips = library(2001), suits = library(2002), indices = library(2003);
+        const QImage faces = library(2004);
+        Card card(3, 2);
+        card.x = static_cast<std::int16_t>(at.x());
+        card.y = static_cast<std::int16_t>(at.y());
+        card.state = CardState::FaceUp;
+        QImage table = drawn(cache, card);
+        for (QPoint edge : {QPoint(0, 48), QPoint(70, 48), QPoint(35, 0), QPoint(35, 95),
+                            QPoint(2, 1), QPoint(1, 2)})
+            QCOMPARE(table.pixel(at + edge), black);
+        QCOMPARE(table.pixel(at + QPoint(1, 48)), white);
+        QCOMPARE(table.pixel(at + QPoint(35, 30)), white);
+        QCOMPARE(table.pixel(at), magenta);
+        QCOMPARE(table.pixel(at + QPoint(1, 1)), magenta);
+        QCOMPARE(table.pixel(at + QPoint(71, 48)), magenta);
+        // Face up and face down cover the same shape: the table shows where the mask is white.
+        const QImage mask = library(2012);
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 71; ++x)
+                QVERIFY((table.pixel(at + QPoint(x, y)) == magenta) == (mask.pixel(x, y) == white));
+        QCOMPARE(region(table, QPoint(28, 40), QSize(15, 15)), pips.copy(30, 0, 15, 15));
+        QCOMPARE(region(table, QPoint(28, 71), QSize(15, 15)), pips.copy(30, 15, 15, 15));
+        QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(18, 28, 9, 14));
+        QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)), indices.copy(18, 42, 9, 14));
+        QCOMPARE(region(table, QPoint(2, 18), QSize(11, 11)), suits.copy(22, 0, 11, 11));
+        QCOMPARE(region(table, QPoint(58, 67), QSize(11, 11)), suits.copy(22, 11, 11, 11));
+
+        card.rank = 5;
+        card.suit = 3;
+        table = drawn(cache, card);
+        QCOMPARE(region(table, QPoint(28, 41), QSize(15, 15)), pips.copy(45, 0, 15, 15));
+
+        card.rank = 13;
+        table = drawn(cache, card);
+        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)), faces.copy(45 * 11, 0, 45, 74));
+    }
+
+    void jokersShowTheirGlyphButNoSuit() {
+        CardImageCache cache;
+        const QImage indices = library(2003);
+        for (int rank : {15, 16}) {
+            Card joker(rank, 0);
+            joker.x = static_cast<std::int16_t>(at.x());
+            joker.y = static_cast<std::int16_t>(at.y());
+            joker.state = CardState::FaceUp;
+            const QImage table = drawn(cache, joker);
+            const int row = rank == 15 ? 28 : 0;
+            QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(117, row, 9, 14));
+            QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)),
+                     indices.copy(117, row + 14, 9, 14));
+            for (QPoint suitPlace : {QPoint(2, 18), QPoint(58, 67)}) {
+                QImage expected(11, 11, QImage::Format_RGB32);
+                expected.fill(white);
+                QCOMPARE(region(table, suitPlace, QSize(11, 11)), expected);
+            }
+        }
+    }
+
+    void aCardOffTheTableDrawsNothing() {
+        CardImageCache cache;
+        Card card(7, 1);
+        card.x = 10;
+        card.y = 10;
+        QImage untouched(90, 120, QImage::Format_RGB32);
+        untouched.fill(magenta);
+        QCOMPARE(drawn(cache, card), untouched);
+    }
+
+    void drawNowRepaintsAtOnceAndTheOldPlaceLater() {
+        QWidget table;
+        table.resize(300, 200);
+        QList<QRect> painted;
+        struct Recorder : QObject {
+            QList<QRect>* log;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::Paint)
+                    log->append(static_cast<QPaintEvent*>(e)->rect());
+                return false;
+            }
+        } recorder;
+        recorder.log = &painted;
+        table.installEventFilter(&recorder);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCoreApplication::processEvents();
+        painted.clear();
+
+        Card card(1, 0);
+        setCardPosition(card, QPoint(20, 30), false, false, &table);
+        setCardState(card, CardState::FaceUp, true, &table);
+        QCOMPARE(painted, QList<QRect>{QRect(20, 30, 71, 96)});
+
+        setCardPosition(card, QPoint(150, 30), true, true, &table);
+        QCOMPARE(painted.size(), 2);
+        QCOMPARE(painted.last(), QRect(150, 30, 71, 96));
+        QTRY_VERIFY(painted.size() == 3 && painted.last().contains(QRect(20, 30, 71, 96)));
+    }
+};
+
+QTEST_MAIN(CardImageCacheTest)
+#include "card_image_cache_test.moc"
