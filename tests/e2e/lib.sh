@@ -31,10 +31,23 @@ start_xvfb() {
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
 }
 
-# Starts the program in the background; its output goes to $E2E_TMP/app.log.
+# Starts the program in the background; its output goes to $E2E_TMP/app.log. A watcher
+# keeps its exit code in $E2E_TMP/app.exit, since wait_exit runs in a subshell that
+# cannot wait for the program itself.
 start_app() {
-    "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
-    APP_PID=$!
+    rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.exit"
+    {
+        "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
+        echo $! >"$E2E_TMP/app.pid"
+        code=0
+        wait $! || code=$?
+        echo "$code" >"$E2E_TMP/app.exit"
+    } &
+    for _ in $(seq 100); do
+        [ -s "$E2E_TMP/app.pid" ] && break
+        sleep 0.05
+    done
+    APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
 # Prints the id of the first visible window whose title matches, waiting up to 30 s.
@@ -52,13 +65,11 @@ wait_window() {
 
 # Waits for the program to end and prints its exit code.
 wait_exit() {
-    local code=0
     for _ in $(seq 200); do
-        kill -0 "$APP_PID" 2>/dev/null || break
+        [ -s "$E2E_TMP/app.exit" ] && break
         sleep 0.1
     done
-    kill -0 "$APP_PID" 2>/dev/null && fail "program did not exit"
-    wait "$APP_PID" || code=$?
+    [ -s "$E2E_TMP/app.exit" ] || fail "program did not exit"
     APP_PID=""
-    echo "$code"
+    cat "$E2E_TMP/app.exit"
 }
