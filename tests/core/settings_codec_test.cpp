@@ -1,0 +1,175 @@
+#include "persist/frame_settings.h"
+#include "platform/memory_registry_store.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+const std::string generalPath = "SOFTWARE\\Varden\\Parlorset\\General";
+
+FrameSettings load(MemoryRegistryStore& store, int systemClass = 3) {
+    return loadFrameSettings(store, "Quintaro", tableWindowNumber, systemClass);
+}
+
+std::string stored(const MemoryRegistryStore& store, const std::string& name,
+                   const std::string& path = settingsPath) {
+    const auto& values = store.values(path);
+    auto value = values.find(name);
+    return value == values.end() ? "<missing>" : value->second;
+}
+
+TEST(FrameSettings, AFirstRunTakesTheDefaultsAndWritesOnlyWhatMustBeKept) {
+    MemoryRegistryStore store;
+    FrameSettings settings = load(store);
+    EXPECT_EQ(settings.skillLevel, 0);
+    EXPECT_EQ(settings.background, 16); // 1600 div 100: the green felt
+    EXPECT_EQ(settings.backgroundAsLoaded, 16);
+    EXPECT_EQ(settings.animationSpeed, -1);
+    EXPECT_EQ(settings.soundEnabled, 1);
+    EXPECT_EQ(settings.soundEvents,
+              (SoundEventList{{"Quintaro Start", ""}, {"Quintaro Exit", ""}}));
+    EXPECT_EQ(stored(store, "AnimationDelay", generalPath), "10000");
+
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(store.values(settingsPath),
+              (MemoryRegistryStore::Values{{"SoundEnabled", "1"},
+                                           {"Sound0", "Quintaro Start,"},
+                                           {"Sound1", "Quintaro Exit,"}}));
+}
+
+TEST(FrameSettings, AnimationDelayDefaultsByMachineClassAndIsWrittenOnlyWhenMissing) {
+    const std::pair<int, std::string> classes[] = {
+        {1, "0"}, {2, "6000"}, {4, "14000"}, {0, "10000"}, {7, "10000"}};
+    for (const auto& [systemClass, expected] : classes) {
+        MemoryRegistryStore store;
+        EXPECT_EQ(std::to_string(load(store, systemClass).animationDelay), expected);
+        EXPECT_EQ(stored(store, "AnimationDelay", generalPath), expected);
+    }
+
+    MemoryRegistryStore store;
+    store.writeValue(generalPath, "AnimationDelay", "4294967295");
+    EXPECT_EQ(load(store, 1).animationDelay, 4294967295u);
+    EXPECT_EQ(stored(store, "AnimationDelay", generalPath), "4294967295");
+}
+
+TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
+    MemoryRegistryStore store;
+    store.writeValue(settingsPath, "Background", "300");
+    store.writeValue(settingsPath, "SoundEnabled", "255");
+    store.writeValue(settingsPath, "AnimationSpeed", "16");
+    store.writeValue(settingsPath, "SkillLevel", "7");
+    FrameSettings settings = load(store);
+    EXPECT_EQ(settings.backgroundAsLoaded, 44); // 300 mod 256
+    EXPECT_EQ(settings.background, 30);
+    EXPECT_EQ(settings.soundEnabled, 255);
+    EXPECT_EQ(settings.animationSpeed, -1);
+    EXPECT_EQ(settings.skillLevel, 7);
+
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(stored(store, "Background"), "30");
+    EXPECT_EQ(stored(store, "SoundEnabled"), "-1");
+    EXPECT_EQ(stored(store, "AnimationSpeed"), "16"); // unset: left as it was
+    EXPECT_EQ(stored(store, "SkillLevel"), "7");
+
+    // "-1" as written above reads back as on, and the speeds at the limits.
+    store.writeValue(settingsPath, "AnimationSpeed", "15");
+    settings = load(store);
+    EXPECT_EQ(settings.soundEnabled, 255);
+    EXPECT_EQ(settings.animationSpeed, 15);
+    store.writeValue(settingsPath, "AnimationSpeed", "-2");
+    EXPECT_EQ(load(store).animationSpeed, -1);
+    store.writeValue(settingsPath, "AnimationSpeed", "255");
+    EXPECT_EQ(load(store).animationSpeed, -1);
+    store.writeValue(settingsPath, "AnimationSpeed", "15");
+
+    settings = load(store);
+    settings.skillLevel = 0;
+    settings.animationSpeed = 3;
+    settings.soundEnabled = 0;
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(stored(store, "SkillLevel"), "7"); // 0 leaves the stored value alone
+    EXPECT_EQ(stored(store, "AnimationSpeed"), "3");
+    EXPECT_EQ(stored(store, "SoundEnabled"), "0");
+    EXPECT_EQ(stored(store, "Background"), "30"); // 30 as loaded and in use: not rewritten
+}
+
+TEST(FrameSettings, ABackgroundIsWrittenOnlyWhenItChangedFromTheLoadedChoice) {
+    MemoryRegistryStore store;
+    FrameSettings settings = load(store);
+    settings.background = 5;
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(stored(store, "Background"), "5");
+    EXPECT_EQ(load(store).background, 5);
+
+    FrameSettings large = loadFrameSettings(store, "Quintaro", 4000, 3);
+    EXPECT_EQ(large.background, 5); // stored value beats any default
+
+    MemoryRegistryStore fresh;
+    large = loadFrameSettings(fresh, "Quintaro", 4000, 3); // default 40 clamps to 30
+    EXPECT_EQ(large.background, 30);
+    saveFrameSettings(fresh, "Quintaro", large);
+    EXPECT_EQ(stored(fresh, "Background"), "30");
+}
+
+TEST(FrameSettings, TheSoundListEndsAtTheFirstGapAndSplitsAtTheFirstComma) {
+    MemoryRegistryStore store;
+    store.writeValue(settingsPath, "Sound0", "Jackpot");
+    store.writeValue(settingsPath, "Sound1", "Deal Cards,/home/me/a,b.wav");
+    store.writeValue(settingsPath, "Sound2", "Jackpot,bell.wav");
+    store.writeValue(settingsPath, "Sound4", "Quintaro Start,lost.wav");
+    FrameSettings settings = load(store);
+    EXPECT_EQ(settings.soundEvents, (SoundEventList{{"Jackpot", ""},
+                                                    {"Deal Cards", "/home/me/a,b.wav"},
+                                                    {"Jackpot", "bell.wav"},
+                                                    {"Quintaro Start", ""},
+                                                    {"Quintaro Exit", ""}}));
+
+    settings.soundEvents.resize(2);
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(stored(store, "Sound0"), "Jackpot,");
+    EXPECT_EQ(stored(store, "Sound1"), "Deal Cards,/home/me/a,b.wav");
+    EXPECT_EQ(stored(store, "Sound2"), "Jackpot,bell.wav"); // stale values stay
+}
+
+TEST(FrameSettings, DamagedValuesTakeTheirDefaults) {
+    MemoryRegistryStore store;
+    store.writeValue(generalPath, "AnimationDelay", "soon");
+    store.writeValue(settingsPath, "Background", "felt");
+    store.writeValue(settingsPath, "SoundEnabled", "yes");
+    store.writeValue(settingsPath, "AnimationSpeed", "-");
+    store.writeValue(settingsPath, "SkillLevel", std::string(10000, '9'));
+    store.writeValue(settingsPath, "Sound0", std::string(10000, 'x'));
+    FrameSettings settings = load(store);
+    EXPECT_EQ(settings.animationDelay, 10000u);
+    EXPECT_EQ(stored(store, "AnimationDelay", generalPath), "10000");
+    EXPECT_EQ(settings.background, 16);
+    EXPECT_EQ(settings.soundEnabled, 1);
+    EXPECT_EQ(settings.animationSpeed, -1);
+    EXPECT_EQ(settings.skillLevel, 0);
+    EXPECT_EQ(settings.soundEvents.size(), 2u);
+
+    // Digits first: the number is read up to the first other character.
+    store.writeValue(settingsPath, "Background", "7th");
+    store.writeValue(settingsPath, "SkillLevel", "65537");
+    settings = load(store);
+    EXPECT_EQ(settings.background, 7);
+    EXPECT_EQ(settings.skillLevel, 1);
+}
+
+TEST(FrameSettings, AStoreThatCannotBeOpenedGivesDefaultsAndKeepsNothing) {
+    MemoryRegistryStore store;
+    store.writeValue(settingsPath, "SkillLevel", "9");
+    store.setRefuseKeys(true);
+    FrameSettings settings = load(store);
+    EXPECT_EQ(settings.skillLevel, 0);
+    EXPECT_EQ(settings.animationDelay, 10000u);
+    settings.background = 3;
+    saveFrameSettings(store, "Quintaro", settings);
+    EXPECT_EQ(store.values(settingsPath), (MemoryRegistryStore::Values{{"SkillLevel", "9"}}));
+    EXPECT_TRUE(store.values(generalPath).empty());
+}
+
+} // namespace
+} // namespace quintaro

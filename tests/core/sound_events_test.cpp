@@ -1,0 +1,49 @@
+#include "sound/sound_events.h"
+
+#include <gtest/gtest.h>
+
+namespace quintaro {
+namespace {
+
+class RecordingOutput : public SoundOutput {
+public:
+    int deviceCount() const override { return 1; }
+    void play(const std::string& file) override { played.push_back(file); }
+    std::vector<std::string> played;
+};
+
+TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndNormalisesTheDefault) {
+    SoundEventList events{{"Jackpot", "/home/me/bells.wav"}};
+    RegisterSound(events, "Jackpot", "slotjack");
+    RegisterSound(events, "Ding", "ding.WAV");
+    RegisterSound(events, "Tone", "tone");
+    RegisterSound(events, "Silent", "");
+    RegisterSound(events, "Backup", "Old.Wav.bak");
+    RegisterSound(events, "Ding", "other");
+    EXPECT_EQ(events, (SoundEventList{{"Jackpot", "/home/me/bells.wav"},
+                                      {"Ding", "ding.wav"},
+                                      {"Tone", "tone.wav"},
+                                      {"Silent", ""},
+                                      {"Backup", "old.wav.bak"}}));
+}
+
+TEST(SoundEvents, FindTakesTheFirstEventOfAnExactName) {
+    const SoundEventList events{
+        {"Jackpot", "first.wav"}, {"jackpot", "lower.wav"}, {"Jackpot", "second.wav"}};
+    EXPECT_EQ(FindSound(events, "Jackpot"), "first.wav");
+    EXPECT_EQ(FindSound(events, "jackpot"), "lower.wav");
+    EXPECT_EQ(FindSound(events, "Jackpot "), "");
+}
+
+TEST(SoundEvents, PlayNeedsADeviceTheSwitchOnAndAFile) {
+    RecordingOutput output;
+    PlaySound(output, false, 1, "a.wav");
+    PlaySound(output, true, 0, "b.wav");
+    PlaySound(output, true, 1, "");
+    PlaySound(output, true, 255, "C.WAV");
+    PlaySound(output, true, 1, "/tmp/d.wav");
+    EXPECT_EQ(output.played, (std::vector<std::string>{"C.WAV", "/tmp/d.wav"}));
+}
+
+} // namespace
+} // namespace quintaro
