@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/centered_dialog.h"
+
+#include <QImage>
+#include <QString>
+
+class QLabel;
+
+namespace quintaro {
+
+// The library's message box: a picture on the left, a heading and two lines of text on
+// the right, and OK. The picture is loaded from the game resource library, which must be
+// open; without it the box shows its texts only.
+class MessageDialog : public CenteredDialog {
+    Q_OBJECT
+public:
+    // An empty heading keeps the box's own heading. `pictureStyle` 0, 1 and 2 or more
+    // choose among the library's three message pictures.
+    MessageDialog(QWidget* parent, const QString& message, const QString& secondLine = {},
+                  const QString& heading = {}, int pictureStyle = 0);
+
+    QString heading() const;
+    QString message() const;
+    QString secondLine() const;
+    // The picture sheet: picture left, mask right.
+    const QImage& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLabel* m_heading = nullptr;
+    QLabel* m_message = nullptr;
+    QLabel* m_secondLine = nullptr;
+    QImage m_picture;
+};
+
+} // namespace quintaro

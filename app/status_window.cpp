@@ -1,0 +1,59 @@
+#include "app/status_window.h"
+
+#include "displays/bevel.h"
+#include "displays/centred_text.h"
+#include "displays/hairline.h"
+#include "displays/vga_palette.h"
+
+#include <QPainter>
+
+namespace quintaro {
+
+namespace {
+
+struct StatusLook {
+    int bevelWidth = 2;
+    // "Game Over" keeps this far from the top, the prompt as far from the bottom.
+    int textInset = 2;
+    const char* gameOver = "Game Over";
+    const char* prompt = "Press \"Deal\" for a new game";
+};
+constexpr StatusLook look;
+
+} // namespace
+
+StatusWindow::StatusWindow(const GameState& state, QWidget* parent)
+    : QWidget(parent), m_state(state) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void StatusWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    painter.setPen(hairline(vgaColour(VgaColour::Black)));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    drawBevel(painter, inner, look.bevelWidth,
+              {colours.color(QPalette::Button), colours.color(QPalette::Light),
+               colours.color(QPalette::Dark), colours.color(QPalette::Light),
+               colours.color(QPalette::Dark)});
+
+    painter.setPen(colours.color(QPalette::WindowText));
+    const QString prompt = QString::fromUtf8(look.prompt);
+    if (m_state.freshGame) {
+        drawCentredText(painter, inner, prompt);
+        return;
+    }
+    const int middle = inner.top() + (inner.bottom() - inner.top()) / 2;
+    drawCentredText(
+        painter,
+        QRect(QPoint(inner.left(), inner.top() + look.textInset), QPoint(inner.right(), middle)),
+        QString::fromUtf8(look.gameOver));
+    drawCentredText(
+        painter,
+        QRect(QPoint(inner.left(), middle), QPoint(inner.right(), inner.bottom() - look.textInset)),
+        prompt);
+}
+
+} // namespace quintaro

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/game_state.h"
+
+#include <QWidget>
+
+namespace quintaro {
+
+// The box shown over the cards between rounds. It paints from the round record, which
+// must outlive it: "Game Over" is left out while the game is fresh from a sign-in.
+class StatusWindow : public QWidget {
+    Q_OBJECT
+public:
+    StatusWindow(const GameState& state, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const GameState& m_state;
+};
+
+} // namespace quintaro

@@ -1,0 +1,266 @@
+#include "displays/framed_tab.h"
+
+#include "displays/centred_text.h"
+#include "displays/hairline.h"
+#include "displays/masked_picture.h"
+#include "displays/vga_palette.h"
+#include "wqgame/resource_module.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <array>
+
+namespace quintaro {
+
+namespace {
+
+struct TabLook {
+    std::array<int, 2> decorationIds{1004, 1005};
+    // The tab's lowest rows that overlap the frame's top border.
+    int frameOverlap = 3;
+    // How far the decoration row keeps from the frame's sides, and how high it sits.
+    int decorationMargin = 16;
+    int decorationRise = 14;
+};
+constexpr TabLook look;
+
+// Process-wide: the tabs alive, the one created last (a new tab joins its group), and
+// the decoration sheets, which live exactly as long as some tab does.
+int g_tabCount = 0;
+FramedTab* g_lastCreated = nullptr;
+std::array<QImage, 2> g_decorations;
+
+void loadDecorations() {
+    wqgame::LibraryBracket library;
+    for (std::size_t i = 0; i < g_decorations.size(); ++i)
+        g_decorations[i] =
+            wqgame::loadBitmap(look.decorationIds[i]).convertToFormat(QImage::Format_RGB32);
+}
+
+struct Bevel {
+    QColor face;
+    QColor light;
+    QColor shadow;
+    QColor black;
+};
+
+Bevel bevelOf(const QWidget& widget) {
+    const QPalette& palette = widget.palette();
+    return {palette.color(QPalette::Button), palette.color(QPalette::Light),
+            palette.color(QPalette::Dark), vgaColour(VgaColour::Black)};
+}
+
+void polyline(QPainter& painter, std::initializer_list<QPoint> points) {
+    painter.drawPolyline(points.begin(), static_cast<int>(points.size()));
+}
+
+// The classic dotted focus rectangle: every other pixel of the outline.
+void drawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
+    painter.setPen(hairline(colour));
+    for (int x = rect.left(); x <= rect.right(); ++x)
+        for (int y : {rect.top(), rect.bottom()})
+            if ((x + y) % 2 == 0)
+                painter.drawPoint(x, y);
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+        for (int x : {rect.left(), rect.right()})
+            if ((x + y) % 2 == 0)
+                painter.drawPoint(x, y);
+}
+
+} // namespace
+
+FramedTab::FramedTab(QWidget* parent, const QRect& geometry, const QString& text,
+                     const QRect& pageRect, bool opensGroup)
+    : QWidget(parent), m_text(text), m_pageRect(pageRect) {
+    if (g_tabCount == 0)
+        loadDecorations();
+    ++g_tabCount;
+
+    setGeometry(geometry);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_pageRect.setTop(geometry.top() + geometry.height() - look.frameOverlap);
+
+    if (!opensGroup && g_lastCreated != nullptr) {
+        m_back = g_lastCreated;
+        g_lastCreated->m_forward = this;
+    }
+    g_lastCreated = this;
+}
+
+FramedTab::~FramedTab() {
+    // Close the gap in the group, so a tab that dies before its siblings leaves no
+    // dangling link behind.
+    if (m_back != nullptr)
+        m_back->m_forward = m_forward;
+    if (m_forward != nullptr)
+        m_forward->m_back = m_back;
+    if (g_lastCreated == this)
+        g_lastCreated = m_back;
+    if (--g_tabCount == 0)
+        g_decorations = {};
+}
+
+int FramedTab::tabCount() {
+    return g_tabCount;
+}
+
+const QImage& FramedTab::decoration(int which) {
+    return g_decorations[static_cast<std::size_t>(which) & 1u];
+}
+
+void FramedTab::addPageControl(QWidget* control) {
+    control->hide();
+    m_pageControls.emplace_back(control);
+}
+
+void FramedTab::select(bool flag) {
+    if (m_selected != flag) {
+        // The others give up their selection without taking the focus on the way: the
+        // focus ends on this tab in any case.
+        if (flag) {
+            for (FramedTab* tab = m_back; tab != nullptr; tab = tab->m_back)
+                tab->setSelectedFlag(false);
+            for (FramedTab* tab = m_forward; tab != nullptr; tab = tab->m_forward)
+                tab->setSelectedFlag(false);
+        }
+        setSelectedFlag(flag);
+    }
+    if (!hasFocus())
+        setFocus(Qt::OtherFocusReason);
+}
+
+void FramedTab::setSelectedFlag(bool flag) {
+    if (m_selected == flag)
+        return;
+    m_selected = flag;
+    for (const QPointer<QWidget>& control : m_pageControls)
+        if (control)
+            control->setVisible(flag);
+    update();
+    Q_EMIT selectionChanged(flag);
+}
+
+QRect FramedTab::focusRect() const {
+    const QSize text = controlTextSize(fontMetrics(), m_text);
+    return {(width() - text.width()) / 2 - 1, (height() - text.height()) / 2 - 1, text.width() + 2,
+            text.height() + 2};
+}
+
+void FramedTab::mousePressEvent(QMouseEvent*) {
+    select(true);
+}
+
+void FramedTab::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        select(true);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FramedTab::focusInEvent(QFocusEvent* event) {
+    update(focusRect());
+    QWidget::focusInEvent(event);
+}
+
+void FramedTab::focusOutEvent(QFocusEvent* event) {
+    update(focusRect());
+    QWidget::focusOutEvent(event);
+}
+
+void FramedTab::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const Bevel colours = bevelOf(*this);
+    const int r = width() - 1;
+    const int b = height() - 1;
+    const int depth = m_selected ? 2 : 1;
+
+    painter.fillRect(rect(), colours.face);
+    painter.setPen(hairline(colours.black));
+    polyline(painter, {{0, b}, {0, 3}, {3, 0}, {r - 3, 0}, {r, 3}, {r, b}});
+
+    painter.setPen(hairline(colours.light));
+    for (int i = 0; i < depth; ++i) {
+        polyline(painter, {{i + 1, b}, {i + 1, 3}, {3, i + 1}, {r - 3, i + 1}});
+        if (!m_selected)
+            painter.drawLine(0, b - i, r, b - i);
+    }
+    if (m_selected)
+        painter.drawLine(0, b, 0, b - 1);
+
+    painter.setPen(hairline(colours.shadow));
+    for (int i = 0; i < depth; ++i)
+        polyline(painter, {{r - 3, i + 1}, {r - i - 1, 3}, {r - i - 1, b}});
+
+    if (m_selected) {
+        painter.drawLine(r, b - 1, r, b);
+    } else {
+        // An unselected tab carries the frame's top border across its foot.
+        painter.setPen(hairline(colours.light));
+        painter.drawLine(0, b, r, b);
+        painter.drawLine(0, b - 1, r, b - 1);
+        painter.setPen(hairline(colours.black));
+        painter.drawLine(0, b - 2, r, b - 2);
+    }
+
+    const QColor text = palette().color(QPalette::WindowText);
+    painter.setPen(text);
+    drawCentredControlText(painter, rect(), m_text);
+    if (hasFocus())
+        drawFocusRect(painter, focusRect(), text);
+}
+
+void FramedTab::paintPageFrame(QPainter& painter) const {
+    const Bevel colours = bevelOf(*this);
+    const int l = m_pageRect.left();
+    const int t = m_pageRect.top();
+    const int rr = m_pageRect.right();
+    const int bb = m_pageRect.bottom();
+    const int tx = x();
+    const int tr = x() + width() - 1;
+
+    painter.save();
+    painter.setPen(hairline(colours.black));
+    painter.drawLine(l + 1, t, tx, t);
+    painter.drawLine(tr, t, rr - 1, t);
+    painter.drawLine(rr, t + 1, rr, bb - 1);
+    painter.drawLine(rr - 1, bb, l + 1, bb);
+    painter.drawLine(l, t + 1, l, bb - 1);
+
+    painter.setPen(hairline(colours.light));
+    for (int i = 1; i <= 2; ++i) {
+        painter.drawLine(l + i, bb - i, l + i, t + i);
+        painter.drawLine(l + i, t + i, tx, t + i);
+        painter.drawLine(tr, t + i, rr - i, t + i);
+    }
+    painter.setPen(hairline(colours.shadow));
+    for (int i = 1; i <= 2; ++i) {
+        painter.drawLine(rr - i, t + i, rr - i, bb - i);
+        painter.drawLine(rr - i, bb - i, l + i, bb - i);
+    }
+
+    const QImage& row = decoration(0);
+    const int p = maskedPictureSize(row).width();
+    int x = l + look.decorationMargin;
+    if (p > 0) {
+        for (; x < rr - p - look.decorationMargin; x += p)
+            drawMaskedPicture(painter, QPoint(x, bb - look.decorationRise), row);
+    }
+    drawMaskedPicture(painter, QPoint(x, bb + 1), decoration(1));
+    painter.restore();
+}
+
+void FramedTab::paintGroupFrame(QPainter& painter) const {
+    if (m_selected)
+        paintPageFrame(painter);
+    for (const FramedTab* tab = m_back; tab != nullptr; tab = tab->m_back)
+        if (tab->m_selected)
+            tab->paintPageFrame(painter);
+    for (const FramedTab* tab = m_forward; tab != nullptr; tab = tab->m_forward)
+        if (tab->m_selected)
+            tab->paintPageFrame(painter);
+}
+
+} // namespace quintaro

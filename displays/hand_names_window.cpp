@@ -1,0 +1,78 @@
+#include "displays/hand_names_window.h"
+
+#include "displays/centred_text.h"
+#include "displays/column_bands.h"
+#include "displays/hairline.h"
+#include "displays/vga_palette.h"
+#include "poker/hand_category.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quintaro {
+
+namespace {
+
+struct HandNamesLook {
+    VgaColour names = VgaColour::Blue;
+    VgaColour rules = VgaColour::Black;
+    VgaColour title = VgaColour::Red;
+    VgaColour highlight = VgaColour::Black;
+    VgaColour highlightText = VgaColour::White;
+    int textLeft = 4;
+};
+constexpr HandNamesLook look;
+
+} // namespace
+
+HandNamesWindow::HandNamesWindow(const HandNamesColumn& column, QWidget* parent)
+    : QWidget(parent), m_column(column) {
+    setAutoFillBackground(false);
+    QPalette names = palette();
+    names.setColor(QPalette::WindowText, vgaColour(look.names));
+    setPalette(names);
+}
+
+QRect HandNamesWindow::bandRect(int band) const {
+    return columnBandRect(size(), m_column.lineCount, band);
+}
+
+void HandNamesWindow::highlightChanged(std::uint8_t oldLine) {
+    invalidateHighlightChange(*this, m_column.lineCount, oldLine, m_column.highlightedLine);
+}
+
+void HandNamesWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPen rules = hairline(vgaColour(look.rules));
+    const int textHeight = painter.fontMetrics().height();
+    painter.setPen(rules);
+    painter.drawLine(0, 0, 0, height() - 1);
+
+    const int lines = std::min<int>(m_column.lineCount, maxPayLines);
+    for (int band = 0; band <= lines; ++band) {
+        const QRect area = bandRect(band);
+        painter.setPen(rules);
+        painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
+        const QPoint textAt(look.textLeft, area.top() + (area.height() - textHeight) / 2);
+        if (band == 0) {
+            painter.setPen(vgaColour(look.title));
+            drawTextAt(painter, textAt, QString::fromStdString(m_column.title));
+            continue;
+        }
+        const int line = band - 1;
+        if (line == m_column.highlightedLine) {
+            painter.fillRect(area, vgaColour(look.highlight));
+            painter.setPen(vgaColour(look.highlightText));
+        } else {
+            painter.setPen(palette().color(QPalette::WindowText));
+        }
+        const auto category =
+            static_cast<HandCategory>(m_column.categories[static_cast<std::size_t>(line)]);
+        const std::string_view name = handCategoryName(category);
+        drawTextAt(painter, textAt,
+                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+}
+
+} // namespace quintaro

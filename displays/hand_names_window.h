@@ -1,0 +1,32 @@
+#pragma once
+
+#include "displays/pay_table_columns.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace quintaro {
+
+// The hand-name column left of the bet columns: the game's title and the name of each
+// line's hand category. It has no background of its own, so the table shows through.
+// The record is owned by the round flow and must outlive the widget.
+class HandNamesWindow : public QWidget {
+    Q_OBJECT
+public:
+    HandNamesWindow(const HandNamesColumn& column, QWidget* parent);
+
+    const HandNamesColumn& column() const { return m_column; }
+
+    QRect bandRect(int band) const;
+    // Call after the record's highlighted line changed from `oldLine`.
+    void highlightChanged(std::uint8_t oldLine);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const HandNamesColumn& m_column;
+};
+
+} // namespace quintaro

@@ -1,0 +1,23 @@
+#include "displays/masked_picture.h"
+
+#include <QPainter>
+
+namespace quintaro {
+
+QSize maskedPictureSize(const QImage& sheet) {
+    return {sheet.width() / 2, sheet.height()};
+}
+
+void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet) {
+    const QSize size = maskedPictureSize(sheet);
+    if (size.isEmpty())
+        return;
+    const QPainter::CompositionMode previous = painter.compositionMode();
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(at, sheet, QRect(QPoint(size.width(), 0), size));
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(at, sheet, QRect(QPoint(0, 0), size));
+    painter.setCompositionMode(previous);
+}
+
+} // namespace quintaro

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+class QPainter;
+
+namespace quintaro {
+
+// Puts a masked picture on an opaque target. `sheet` holds two halves of equal width:
+// the picture on the left, its mask on the right (white where the target shows through,
+// black under the picture, with the picture itself black there). The mask goes on with
+// a bitwise AND, then the picture with a bitwise OR; the painter's mode is restored.
+void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet);
+
+// The size of one half of a sheet.
+QSize maskedPictureSize(const QImage& sheet);
+
+} // namespace quintaro

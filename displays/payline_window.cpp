@@ -1,0 +1,74 @@
+#include "displays/payline_window.h"
+
+#include "displays/centred_text.h"
+#include "displays/column_bands.h"
+#include "displays/hairline.h"
+#include "displays/vga_palette.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace quintaro {
+
+namespace {
+
+struct PaylineColours {
+    VgaColour selected = VgaColour::Yellow;
+    VgaColour unselected = VgaColour::White;
+    VgaColour rules = VgaColour::Black;
+    VgaColour header = VgaColour::Red;
+    VgaColour highlight = VgaColour::Black;
+    VgaColour highlightText = VgaColour::White;
+};
+constexpr PaylineColours colours;
+
+} // namespace
+
+PaylineWindow::PaylineWindow(const PaylineColumn& column, QWidget* parent)
+    : QWidget(parent), m_column(column) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRect PaylineWindow::bandRect(int band) const {
+    return columnBandRect(size(), m_column.lineCount, band);
+}
+
+void PaylineWindow::highlightChanged(std::uint8_t oldLine) {
+    invalidateHighlightChange(*this, m_column.lineCount, oldLine, m_column.highlightedLine);
+}
+
+void PaylineWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPen rules = hairline(vgaColour(colours.rules));
+    painter.fillRect(rect(), vgaColour(m_column.selected ? colours.selected : colours.unselected));
+    painter.setPen(rules);
+    painter.drawLine(0, 0, 0, height() - 1);
+
+    const int lines = std::min<int>(m_column.lineCount, maxPayLines);
+    for (int band = 0; band <= lines; ++band) {
+        const QRect area = bandRect(band);
+        painter.setPen(rules);
+        painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
+        if (band == 0) {
+            painter.setPen(vgaColour(colours.header));
+            drawCentredText(painter, area, windowTitle());
+            continue;
+        }
+        const int line = band - 1;
+        if (line == m_column.highlightedLine) {
+            painter.fillRect(area, vgaColour(colours.highlight));
+            painter.setPen(vgaColour(colours.highlightText));
+        } else {
+            painter.setPen(palette().color(QPalette::WindowText));
+        }
+        drawCentredText(painter, area,
+                        QString::number(m_column.payoffs[static_cast<std::size_t>(line)]));
+    }
+}
+
+void PaylineWindow::mousePressEvent(QMouseEvent*) {
+    Q_EMIT pressed();
+}
+
+} // namespace quintaro

@@ -1,0 +1,82 @@
+#include "displays/table_figures.h"
+
+#include "app/table_layout.h"
+#include "displays/centred_text.h"
+#include "displays/table_font.h"
+
+#include <QPainter>
+
+namespace quintaro {
+
+namespace {
+
+// The figures fill the strip left of the hand names.
+constexpr int stripRight = table_layout::handNames.left - 1;
+
+struct Figure {
+    const char* label;
+    QRect labelRect;
+    QRect valueRect;
+};
+
+constexpr Figure winFigure{"Win", QRect(QPoint(0, 10), QPoint(stripRight, 30)),
+                           QRect(QPoint(0, 30), QPoint(stripRight, 100))};
+constexpr Figure balanceFigure{"Balance", QRect(QPoint(0, 100), QPoint(stripRight, 120)),
+                               QRect(QPoint(0, 120), QPoint(stripRight, 190))};
+
+constexpr int displayFontHeight = 30;
+constexpr const char* paylineHint = "Click a payline to change your bet";
+constexpr QRect hintRect(QPoint(300, 200), QPoint(600, 220));
+
+void drawFigure(QPainter& painter, const Figure& figure, std::uint32_t amount,
+                const QFont& valueFont, const BackgroundPainter& background) {
+    painter.save();
+    drawCentredText(painter, figure.labelRect, QString::fromUtf8(figure.label));
+    background(painter, figure.valueRect);
+    painter.setFont(valueFont);
+    drawCentredText(painter, figure.valueRect, moneyText(amount));
+    painter.restore();
+}
+
+} // namespace
+
+QString moneyText(std::uint32_t amount) {
+    return QStringLiteral("$") + QString::number(amount);
+}
+
+QFont displayFont() {
+    return tableFont(displayFontHeight);
+}
+
+QRect winFigureRect() {
+    return winFigure.labelRect.united(winFigure.valueRect);
+}
+
+QRect balanceFigureRect() {
+    return balanceFigure.labelRect.united(balanceFigure.valueRect);
+}
+
+void drawWinFigure(QPainter& painter, const GameState& state, const QFont& valueFont,
+                   const BackgroundPainter& background) {
+    drawFigure(painter, winFigure, state.lastWin, valueFont, background);
+}
+
+void drawBalanceFigure(QPainter& painter, const GameState& state, const QFont& valueFont,
+                       const BackgroundPainter& background) {
+    drawFigure(painter, balanceFigure, state.balance, valueFont, background);
+}
+
+QRect paylineHintRect() {
+    return hintRect;
+}
+
+bool showsPaylineHint(const GameState& state) {
+    return state.balance != 0 && state.phase != RoundPhase::Holding;
+}
+
+void drawPaylineHint(QPainter& painter, const GameState& state) {
+    if (showsPaylineHint(state))
+        drawCentredText(painter, hintRect, QString::fromUtf8(paylineHint));
+}
+
+} // namespace quintaro

@@ -1,0 +1,132 @@
+#include "displays/hand_names_window.h"
+#include "displays/payline_window.h"
+#include "displays/table_font.h"
+#include "displays/vga_palette.h"
+#include "displays_pixels.h"
+
+#include <QPaintEvent>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace quintaro;
+using namespace quintaro::test;
+
+namespace {
+
+const QColor black = vgaColour(VgaColour::Black);
+const QColor white = vgaColour(VgaColour::White);
+const auto nearWhite = [](QRgb pixel) { return qGray(pixel) > 200; };
+
+class RecordingPayline : public PaylineWindow {
+public:
+    using PaylineWindow::PaylineWindow;
+    QRegion painted;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painted += event->region();
+        PaylineWindow::paintEvent(event);
+    }
+};
+
+} // namespace
+
+class DisplaysColumnsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void selectedColumnIsYellowAndTheHighlightedBandBlack() {
+        PaylineColumn column;
+        column.highlightedLine = 0;
+        column.payoffs[0] = 250;
+        PaylineWindow window(column, nullptr);
+        window.resize(60, 200);
+        window.setFont(tableFont(15));
+        window.setWindowTitle(QStringLiteral("Bet $3"));
+        for (bool selected : {false, true}) {
+            column.selected = selected;
+            const QImage image = renderOn(window, Qt::magenta);
+            const QColor tint = selected ? vgaColour(VgaColour::Yellow) : white;
+            QCOMPARE(image.pixelColor(58, 5), tint);
+            QCOMPARE(image.pixelColor(0, 100), black);
+            // Line 0 is band 1, y = 20 to 39, with the rules on rows 19 and 39.
+            for (int y : {19, 20, 38, 39})
+                QCOMPARE(image.pixelColor(58, y), black);
+            QCOMPARE(image.pixelColor(58, 18), tint);
+            QCOMPARE(image.pixelColor(58, 40), tint);
+            QVERIFY(anyPixel(image, QRect(1, 0, 59, 19), is(vgaColour(VgaColour::Red))));
+            QVERIFY(anyPixel(image, QRect(1, 20, 59, 19), nearWhite));
+        }
+        // Band b of N lines runs from 200 b / (N + 1) down to the next band's top.
+        column.lineCount = 10;
+        QCOMPARE(window.bandRect(1), QRect(0, 18, 60, 18));
+        QCOMPARE(window.bandRect(5), QRect(0, 90, 60, 19));
+        column.lineCount = 11;
+        column.selected = false;
+        column.highlightedLine = noLine;
+        QCOMPARE(window.bandRect(1), QRect(0, 16, 60, 17));
+        QCOMPARE(window.bandRect(11), QRect(0, 183, 60, 17));
+        const QImage eleven = renderOn(window, Qt::magenta);
+        QCOMPARE(eleven.pixelColor(58, 31), white);
+        QCOMPARE(eleven.pixelColor(58, 32), black);
+        QCOMPARE(eleven.pixelColor(58, 33), white);
+    }
+
+    void highlightChangeRepaintsExactlyTwoBands() {
+        QWidget table;
+        table.resize(600, 410);
+        PaylineColumn column;
+        auto* window = new RecordingPayline(column, &table);
+        window->setGeometry(300, 0, 60, 200);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QTest::qWait(20);
+        window->painted = {};
+        window->highlightChanged(noLine);
+        QTest::qWait(50);
+        QVERIFY(window->painted.isEmpty());
+
+        column.highlightedLine = 5;
+        window->highlightChanged(2);
+        QTRY_VERIFY(!window->painted.isEmpty());
+        QCOMPARE(window->painted, QRegion(QRect(0, 60, 60, 20)) + QRect(0, 120, 60, 20));
+
+        QSignalSpy pressed(window, &PaylineWindow::pressed);
+        QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(30, 100));
+        QCOMPARE(pressed.count(), 1);
+    }
+
+    void handNamesLetTheTableShowThrough() {
+        QWidget table;
+        table.resize(300, 200);
+        table.setAutoFillBackground(true);
+        const QColor green = vgaColour(VgaColour::Green);
+        QPalette palette = table.palette();
+        palette.setColor(QPalette::Window, green);
+        table.setPalette(palette);
+        HandNamesColumn column;
+        column.title = "Straight Poker";
+        column.highlightedLine = 3;
+        column.categories[0] = 7;
+        auto* names = new HandNamesWindow(column, &table);
+        names->setGeometry(110, 0, 190, 200);
+        names->setFont(tableFont(15));
+
+        const QImage image = renderOn(table, Qt::magenta);
+        QCOMPARE(image.pixelColor(110, 100), black);
+        QCOMPARE(image.pixelColor(295, 19), black);
+        QCOMPARE(image.pixelColor(295, 5), green);
+        QCOMPARE(image.pixelColor(295, 30), green);
+        QVERIFY(anyPixel(image, QRect(111, 0, 189, 19), is(vgaColour(VgaColour::Red))));
+        QVERIFY(!anyPixel(image, QRect(111, 0, 189, 19), is(vgaColour(VgaColour::Blue))));
+        QVERIFY(anyPixel(image, QRect(111, 20, 189, 19), is(vgaColour(VgaColour::Blue))));
+        // Line 3 is band 4, y = 80 to 99: white on black, nothing of the table.
+        QVERIFY(anyPixel(image, QRect(111, 80, 189, 19), nearWhite));
+        QVERIFY(!anyPixel(image, QRect(111, 80, 189, 19), is(green)));
+        // Names start at x = 4 of the window, give or take the first glyph's bearing.
+        QVERIFY(!anyPixel(image, QRect(111, 20, 3, 18), isNot(green)));
+        QVERIFY(anyPixel(image, QRect(114, 20, 3, 18), isNot(green)));
+    }
+};
+
+QTEST_MAIN(DisplaysColumnsTest)
+#include "displays_columns_test.moc"

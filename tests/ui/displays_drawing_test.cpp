@@ -1,0 +1,132 @@
+#include "app/game_state.h"
+#include "app/status_window.h"
+#include "displays/bevel.h"
+#include "displays/centred_text.h"
+#include "displays/masked_picture.h"
+#include "displays/table_figures.h"
+#include "displays/table_font.h"
+#include "displays_pixels.h"
+
+#include <QPainter>
+#include <QtTest>
+
+using namespace quintaro;
+using namespace quintaro::test;
+
+namespace {
+
+const QColor backdrop(0x12, 0x34, 0x56);
+
+QImage blank(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(backdrop);
+    return image;
+}
+
+} // namespace
+
+class DisplaysDrawingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void centringCountsBothEdgesAndHalvesTowardZero() {
+        const QRect label(QPoint(0, 10), QPoint(109, 30)); // 110 x 21
+        QCOMPARE(centredTextOrigin(label, QSize(40, 17)), QPoint(35, 12));
+        QCOMPARE(centredTextOrigin(label, QSize(41, 16)), QPoint(34, 12));
+        QCOMPARE(centredTextOrigin(QRect(100, 50, 10, 10), QSize(15, 15)), QPoint(98, 48));
+        const QFontMetrics metrics(tableFont(15));
+        QCOMPARE(controlTextSize(metrics, QStringLiteral("&Welcome")),
+                 controlTextSize(metrics, QStringLiteral("Welcome")));
+    }
+
+    void statusBoxHasItsBevelAndSaysGameOverOnlyAfterAGame() {
+        GameState state;
+        StatusWindow status(state, nullptr);
+        status.resize(300, 48);
+        status.setFont(tableFont(20));
+        const QPalette& palette = status.palette();
+        const QRgb light = palette.color(QPalette::Light).rgb();
+        const QRgb shadow = palette.color(QPalette::Dark).rgb();
+        const QColor face = palette.color(QPalette::Button);
+        // Each bevel ring goes top, right, bottom, left: left owns both left corners.
+        const std::pair<QPoint, QRgb> probes[] = {
+            {{0, 0}, qRgb(0, 0, 0)}, {{299, 47}, qRgb(0, 0, 0)}, {{1, 1}, light},
+            {{2, 2}, light},         {{1, 46}, light},           {{298, 46}, shadow},
+            {{297, 45}, shadow},     {{298, 1}, shadow},         {{3, 3}, face.rgb()}};
+        const QImage played = renderOn(status, Qt::magenta);
+        for (const auto& [point, rgb] : probes)
+            QCOMPARE(played.pixel(point), rgb);
+        state.freshGame = true;
+        const QImage fresh = renderOn(status, Qt::magenta);
+        const QRect upper(3, 3, 294, 10);
+        QVERIFY(anyPixel(played, upper, isNot(face)));
+        QVERIFY(!anyPixel(fresh, upper, isNot(face)));
+        QVERIFY(anyPixel(played, QRect(3, 30, 294, 10), isNot(face)));
+        QVERIFY(anyPixel(fresh, QRect(3, 18, 294, 12), isNot(face)));
+        QVERIFY(!anyPixel(fresh, QRect(3, 38, 294, 7), isNot(face)));
+
+        QImage image = blank(QSize(10, 10));
+        QPainter painter(&image);
+        drawBevel(painter, QRect(1, 1, 8, 8), 2, {std::nullopt, std::nullopt, Qt::red, {}, {}});
+        QCOMPARE(image.pixelColor(8, 8), QColor(Qt::red));
+        for (QPoint point : {QPoint(4, 1), QPoint(8, 4), QPoint(5, 5), QPoint(1, 4)})
+            QCOMPARE(image.pixelColor(point), backdrop);
+    }
+
+    void maskedPictureIsTargetAndMaskOrPicture() {
+        QImage sheet(6, 1, QImage::Format_RGB32); // picture | mask
+        const QRgb pixels[6] = {0xff0000, 0x000000, 0x00ff00, 0x000000, 0xffffff, 0xffffff};
+        for (int x = 0; x < 6; ++x)
+            sheet.setPixel(x, 0, pixels[x]);
+        QImage target = blank(QSize(5, 1));
+        QPainter painter(&target);
+        drawMaskedPicture(painter, QPoint(1, 0), sheet);
+        QCOMPARE(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+        painter.end();
+        const QColor expected[5] = {backdrop, QColor(0xff, 0, 0), backdrop,
+                                    QColor(0x12, 0xff, 0x56), backdrop};
+        for (int x = 0; x < 5; ++x)
+            QCOMPARE(target.pixelColor(x, 0), expected[x]);
+    }
+
+    void figuresWipeTheOldValueAndDrawTheNewOneLarge() {
+        const GameState state{0, 4700, RoundPhase::Over, false};
+        QImage image = blank(QSize(600, 410));
+        image.fill(Qt::red); // the old figures
+        std::vector<QRect> wiped;
+        QPainter painter(&image);
+        painter.setFont(tableFont(16));
+        painter.setPen(Qt::white);
+        const auto background = [&](QPainter& on, const QRect& rect) {
+            wiped.push_back(rect);
+            on.fillRect(rect, backdrop);
+        };
+        drawWinFigure(painter, state, displayFont(), background);
+        drawBalanceFigure(painter, state, displayFont(), background);
+        QCOMPARE(painter.font().pixelSize(), 16);
+        painter.end();
+        QCOMPARE(wiped, (std::vector{QRect(QPoint(0, 30), QPoint(109, 100)),
+                                     QRect(QPoint(0, 120), QPoint(109, 190))}));
+        const QRect value = inkBounds(image, wiped[0], backdrop);
+        QVERIFY(value.height() >= 20 && value.top() > 30 && value.bottom() < 100);
+        const QRect label = inkBounds(image, QRect(QPoint(0, 10), QPoint(109, 29)), Qt::red);
+        QVERIFY(!label.isEmpty() && label.height() < 16);
+    }
+
+    void hintShowsBetweenHandsWithMoneyOnly() {
+        QVERIFY(showsPaylineHint(GameState{5, 0, RoundPhase::NotStarted, false}));
+        QVERIFY(showsPaylineHint(GameState{5, 0, RoundPhase::Over, false}));
+        QVERIFY(!showsPaylineHint(GameState{5, 0, RoundPhase::Holding, false}));
+        QVERIFY(!showsPaylineHint(GameState{0, 0, RoundPhase::Over, false}));
+        QImage image = blank(QSize(610, 230));
+        QPainter painter(&image);
+        painter.setFont(tableFont(16));
+        drawPaylineHint(painter, GameState{0, 0, RoundPhase::Over, false});
+        QVERIFY(inkBounds(image, image.rect(), backdrop).isEmpty());
+        drawPaylineHint(painter, GameState{5, 0, RoundPhase::Over, false});
+        const QRect ink = inkBounds(image, image.rect(), backdrop);
+        QVERIFY(!ink.isEmpty() && QRect(QPoint(300, 200), QPoint(600, 220)).contains(ink));
+    }
+};
+
+QTEST_MAIN(DisplaysDrawingTest)
+#include "displays_drawing_test.moc"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+// Pixel probes shared by the display tests.
+namespace quintaro::test {
+
+inline QImage renderOn(QWidget& widget, const QColor& underneath) {
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(underneath);
+    widget.render(&image);
+    return image;
+}
+
+inline bool anyPixel(const QImage& image, const QRect& area,
+                     const std::function<bool(QRgb)>& test) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (test(image.pixel(x, y)))
+                return true;
+    return false;
+}
+
+inline std::function<bool(QRgb)> is(const QColor& colour) {
+    return [rgb = colour.rgb()](QRgb pixel) { return pixel == rgb; };
+}
+
+inline std::function<bool(QRgb)> isNot(const QColor& colour) {
+    return [rgb = colour.rgb()](QRgb pixel) { return pixel != rgb; };
+}
+
+// The smallest rectangle holding every pixel of `area` that is not `background`.
+inline QRect inkBounds(const QImage& image, const QRect& area, const QColor& background) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != background.rgb())
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+} // namespace quintaro::test
