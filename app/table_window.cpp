@@ -3,6 +3,8 @@
 #include "app/game_menu.h"
 #include "app/table_layout.h"
 #include "displays/table_font.h"
+#include "persist/decimal_text.h"
+#include "persist/registry_key.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -23,9 +25,9 @@ QWidget* placeChild(QWidget* child, const table_layout::Box& box, int fontHeight
 
 } // namespace
 
-TableWindow::TableWindow()
+TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     : GameFrameWindow(QStringLiteral("Quintaro"),
-                      QSize(table_layout::clientWidth, table_layout::clientHeight)) {
+                      QSize(table_layout::clientWidth, table_layout::clientHeight), store, output) {
     using namespace table_layout;
     setWindowIcon(QIcon(QStringLiteral(":/quintaro.svg")));
     client()->setFont(tableFont(windowFontHeight));
@@ -49,6 +51,29 @@ TableWindow::TableWindow()
         m_paylines[i]->setWindowTitle(QString::fromUtf8(paylineHeaders[i]));
     }
     buildMenu();
+
+    RegistryKey key(registryStore());
+    key.Open(settingsKeyName().toStdString());
+    // A game type this program does not know falls back to Straight Poker.
+    const auto storedGame = decimalValue(key.QueryString("GameType"));
+    if (storedGame && (*storedGame & 0xFFFF) <= 2)
+        m_gameType = static_cast<std::uint16_t>(*storedGame & 0xFFFF);
+    registerGameSounds();
+}
+
+TableWindow::~TableWindow() {
+    RegistryKey key(registryStore());
+    key.Open(settingsKeyName().toStdString());
+    key.SetString("GameType", std::to_string(m_gameType));
+}
+
+void TableWindow::registerGameSounds() {
+    RegisterSound("Change Bet", "slotcoin");
+    RegisterSound("Deal Cards", "cardshuf");
+    RegisterSound("Flip Card - Front", "click_5");
+    RegisterSound("Flip Card - Back", "click_4");
+    RegisterSound("Jackpot", "slotjack");
+    RegisterSound("You are Broke", "instr_2");
 }
 
 void TableWindow::buildMenu() {

@@ -3,6 +3,7 @@
 #include "persist/game_frame_window.h"
 
 #include <array>
+#include <cstdint>
 
 class QPushButton;
 
@@ -13,7 +14,9 @@ namespace quintaro {
 class TableWindow : public GameFrameWindow {
     Q_OBJECT
 public:
-    TableWindow();
+    // The store and the output, when given, must outlive the window (see GameFrameWindow).
+    explicit TableWindow(RegistryStore* store = nullptr, SoundOutput* output = nullptr);
+    ~TableWindow() override;
 
     QPushButton* dealButton() const { return m_dealButton; }
 
@@ -22,6 +25,10 @@ public:
 
 private:
     void buildMenu();
+    void registerGameSounds();
+
+    // 0 Straight Poker, 1 Jokers Wild Poker, 2 Deuces Wild Poker.
+    std::uint16_t m_gameType = 0;
 
     QWidget* m_statusWindow;
     QWidget* m_handNames;

@@ -1,13 +1,35 @@
 #include "persist/game_frame_window.h"
 
 #include "displays/vga_palette.h"
+#include "persist/screen_fit.h"
+#include "platform/ini_registry_store.h"
+#include "platform/qt_beeper.h"
+#include "platform/qt_sound_output.h"
+#include "poker/random_sequence.h"
+#include "wqgame/resource_module.h"
 
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace quintaro {
+
+namespace {
+
+// The class of machine that picks the AnimationDelay default. The program runs on
+// desktops only, and every desktop counts as the class with the 10000 default.
+constexpr int desktopSystemClass = 3;
+
+// Tiles are aligned to the client origin, also for a rectangle reaching left of it.
+int floorToMultiple(int value, int step) {
+    const int quotient = value / step;
+    return (quotient - (value % step < 0 ? 1 : 0)) * step;
+}
+
+} // namespace
 
 // The client area: hands paint and mouse presses to its frame window.
 class FrameClient : public QWidget {
@@ -28,15 +50,87 @@ private:
     GameFrameWindow* m_frame;
 };
 
-GameFrameWindow::GameFrameWindow(const QString& title, QSize clientSize)
-    : m_client(new FrameClient(this, clientSize)), m_settingsKeyName(title) {
+GameFrameWindow::GameFrameWindow(const QString& title, QSize clientSize, RegistryStore* store,
+                                 SoundOutput* output)
+    : m_client(new FrameClient(this, clientSize)), m_settingsKeyName(title),
+      m_ownStore(store ? nullptr : std::make_unique<IniRegistryStore>()),
+      m_store(store ? store : m_ownStore.get()),
+      m_ownOutput(output ? nullptr : std::make_unique<QtSoundOutput>()),
+      m_output(output ? output : m_ownOutput.get()),
+      m_beeper(std::make_unique<QtBeeper>(*m_output)),
+      m_soundDevicePresent(m_output->deviceCount() != 0) {
     setWindowTitle(title);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    seedProcessRandomSequence();
+    m_settings = loadFrameSettings(*m_store, m_settingsKeyName.toStdString(), tableWindowNumber,
+                                   desktopSystemClass);
+    loadBackgroundPicture();
+    PlaySound(FindSound(startSoundEvent(m_settingsKeyName.toStdString())));
+}
+
+GameFrameWindow::~GameFrameWindow() {
+    saveFrameSettings(*m_store, m_settingsKeyName.toStdString(), m_settings);
+}
+
+void GameFrameWindow::setBackground(std::uint8_t choice) {
+    m_settings.background = std::min(choice, lastBackground);
+    loadBackgroundPicture();
+    m_client->update();
+}
+
+void GameFrameWindow::setBackgroundPicture(const QPixmap& picture) {
+    m_backgroundPicture = picture;
+    m_client->update();
+}
+
+void GameFrameWindow::loadBackgroundPicture() {
+    m_backgroundPicture = QPixmap();
+    if (m_settings.background < firstPictureBackground)
+        return;
+    wqgame::LibraryBracket library;
+    m_backgroundPicture =
+        QPixmap::fromImage(wqgame::loadBitmap(backgroundBitmapBase + m_settings.background));
+}
+
+void GameFrameWindow::RegisterSound(const std::string& name, const std::string& defaultFile) {
+    quintaro::RegisterSound(m_settings.soundEvents, name, defaultFile);
+}
+
+std::string GameFrameWindow::FindSound(const std::string& name) const {
+    return quintaro::FindSound(m_settings.soundEvents, name);
+}
+
+void GameFrameWindow::PlaySound(const std::string& file) {
+    quintaro::PlaySound(*m_output, m_soundDevicePresent, m_settings.soundEnabled, file);
+}
+
+void GameFrameWindow::setPopupHelpMode(bool on) {
+    if (m_popupHelpMode == on)
+        return;
+    m_popupHelpMode = on;
+    Q_EMIT popupHelpModeChanged(on);
 }
 
 void GameFrameWindow::paintBackground(QPainter& painter, const QRect& rect) const {
-    painter.fillRect(rect, vgaColour(VgaColour::Green));
+    if (m_settings.background < firstPictureBackground) {
+        painter.fillRect(rect, vgaColour(m_settings.background));
+        return;
+    }
+    // A picture that could not be loaded leaves the background unpainted.
+    const int w = m_backgroundPicture.width();
+    const int h = m_backgroundPicture.height();
+    if (w <= 0 || h <= 0)
+        return;
+    painter.save();
+    painter.setClipRect(rect);
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+    for (int y = floorToMultiple(rect.y(), h); y < bottom; y += h)
+        for (int x = floorToMultiple(rect.x(), w); x < right; x += w)
+            painter.drawPixmap(x, y, m_backgroundPicture);
+    painter.restore();
 }
 
 void GameFrameWindow::paintClient(QPainter& painter, const QRect& rect) {
@@ -45,6 +139,45 @@ void GameFrameWindow::paintClient(QPainter& painter, const QRect& rect) {
 
 void GameFrameWindow::clientMousePress(QMouseEvent* event) {
     event->ignore();
+}
+
+void GameFrameWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    setPopupHelpMode(false);
+    showMinimized();
+    event->accept();
+}
+
+void GameFrameWindow::closeEvent(QCloseEvent* event) {
+    PlaySound(FindSound(exitSoundEvent(m_settingsKeyName.toStdString())));
+    QMainWindow::closeEvent(event);
+}
+
+void GameFrameWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+        return;
+    keepOnScreen();
+}
+
+// The available area of the screen stands for the size of a maximised window.
+void GameFrameWindow::keepOnScreen() {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return;
+    const QRect area = shownOn->availableGeometry();
+    const QRect frame = frameGeometry();
+    const auto moved =
+        quintaro::keepOnScreen({frame.x() - area.x(), frame.y() - area.y()}, frame.width(),
+                               frame.height(), area.width(), area.height());
+    if (moved)
+        move(moved->x + area.x(), moved->y + area.y());
 }
 
 } // namespace quintaro

@@ -1,35 +1,106 @@
 #pragma once
 
+#include "persist/frame_settings.h"
+#include "platform/beeper.h"
+#include "platform/registry_store.h"
+#include "platform/sound_output.h"
+
 #include <QMainWindow>
+#include <QPixmap>
+
+#include <cstdint>
+#include <memory>
+#include <string>
 
 class QPainter;
 
 namespace quintaro {
 
 // The main window every game of the family shares: a fixed client area on which the
-// game paints, the settings key named by the window title, and the close request.
+// game paints its background, the settings named by the window title (loaded at
+// construction, saved at destruction), the sound events with the Start and Exit sounds,
+// the Escape key and the close request.
 class GameFrameWindow : public QMainWindow {
     Q_OBJECT
 public:
-    GameFrameWindow(const QString& title, QSize clientSize);
+    // The store and the output, when given, must outlive the window. By default the window
+    // keeps its settings in the INI store and plays through Qt Multimedia.
+    GameFrameWindow(const QString& title, QSize clientSize, RegistryStore* store = nullptr,
+                    SoundOutput* output = nullptr);
+    ~GameFrameWindow() override;
 
     const QString& settingsKeyName() const { return m_settingsKeyName; }
     // The widget whose coordinates are the client coordinates of the window.
     QWidget* client() const { return m_client; }
+    // The store the settings live in; the game keeps its own values there too.
+    RegistryStore& registryStore() const { return *m_store; }
+    // Plays whatever it is given, whatever the sound switch says: for previews.
+    SoundOutput& soundOutput() const { return *m_output; }
+    Beeper& beeper() const { return *m_beeper; }
+
+    std::uint16_t skillLevel() const { return m_settings.skillLevel; }
+    std::int8_t animationSpeed() const { return m_settings.animationSpeed; }
+    std::uint32_t animationDelay() const { return m_settings.animationDelay; }
+
+    // 0 to 15 a colour of the 16-colour palette, 16 to 30 a tiled picture.
+    std::uint8_t background() const { return m_settings.background; }
+    // Takes the choice into use and loads its picture; a choice above 30 means 30.
+    void setBackground(std::uint8_t choice);
+    // Null for a colour, or when the picture could not be loaded.
+    const QPixmap& backgroundPicture() const { return m_backgroundPicture; }
+    // Replaces the picture of the choice in use with one already loaded, such as the
+    // Extras page's preview of that choice.
+    void setBackgroundPicture(const QPixmap& picture);
+
+    // 0 off, anything else on.
+    std::uint8_t soundEnabled() const { return m_settings.soundEnabled; }
+    void setSoundEnabled(std::uint8_t enabled) { m_settings.soundEnabled = enabled; }
+    const SoundEventList& soundEvents() const { return m_settings.soundEvents; }
+    void setSoundEvents(SoundEventList events) { m_settings.soundEvents = std::move(events); }
+    bool soundDevicePresent() const { return m_soundDevicePresent; }
+
+    void RegisterSound(const std::string& name, const std::string& defaultFile);
+    std::string FindSound(const std::string& name) const;
+    // Plays only with a device present, sound on and a file given.
+    void PlaySound(const std::string& file);
+
+    // While on, help texts pop up over the controls they describe.
+    bool popupHelpMode() const { return m_popupHelpMode; }
+    void setPopupHelpMode(bool on);
 
     // Fills a rectangle of the client area with the table background.
     void paintBackground(QPainter& painter, const QRect& rect) const;
+
+Q_SIGNALS:
+    void popupHelpModeChanged(bool on);
 
 protected:
     // Paints a damaged rectangle of the client area; the default paints the background.
     virtual void paintClient(QPainter& painter, const QRect& rect);
     virtual void clientMousePress(QMouseEvent* event);
 
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     friend class FrameClient;
 
+    void loadBackgroundPicture();
+    void keepOnScreen();
+
     QWidget* m_client;
     QString m_settingsKeyName;
+    std::unique_ptr<RegistryStore> m_ownStore;
+    RegistryStore* m_store;
+    std::unique_ptr<SoundOutput> m_ownOutput;
+    SoundOutput* m_output;
+    std::unique_ptr<Beeper> m_beeper;
+    bool m_soundDevicePresent;
+    FrameSettings m_settings;
+    QPixmap m_backgroundPicture;
+    bool m_popupHelpMode = false;
+    bool m_placed = false;
 };
 
 } // namespace quintaro

@@ -32,18 +32,17 @@ start_xvfb() {
 }
 
 # Starts the program in the background; its output goes to $E2E_TMP/app.log. A watcher
-# keeps its exit code in $E2E_TMP/app.exit, since wait_exit runs in a subshell that
-# cannot wait for the program itself.
+# records the exit code in a file, so wait_exit works from a command substitution too.
 start_app() {
     rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.exit"
-    {
+    (
         "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
         echo $! >"$E2E_TMP/app.pid"
         code=0
         wait $! || code=$?
         echo "$code" >"$E2E_TMP/app.exit"
-    } &
-    for _ in $(seq 100); do
+    ) &
+    for _ in $(seq 50); do
         [ -s "$E2E_TMP/app.pid" ] && break
         sleep 0.05
     done
@@ -65,7 +64,7 @@ wait_window() {
 
 # Waits for the program to end and prints its exit code.
 wait_exit() {
-    for _ in $(seq 200); do
+    for _ in $(seq 300); do
         [ -s "$E2E_TMP/app.exit" ] && break
         sleep 0.1
     done

@@ -1,0 +1,25 @@
+#include "platform/qt_beeper.h"
+
+#include <QApplication>
+
+namespace quintaro {
+
+QtBeeper::QtBeeper(SoundOutput& output)
+    : m_output(output), m_devicePresent(output.deviceCount() > 0) {}
+
+void QtBeeper::errorBeep() {
+    beep(errorBeepFile);
+}
+
+void QtBeeper::defaultBeep() {
+    beep(defaultBeepFile);
+}
+
+void QtBeeper::beep(const char* file) {
+    if (m_devicePresent)
+        m_output.play(file);
+    else
+        QApplication::beep();
+}
+
+} // namespace quintaro

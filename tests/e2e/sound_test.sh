@@ -1,0 +1,75 @@
+# Sounds reach a real sound server: with PulseAudio on a null sink, the Start sound is
+# recorded from the sink's monitor; with sound switched off, or no server at all, the
+# program stays silent and still runs.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb
+ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
+jingle="$(dirname "$APP")/sounds/slotjack.wav"
+[ -f "$jingle" ] || fail "the build made no $jingle"
+mkdir -p "$(dirname "$ini")"
+
+# The sound server and everything it keeps live in this run's own folders.
+export HOME="$E2E_TMP/home" XDG_RUNTIME_DIR="$E2E_TMP/run"
+export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse"
+mkdir -p "$HOME" && mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
+stop_sound() {
+    [ -n "${PAREC_PID:-}" ] && kill "$PAREC_PID" 2>/dev/null || true
+    [ -n "${PULSE_PID:-}" ] && kill "$PULSE_PID" 2>/dev/null || true
+    e2e_cleanup
+}
+trap stop_sound EXIT
+
+run_and_close() {
+    start_app
+    local win code
+    win=$(wait_window '^Quintaro')
+    sleep 2.5
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+    code=$(wait_exit)
+    [ "$code" = 0 ] || fail "$1: exit code $code: $(cat "$E2E_TMP/app.log")"
+}
+
+# The largest sample magnitude of a raw signed 16-bit recording.
+peak() {
+    od -An -v -td2 -w2 "$1" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
+}
+
+# Records the sink while the program runs once.
+record_run() {
+    parec -d quintaro_test.monitor --raw --format=s16le --rate=44100 --channels=1 \
+        >"$E2E_TMP/$1.raw" 2>"$E2E_TMP/parec.log" &
+    PAREC_PID=$!
+    sleep 0.5
+    run_and_close "$1"
+    kill "$PAREC_PID" && wait "$PAREC_PID" 2>/dev/null || true
+    PAREC_PID=""
+    [ -s "$E2E_TMP/$1.raw" ] || fail "$1: nothing recorded: $(cat "$E2E_TMP/parec.log")"
+}
+
+printf '[Quintaro]\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
+export PULSE_SERVER="unix:$E2E_TMP/no-server"
+run_and_close "no sound server"
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --system=false \
+    --load="module-null-sink sink_name=quintaro_test" \
+    --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
+    --log-target=file:"$E2E_TMP/pulse.log" &
+PULSE_PID=$!
+export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+for _ in $(seq 100); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+done
+pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(cat "$E2E_TMP/pulse.log")"
+
+record_run "sound on"
+level=$(peak "$E2E_TMP/sound on.raw")
+[ "$level" -gt 2000 ] || fail "the Start sound was not heard (peak $level)"
+
+printf '[Quintaro]\nSoundEnabled=0\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
+record_run "sound off"
+level=$(peak "$E2E_TMP/sound off.raw")
+[ "$level" -lt 100 ] || fail "sound played while switched off (peak $level)"
+echo "sound: passed"

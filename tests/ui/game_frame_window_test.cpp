@@ -1,0 +1,182 @@
+#include "persist/game_frame_window.h"
+#include "platform/memory_registry_store.h"
+
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+
+const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Frame Test";
+
+class RecordingOutput : public SoundOutput {
+public:
+    explicit RecordingOutput(int devices) : m_devices(devices) {}
+    int deviceCount() const override { return m_devices; }
+    void play(const std::string& file) override { played.push_back(file); }
+    std::vector<std::string> played;
+
+private:
+    int m_devices;
+};
+
+class Frame : public GameFrameWindow {
+public:
+    Frame(RegistryStore& store, SoundOutput& output)
+        : GameFrameWindow(QStringLiteral("Frame Test"), QSize(600, 410), &store, &output) {}
+};
+
+QImage paintedClient(GameFrameWindow& frame, const QRect& rect) {
+    QImage image(600, 410, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    frame.paintBackground(painter, rect);
+    return image;
+}
+
+} // namespace
+
+class GameFrameWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void settingsAreLoadedAtConstructionAndSavedAtDestruction() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsPath, "Background", "5");
+        store.writeValue(settingsPath, "SoundEnabled", "0");
+        store.writeValue(settingsPath, "Sound0", "Jackpot,bell.wav");
+        RecordingOutput output(1);
+        {
+            Frame frame(store, output);
+            QCOMPARE(frame.settingsKeyName(), QStringLiteral("Frame Test"));
+            QCOMPARE(frame.background(), 5);
+            QVERIFY(frame.backgroundPicture().isNull());
+            QCOMPARE(frame.soundEnabled(), 0);
+            QCOMPARE(frame.FindSound("Jackpot"), "bell.wav");
+            QCOMPARE(store.values(settingsPath).size(), 3u); // nothing written yet
+            frame.setBackground(9);
+            frame.setSoundEnabled(1);
+            frame.RegisterSound("Deal Cards", "CardShuf");
+        }
+        QCOMPARE(store.values(settingsPath),
+                 (MemoryRegistryStore::Values{{"Background", "9"},
+                                              {"SoundEnabled", "1"},
+                                              {"Sound0", "Jackpot,bell.wav"},
+                                              {"Sound1", "Frame Test Start,"},
+                                              {"Sound2", "Frame Test Exit,"},
+                                              {"Sound3", "Deal Cards,cardshuf.wav"}}));
+    }
+
+    void startPlaysAtConstructionAndExitOnTheCloseRequest() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsPath, "Sound0", "Frame Test Exit,/sounds/bye.wav");
+        store.writeValue(settingsPath, "Sound1", "Frame Test Start,hello.wav");
+        {
+            RecordingOutput output(2);
+            Frame frame(store, output);
+            QVERIFY(frame.soundDevicePresent());
+            QCOMPARE(output.played, std::vector<std::string>{"hello.wav"});
+            frame.show();
+            QVERIFY(frame.close());
+            QCOMPARE(output.played, (std::vector<std::string>{"hello.wav", "/sounds/bye.wav"}));
+        }
+        {
+            RecordingOutput silent(0);
+            Frame frame(store, silent);
+            QVERIFY(!frame.soundDevicePresent());
+            frame.show();
+            frame.close();
+            QVERIFY(silent.played.empty());
+        }
+        store.writeValue(settingsPath, "SoundEnabled", "0");
+        RecordingOutput switchedOff(1);
+        Frame frame(store, switchedOff);
+        frame.show();
+        frame.close();
+        QVERIFY(switchedOff.played.empty());
+    }
+
+    void aColourBackgroundFillsTheDamagedRectangle() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        Frame frame(store, output);
+        frame.setBackground(5);
+        QImage image = paintedClient(frame, QRect(0, 0, 600, 410));
+        QCOMPARE(image.pixel(0, 0), qRgb(0x80, 0x00, 0x80));
+        QCOMPARE(image.pixel(599, 409), qRgb(0x80, 0x00, 0x80));
+
+        frame.setBackground(12);
+        image = paintedClient(frame, QRect(100, 50, 20, 10));
+        QCOMPARE(image.pixel(100, 50), qRgb(0xFF, 0x00, 0x00));
+        QCOMPARE(image.pixel(119, 59), qRgb(0xFF, 0x00, 0x00));
+        QCOMPARE(image.pixel(120, 59), qRgb(0xFF, 0xFF, 0xFF));
+        QCOMPARE(image.pixel(99, 50), qRgb(0xFF, 0xFF, 0xFF));
+
+        // Through the window's own painting, as the screen gets it.
+        const QImage shown = frame.client()->grab().toImage();
+        QCOMPARE(shown.pixel(300, 200), qRgb(0xFF, 0x00, 0x00));
+    }
+
+    void aPictureIsTiledFromTheClientOriginAndClippedToTheRectangle() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsPath, "Background", "200"); // 30 in use
+        RecordingOutput output(0);
+        Frame frame(store, output);
+        QCOMPARE(frame.background(), 30);
+
+        // Without its picture the background stays unpainted.
+        frame.setBackgroundPicture(QPixmap());
+        QCOMPARE(paintedClient(frame, QRect(0, 0, 600, 410)).pixel(5, 5), qRgb(0xFF, 0xFF, 0xFF));
+
+        QImage tile(7, 5, QImage::Format_RGB32);
+        tile.fill(Qt::blue);
+        tile.setPixel(0, 0, qRgb(0xFF, 0, 0));
+        frame.setBackgroundPicture(QPixmap::fromImage(tile));
+        // Rectangle (10, 12) to (39, 31): tiles start at x = 7, 14, ... and y = 10, 15, ...
+        const QImage image = paintedClient(frame, QRect(10, 12, 30, 20));
+        QCOMPARE(image.pixel(14, 15), qRgb(0xFF, 0, 0));
+        QCOMPARE(image.pixel(35, 30), qRgb(0xFF, 0, 0));
+        QCOMPARE(image.pixel(13, 15), qRgb(0, 0, 0xFF));
+        QCOMPARE(image.pixel(10, 12), qRgb(0, 0, 0xFF));
+        QCOMPARE(image.pixel(39, 31), qRgb(0, 0, 0xFF));
+        QCOMPARE(image.pixel(9, 12), qRgb(0xFF, 0xFF, 0xFF));
+        QCOMPARE(image.pixel(40, 31), qRgb(0xFF, 0xFF, 0xFF));
+        QCOMPARE(image.pixel(39, 32), qRgb(0xFF, 0xFF, 0xFF));
+    }
+
+    void escapeEndsThePopupHelpModeAndMinimises() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        Frame frame(store, output);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        frame.setPopupHelpMode(true);
+        QTest::keyClick(&frame, Qt::Key_A);
+        QVERIFY(frame.popupHelpMode());
+        QVERIFY(!frame.isMinimized());
+        QTest::keyClick(&frame, Qt::Key_Escape, Qt::ShiftModifier);
+        QVERIFY(!frame.popupHelpMode());
+        QVERIFY(frame.isMinimized());
+    }
+
+    void theFirstShowPullsTheWindowOntoTheScreen() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        Frame inside(store, output);
+        inside.move(area.x() + 10, area.y() + 20);
+        inside.show();
+        QCOMPARE(inside.pos(), QPoint(area.x() + 10, area.y() + 20));
+
+        Frame beyond(store, output);
+        beyond.move(area.right() + 100, area.bottom() - 5);
+        beyond.show();
+        const QRect frame = beyond.frameGeometry();
+        QCOMPARE(frame.right(), area.right());
+        QCOMPARE(frame.bottom(), area.bottom());
+    }
+};
+
+QTEST_MAIN(GameFrameWindowTest)
+#include "game_frame_window_test.moc"
