@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
 
-.PHONY: all deps configure build run test gallery bench format clean
+.PHONY: all deps configure build run test gallery bench fuzz format clean
 
 all: build
 
@@ -33,8 +33,16 @@ gallery: build
 	@ASAN_OPTIONS=detect_leaks=0 $(BUILD)/wqgame-build --gallery $(BUILD)/wqgame32.rcc $(BUILD)/gallery.png
 	@echo "$(BUILD)/gallery.png"
 
+# The settings reader under libFuzzer for FUZZ_SECONDS, in a clang build of its own.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON -DQUINTARO_FUZZ=ON -DQUINTARO_TESTS=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target settings_fuzzer
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/settings_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus fuzz/corpus
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-release
+	rm -rf $(BUILD) build-release build-fuzz
