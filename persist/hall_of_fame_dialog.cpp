@@ -1,0 +1,137 @@
+#include "persist/hall_of_fame_dialog.h"
+
+#include "displays/centred_text.h"
+#include "displays/hairline.h"
+#include "displays/masked_picture.h"
+#include "displays/vga_palette.h"
+#include "persist/hall_of_fame.h"
+#include "wqgame/control_layouts.h"
+#include "wqgame/resource_module.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+#include <memory>
+
+namespace quintaro {
+
+namespace {
+
+constexpr int dialogId = 3000;
+constexpr int pictureId = 3000;
+constexpr int fontId = 3000;
+constexpr int clearQueryId = 3000;
+constexpr int yes = 2;
+
+// The picture sheet: picture on the left, its mask on the right.
+constexpr QSize sheetSize(702, 302);
+constexpr QPoint pictureAt(4, 10);
+
+// Every row sits 11 pixels right of the one above, following the picture's slant.
+struct BoxColumns {
+    int left;
+    int right;
+};
+constexpr BoxColumns numberBox{10, 27};
+constexpr BoxColumns nameBox{32, 191};
+constexpr BoxColumns scoreBox{196, 255};
+constexpr int rowShift = 11;
+constexpr int firstRowTop = 10;
+constexpr int rowPitch = 27;
+constexpr int rowHeight = 17;
+constexpr VgaColour boxFill = VgaColour::White;
+
+QRect box(const BoxColumns& columns, int row) {
+    const int dx = rowShift * row;
+    const int top = firstRowTop + rowPitch * row;
+    return {QPoint(columns.left + dx, top), QPoint(columns.right + dx, top + rowHeight)};
+}
+
+// The box's outline on its own edge pixels, white inside, the text centred.
+void drawBox(QPainter& painter, const QRect& rect, const QString& text) {
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    drawCentredText(painter, rect, text);
+}
+
+void placeButton(const wqgame::DialogLayout& layout, wqgame::ControlKind kind,
+                 QPushButton* button) {
+    if (auto control = wqgame::dialogControl(layout, kind, 1)) {
+        button->setGeometry(control->left, control->top, control->width, control->height);
+        button->setText(QString::fromUtf8(control->text));
+    }
+}
+
+} // namespace
+
+HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
+    : CenteredDialog(parent), m_ok(new QPushButton(this)), m_clear(new QPushButton(this)),
+      m_font(wqgame::loadFont(fontId)), m_picture(sheetSize, QImage::Format_RGB32),
+      m_hallOfFame(hallOfFame) {
+    if (auto layout = wqgame::dialogLayout(dialogId)) {
+        setFixedSize(layout->width, layout->height);
+        setWindowTitle(QString::fromUtf8(layout->title));
+        placeButton(*layout, wqgame::ControlKind::OkButton, m_ok);
+        placeButton(*layout, wqgame::ControlKind::PushButton, m_clear);
+    }
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_clear, &QPushButton::clicked, this, &HallOfFameDialog::onClear);
+
+    // Without the bitmap the sheet is a black picture under a white mask: it draws nothing.
+    m_picture.fill(Qt::white);
+    QPainter sheet(&m_picture);
+    sheet.fillRect(QRect(QPoint(0, 0), maskedPictureSize(m_picture)), Qt::black);
+    sheet.drawImage(0, 0, wqgame::loadBitmap(pictureId));
+}
+
+void HallOfFameDialog::copyEntries() {
+    for (int i = 0; i < HallOfFame::entryCount; ++i) {
+        m_names.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.name(i));
+        m_scores.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.score(i));
+    }
+}
+
+void HallOfFameDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawMaskedPicture(painter, pictureAt, m_picture);
+
+    painter.save();
+    painter.setFont(m_font);
+    painter.setPen(hairline(Qt::black));
+    painter.setBrush(vgaColour(boxFill));
+    for (int row = 0; row < HallOfFame::entryCount; ++row) {
+        const auto entry = static_cast<std::size_t>(row);
+        drawBox(painter, box(numberBox, row), QString::number(row + 1));
+        drawBox(painter, box(nameBox, row), m_names.at(entry));
+        drawBox(painter, box(scoreBox, row), m_scores.at(entry));
+    }
+    painter.restore();
+}
+
+void HallOfFameDialog::onClear() {
+    if (!ClearTable(m_hallOfFame, this))
+        return;
+    m_names.fill({});
+    m_scores.fill({});
+    update();
+}
+
+void ShowTable(HallOfFame& hallOfFame, QWidget* parent) {
+    std::unique_ptr<HallOfFameDialog> dialog;
+    {
+        wqgame::LibraryBracket library;
+        dialog = std::make_unique<HallOfFameDialog>(hallOfFame, parent);
+    }
+    dialog->setWindowTitle(QString::fromStdString(hallOfFame.title()));
+    dialog->copyEntries();
+    dialog->exec();
+}
+
+bool ClearTable(HallOfFame& hallOfFame, QWidget* parent) {
+    return hallOfFame.ClearTable([parent] {
+        wqgame::LibraryBracket library;
+        return wqgame::runQueryBox(parent, clearQueryId) == yes;
+    });
+}
+
+} // namespace quintaro

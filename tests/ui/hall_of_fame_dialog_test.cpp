@@ -1,0 +1,183 @@
+#include "persist/hall_of_fame.h"
+#include "persist/hall_of_fame_dialog.h"
+#include "platform/memory_registry_store.h"
+#include "wqgame/resource_module.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+#include <functional>
+
+using namespace quintaro;
+
+namespace {
+
+const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+
+// Box i of row `row`: 0 number, 1 name, 2 score; both corners inside.
+QRect box(int column, int row) {
+    const int lefts[] = {10, 32, 196};
+    const int rights[] = {27, 191, 255};
+    const int dx = 11 * row;
+    return {QPoint(lefts[column] + dx, 10 + 27 * row), QPoint(rights[column] + dx, 27 + 27 * row)};
+}
+
+bool insideABox(QPoint p) {
+    for (int row = 0; row < 10; ++row)
+        for (int column = 0; column < 3; ++column)
+            if (box(column, row).contains(p))
+                return true;
+    return false;
+}
+
+int nonWhiteInside(const QImage& image, const QRect& rect) {
+    int count = 0;
+    for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+        for (int x = rect.left() + 1; x < rect.right(); ++x)
+            count += image.pixel(x, y) != qRgb(255, 255, 255);
+    return count;
+}
+
+// A table of game `game` whose entry 0 is Ann with 4700.
+void seedTable(MemoryRegistryStore& store, std::uint16_t game) {
+    store.writeValue(settingsPath, HallOfFame::nameValue(game, 0), "Ann");
+    store.writeValue(settingsPath, HallOfFame::scoreValue(game, 0), "4700");
+}
+
+// Acts on the modal widget of type T once it runs.
+template <typename T> void whenModal(QObject* context, std::function<void(T*)> act) {
+    QTimer::singleShot(0, context, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* widget = qobject_cast<T*>(modal);
+        if (!widget) {
+            if (modal)
+                modal->close();
+            QFAIL("the expected dialog is not running");
+        }
+        act(widget);
+    });
+}
+
+} // namespace
+
+class HallOfFameDialogTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Runs before the library is opened, so the picture draws nothing and every pixel
+    // outside the boxes is the dialog's background.
+    void boxesFollowTheSlantOfThePicture() {
+        MemoryRegistryStore store;
+        seedTable(store, 0);
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        HallOfFameDialog dialog(hall, nullptr);
+        dialog.copyEntries();
+        const QImage image = dialog.grab().toImage();
+        const QRgb background = dialog.palette().color(QPalette::Window).rgb();
+        const QRgb black = qRgb(0, 0, 0);
+        QVERIFY(background != black);
+
+        // The outline covers both corners and nothing beyond them.
+        for (int row : {0, 4, 9})
+            for (int column = 0; column < 3; ++column) {
+                const QRect r = box(column, row);
+                const int middle = r.top() + 8;
+                QCOMPARE(image.pixel(r.topLeft()), black);
+                QCOMPARE(image.pixel(r.bottomRight()), black);
+                QCOMPARE(image.pixel(r.left(), middle), black);
+                QCOMPARE(image.pixel(r.right(), middle), black);
+                QCOMPARE(image.pixel(r.left() - 1, middle), background);
+                QCOMPARE(image.pixel(r.right() + 1, middle), background);
+                QCOMPARE(image.pixel(r.left() + 1, r.bottom() + 1), background);
+                QCOMPARE(image.pixel(r.left() + 1, r.top() + 1), qRgb(255, 255, 255));
+            }
+        // Row 5 (index 4) sits 44 pixels right of row 1.
+        QCOMPARE(image.pixel(54, 126), black);
+
+        QVERIFY(nonWhiteInside(image, box(0, 9)) > 0); // "10"
+        QVERIFY(nonWhiteInside(image, box(1, 0)) > 0); // "Ann"
+        QVERIFY(nonWhiteInside(image, box(2, 0)) > 0); // "4700"
+        QCOMPARE(nonWhiteInside(image, box(1, 1)), 0);
+        QCOMPARE(nonWhiteInside(image, box(2, 9)), 0);
+    }
+
+    void clearAsksFirstAndEmptiesOnlyOnYes() {
+        MemoryRegistryStore store;
+        seedTable(store, 1);
+        seedTable(store, 2);
+        HallOfFame hall(store, "Quintaro", 1, 1);
+        hall.setTitle("Jokers Wild Poker");
+
+        bool ran = false;
+        whenModal<HallOfFameDialog>(this, [&](HallOfFameDialog* dialog) {
+            ran = true;
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Jokers Wild Poker"));
+            QCOMPARE(dialog->name(0), QStringLiteral("Ann"));
+
+            answerQuery(QMessageBox::No);
+            dialog->clearButton()->click();
+            QCOMPARE(dialog->score(0), QStringLiteral("4700"));
+            QCOMPARE(hall.score(0), std::string("4700"));
+
+            answerQuery(QMessageBox::Yes);
+            dialog->clearButton()->click();
+            QCOMPARE(dialog->name(0), QString());
+            QCOMPARE(dialog->score(0), QString());
+            dialog->okButton()->click();
+        });
+        ShowTable(hall, nullptr);
+        QVERIFY(ran);
+        QCOMPARE(hall.name(0), std::string());
+        const auto& values = store.values(settingsPath);
+        QVERIFY(!values.count("Name__1_0") && !values.count("Score_1_0"));
+        QVERIFY(values.count("Name__2_0") && values.count("Score_2_0"));
+    }
+
+    void theMaskLetsTheBackgroundThrough() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+        MemoryRegistryStore store;
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        wqgame::LibraryBracket library;
+        const QImage sheet = wqgame::loadBitmap(3000).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(sheet.size(), QSize(702, 302));
+        HallOfFameDialog dialog(hall, nullptr);
+        // What the window system shows: the widget painted into its own backing store.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage image = dialog.screen()
+                                 ->grabWindow(dialog.winId())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), dialog.size());
+        const QRgb background = dialog.palette().color(QPalette::Window).rgb();
+
+        int shown = 0;
+        int through = 0;
+        int wrong = 0;
+        for (int y = 0; y < 302; ++y)
+            for (int x = 0; x < 351; ++x) {
+                const QPoint at(4 + x, 10 + y);
+                if (insideABox(at))
+                    continue;
+                const QRgb mask = sheet.pixel(351 + x, y);
+                const QRgb expected = ((background & mask) | sheet.pixel(x, y)) | 0xff000000;
+                wrong += image.pixel(at) != expected;
+                shown += mask == qRgb(0, 0, 0);
+                through += mask == qRgb(255, 255, 255);
+            }
+        QCOMPARE(wrong, 0);
+        QVERIFY(shown > 1000);
+        QVERIFY(through > 1000);
+    }
+
+private:
+    void answerQuery(QMessageBox::StandardButton answer) {
+        whenModal<QMessageBox>(this, [answer](QMessageBox* box) { box->button(answer)->click(); });
+    }
+};
+
+QTEST_MAIN(HallOfFameDialogTest)
+#include "hall_of_fame_dialog_test.moc"
