@@ -1,0 +1,169 @@
+#include "analysis/deck_index.h"
+#include "analysis/draw_tables.h"
+#include "analysis/strategy_advisor.h"
+#include "poker/game_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <bit>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quintaro {
+namespace {
+
+class NoSeams : public GameSetupSeams {
+public:
+    void switchHallOfFame(GameType) override {}
+    void payTableChanged(const PayDisplayData&) override {}
+    void setHallOfFameTitle(std::string_view) override {}
+};
+
+// "KC KD 5S 7H 9D": rank A 2..9 T J Q K, suit C S H D (deck suits 0..3); X1, X2 the jokers.
+DealtCards deal(const std::string& text) {
+    const std::string ranks = "A23456789TJQK";
+    const std::string suits = "CSHD";
+    std::istringstream in(text);
+    DealtCards dealt{};
+    std::string name;
+    for (int& index : dealt) {
+        in >> name;
+        index = name[0] == 'X' ? jokerIndex + name[1] - '1'
+                               : deckIndex(static_cast<int>(ranks.find(name[0])) + 1,
+                                           static_cast<int>(suits.find(name[1])));
+    }
+    return dealt;
+}
+
+// What one hold brings over every draw, walked draw by draw through the table's evaluation.
+struct Walked {
+    std::int64_t payoffSum = 0;
+    std::int64_t draws = 0;
+    std::array<std::int64_t, maxPayLines> lines{};
+};
+
+class DrawWalker {
+public:
+    explicit DrawWalker(GameType type) {
+        NoSeams seams;
+        setUpGame(type, m_table, seams);
+    }
+
+    Walked walk(const DealtCards& dealt, unsigned hold, int bet) {
+        m_rest.clear();
+        for (int i = 0; i < m_table.deck->count(); ++i) {
+            if (std::find(dealt.begin(), dealt.end(), i) == dealt.end())
+                m_rest.push_back(i);
+        }
+        m_open.clear();
+        for (int window = 0; window < PokerHand::handSize; ++window) {
+            if (hold & (1u << window))
+                m_table.hand.setCard(window, m_table.deck->card(dealt[window]));
+            else
+                m_open.push_back(window);
+        }
+        m_bet = bet;
+        m_result = {};
+        draw(0, 0);
+        return m_result;
+    }
+
+private:
+    void draw(std::size_t filled, std::size_t from) {
+        if (filled == m_open.size()) {
+            const int line =
+                m_table.hand.winningLine(m_table.pay.categories, m_table.pay.lineCount);
+            ++m_result.draws;
+            if (line != PokerHand::noLine) {
+                m_result.payoffSum += m_table.pay.payoff(line, m_bet);
+                ++m_result.lines[static_cast<std::size_t>(line)];
+            }
+            return;
+        }
+        for (std::size_t i = from; i < m_rest.size(); ++i) {
+            m_table.hand.setCard(m_open[filled], m_table.deck->card(m_rest[i]));
+            draw(filled + 1, i + 1);
+        }
+    }
+
+    PokerTable m_table;
+    std::vector<int> m_rest;
+    std::vector<int> m_open;
+    int m_bet = 1;
+    Walked m_result;
+};
+
+// Every hold of each sample deal, against the walk over all of its draws: the exact payoff
+// and the count of every line.
+void expectHoldsMatchWalk(GameType type, const std::vector<std::string>& deals, int bet) {
+    const DrawTables tables(type);
+    DrawWalker walker(type);
+    for (const std::string& text : deals) {
+        const DealtCards dealt = deal(text);
+        const HoldValues values = tables.holdValues(dealt, bet);
+        for (unsigned hold = 0; hold < holdCount; ++hold) {
+            const Walked walked = walker.walk(dealt, hold, bet);
+            SCOPED_TRACE(text + ", hold mask " + std::to_string(hold));
+            EXPECT_EQ(values.scaledPayoff[hold] * walked.draws, walked.payoffSum * values.scale);
+            const auto draws = tables.drawsWinning(dealt, hold);
+            for (int line = 0; line < maxPayLines; ++line)
+                EXPECT_EQ(draws[static_cast<std::size_t>(line)],
+                          walked.lines[static_cast<std::size_t>(line)])
+                    << "line " << line;
+        }
+    }
+}
+
+TEST(AnalysisHoldValues, StraightPokerHoldsMatchEveryDraw) {
+    expectHoldsMatchWalk(GameType::StraightPoker, {"KC KD 5S 7H 9D", "AH KH QH JH 2S"}, 5);
+}
+
+TEST(AnalysisHoldValues, JokersWildHoldsMatchEveryDraw) {
+    expectHoldsMatchWalk(GameType::JokersWildPoker, {"X2 KC 8D 4H QS", "9S X1 JS X2 QC"}, 5);
+}
+
+TEST(AnalysisHoldValues, DeucesWildHoldsMatchEveryDraw) {
+    expectHoldsMatchWalk(GameType::DeucesWildPoker, {"2C 9S JS 2D KS", "AS 5C 6D 8S 2H"}, 1);
+}
+
+TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
+    PokerTable table;
+    NoSeams seams;
+    setUpGame(GameType::StraightPoker, table, seams);
+    const auto cards = [&](const std::string& text) {
+        PokerHand::Cards hand;
+        const DealtCards dealt = deal(text);
+        for (std::size_t i = 0; i < hand.size(); ++i)
+            hand[i] = table.deck->card(dealt[i]);
+        return hand;
+    };
+    const StrategyAdvisor advisor(GameType::StraightPoker);
+    EXPECT_FALSE(advisor.isPrepared());
+
+    // A dealt royal flush is kept whole and pays the table's amount: 4000 at $5, 1000 at $4.
+    const PokerHand::Cards royal = cards("TS JS QS KS AS");
+    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 5)),
+              "Best: hold 10 J Q K A  -  expected $4000.00");
+    EXPECT_TRUE(advisor.isPrepared());
+    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 4)),
+              "Best: hold 10 J Q K A  -  expected $1000.00");
+
+    // Four kings are worth 125 at $5 whether the fifth card is kept or redrawn; of two equal
+    // holds the one keeping more cards is advised.
+    const PokerHand::Cards kings = cards("KC 3D KH KS KD");
+    const HoldAdvice four = advisor.best(kings, 5);
+    EXPECT_EQ(four.mask, holdAll);
+    EXPECT_EQ(strategyHint(kings, four), "Best: hold K 3 K K K  -  expected $125.00");
+    EXPECT_EQ(advisor.holdValues(kings, 5).ranked()[1], 0b11101u);
+
+    // The textbook plays: a high pair is kept alone, and nothing worth keeping is thrown away.
+    const PokerHand::Cards pair = cards("KC 5S KD 7H 9D");
+    EXPECT_EQ(strategyHint(pair, advisor.best(pair, 1)), "Best: hold K K  -  expected $1.53");
+    const PokerHand::Cards junk = cards("2C 3D 7H 8S TD");
+    EXPECT_EQ(strategyHint(junk, advisor.best(junk, 1)), "Best: discard all  -  expected $0.35");
+}
+
+} // namespace
+} // namespace quintaro
