@@ -1,5 +1,6 @@
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
+#include "wqgame/resource_module.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -143,6 +144,29 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(9, 12), qRgb(0xFF, 0xFF, 0xFF));
         QCOMPARE(image.pixel(40, 31), qRgb(0xFF, 0xFF, 0xFF));
         QCOMPARE(image.pixel(39, 32), qRgb(0xFF, 0xFF, 0xFF));
+    }
+
+    void theDefaultBackgroundIsTheLibraryFeltTiled() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+        QImage felt;
+        {
+            wqgame::LibraryBracket library;
+            felt = wqgame::loadBitmap(1100).convertToFormat(QImage::Format_RGB32);
+        }
+        QVERIFY(!felt.isNull());
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        Frame frame(store, output);
+        QCOMPARE(frame.background(), 16);
+        QCOMPARE(frame.backgroundPicture().toImage().convertToFormat(QImage::Format_RGB32), felt);
+
+        const QImage image = paintedClient(frame, QRect(0, 0, 600, 410));
+        const int w = felt.width();
+        const int h = felt.height();
+        QCOMPARE(image.pixel(0, 0), felt.pixel(0, 0));
+        QCOMPARE(image.pixel(w, h), felt.pixel(0, 0));
+        QCOMPARE(image.pixel(599, 409), felt.pixel(599 % w, 409 % h));
     }
 
     void escapeEndsThePopupHelpModeAndMinimises() {
