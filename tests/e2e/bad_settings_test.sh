@@ -29,9 +29,6 @@ grep -Fxq 'AnimationDelay=10000' "$ini" || fail "AnimationDelay not defaulted: $
 head -c 65536 /dev/urandom >"$ini"
 run_and_close "random bytes"
 
-printf '[Quintaro]\nSound0=\001\002\377\376,\000\n\377[\n=\n[[' >"$ini"
-run_and_close "broken lines"
-
 # A folder where the file belongs: nothing can be read or written.
 rm -f "$ini"
 mkdir "$ini"

@@ -42,33 +42,6 @@ QImage paintedClient(GameFrameWindow& frame, const QRect& rect) {
 class GameFrameWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void settingsAreLoadedAtConstructionAndSavedAtDestruction() {
-        MemoryRegistryStore store;
-        store.writeValue(settingsPath, "Background", "5");
-        store.writeValue(settingsPath, "SoundEnabled", "0");
-        store.writeValue(settingsPath, "Sound0", "Jackpot,bell.wav");
-        RecordingOutput output(1);
-        {
-            Frame frame(store, output);
-            QCOMPARE(frame.settingsKeyName(), QStringLiteral("Frame Test"));
-            QCOMPARE(frame.background(), 5);
-            QVERIFY(frame.backgroundPicture().isNull());
-            QCOMPARE(frame.soundEnabled(), 0);
-            QCOMPARE(frame.FindSound("Jackpot"), "bell.wav");
-            QCOMPARE(store.values(settingsPath).size(), 3u); // nothing written yet
-            frame.setBackground(9);
-            frame.setSoundEnabled(1);
-            frame.RegisterSound("Deal Cards", "CardShuf");
-        }
-        QCOMPARE(store.values(settingsPath),
-                 (MemoryRegistryStore::Values{{"Background", "9"},
-                                              {"SoundEnabled", "1"},
-                                              {"Sound0", "Jackpot,bell.wav"},
-                                              {"Sound1", "Frame Test Start,"},
-                                              {"Sound2", "Frame Test Exit,"},
-                                              {"Sound3", "Deal Cards,cardshuf.wav"}}));
-    }
-
     void startPlaysAtConstructionAndExitOnTheCloseRequest() {
         MemoryRegistryStore store;
         store.writeValue(settingsPath, "Sound0", "Frame Test Exit,/sounds/bye.wav");
@@ -82,20 +55,12 @@ private Q_SLOTS:
             QVERIFY(frame.close());
             QCOMPARE(output.played, (std::vector<std::string>{"hello.wav", "/sounds/bye.wav"}));
         }
-        {
-            RecordingOutput silent(0);
-            Frame frame(store, silent);
-            QVERIFY(!frame.soundDevicePresent());
-            frame.show();
-            frame.close();
-            QVERIFY(silent.played.empty());
-        }
-        store.writeValue(settingsPath, "SoundEnabled", "0");
-        RecordingOutput switchedOff(1);
-        Frame frame(store, switchedOff);
+        RecordingOutput silent(0);
+        Frame frame(store, silent);
+        QVERIFY(!frame.soundDevicePresent());
         frame.show();
         frame.close();
-        QVERIFY(switchedOff.played.empty());
+        QVERIFY(silent.played.empty());
     }
 
     void aColourBackgroundFillsTheDamagedRectangle() {
