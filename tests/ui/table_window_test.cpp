@@ -27,8 +27,8 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* a : game->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts, (QStringList{"&New", "Show &High Scores...", "-", "&Options...", "-",
-                                     "E&xit"}));
+        QCOMPARE(texts,
+                 (QStringList{"&New", "Show &High Scores...", "-", "&Options...", "-", "E&xit"}));
         QCOMPARE(game->actions()[0]->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(game->actions()[5]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     }
