@@ -27,6 +27,7 @@ int GameApp::Main() {
 
     TableWindow table;
     table.show();
+    table.startFirstGame();
     const int result = exec();
 
     QtProcessStarter starter;

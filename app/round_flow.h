@@ -30,7 +30,7 @@ public:
     int bet() const;
     const PaylineColumn& column(int column) const { return m_columns.at(index(column)); }
     const HandNamesColumn& handNames() const { return m_handNames; }
-    HoldState holdState(int window) const { return m_holdStates.at(index(window)); }
+    const HoldState& holdState(int window) const { return m_holdStates.at(index(window)); }
     // The card shown above a card window, or nullptr before the first game.
     const Card* card(int window) const { return m_cards.at(index(window)); }
     // The card window whose card picture covers the point, if any.

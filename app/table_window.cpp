@@ -1,21 +1,34 @@
 #include "app/table_window.h"
 
 #include "app/game_menu.h"
+#include "app/message_dialog.h"
+#include "app/status_window.h"
 #include "app/table_layout.h"
+#include "cards/card_on_table.h"
+#include "cards/card_window.h"
+#include "displays/hand_names_window.h"
+#include "displays/payline_window.h"
+#include "displays/table_figures.h"
 #include "displays/table_font.h"
 #include "persist/decimal_text.h"
+#include "persist/hall_of_fame_dialog.h"
 #include "persist/registry_key.h"
+#include "persist/sign_in_dialog.h"
+#include "wqgame/resource_module.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 
 namespace quintaro {
 
 namespace {
 
-QWidget* placeChild(QWidget* child, const table_layout::Box& box, int fontHeight,
-                    const char* help) {
+template <typename Widget>
+Widget* placeChild(Widget* child, const table_layout::Box& box, int fontHeight, const char* help) {
     child->setGeometry(box.left, box.top, box.width, box.height);
     child->setFont(tableFont(fontHeight));
     if (help != nullptr)
@@ -27,44 +40,84 @@ QWidget* placeChild(QWidget* child, const table_layout::Box& box, int fontHeight
 
 TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     : GameFrameWindow(QStringLiteral("Quintaro"),
-                      QSize(table_layout::clientWidth, table_layout::clientHeight), store, output) {
-    using namespace table_layout;
+                      QSize(table_layout::clientWidth, table_layout::clientHeight), store, output),
+      m_displayFont(displayFont()) {
     setWindowIcon(QIcon(QStringLiteral(":/quintaro.svg")));
-    client()->setFont(tableFont(windowFontHeight));
-    client()->setWhatsThis(QString::fromUtf8(windowHelp));
+    client()->setFont(tableFont(table_layout::windowFontHeight));
+    client()->setWhatsThis(QString::fromUtf8(table_layout::windowHelp));
 
-    m_statusWindow = placeChild(new QWidget(client()), status, statusFontHeight, nullptr);
-    m_statusWindow->hide();
-    m_handNames = placeChild(new QWidget(client()), handNames, handNamesFontHeight, handNamesHelp);
-    m_dealButton = new QPushButton(QStringLiteral("Deal"), client());
-    placeChild(m_dealButton, table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
-    m_dealButton->setObjectName(QStringLiteral("dealButton"));
-
-    for (std::size_t i = 0; i < 5; ++i) {
-        m_cardWindows[i] = placeChild(
-            new QWidget(client()),
-            Box{cardWindowLefts[i], cardWindowTop, cardWindowWidth, cardWindowHeight},
-            cardWindowFontHeight, cardWindowHelps[i]);
-        m_paylines[i] = placeChild(new QWidget(client()),
-                                   Box{paylineLefts[i], paylineTop, paylineWidth, paylineHeight},
-                                   paylineFontHeight, paylineHelps[i]);
-        m_paylines[i]->setWindowTitle(QString::fromUtf8(paylineHeaders[i]));
-    }
-    buildMenu();
+    const std::string keyName = settingsKeyName().toStdString();
+    m_cardImages = std::make_unique<CardImageCache>();
+    m_cardLook = std::make_unique<CardLook>(registryStore(), keyName, tableWindowNumber);
+    m_cardLook->setPictureSink(m_cardImages.get());
 
     RegistryKey key(registryStore());
-    key.Open(settingsKeyName().toStdString());
-    // A game type this program does not know falls back to Straight Poker.
+    key.Open(keyName);
+    // A game type this program does not know plays Straight Poker.
     const auto storedGame = decimalValue(key.QueryString("GameType"));
-    if (storedGame && (*storedGame & 0xFFFF) <= 2)
-        m_gameType = static_cast<std::uint16_t>(*storedGame & 0xFFFF);
+    const GameType game =
+        storedGame ? gameTypeFromNumber(*storedGame & 0xFFFFu) : GameType::StraightPoker;
+    m_hallOfFame = std::make_unique<HallOfFame>(registryStore(), keyName, 0, 1);
+    m_round = std::make_unique<RoundFlow>(static_cast<TableView&>(*this), *m_hallOfFame, keyName);
+
+    buildChildren();
+    buildMenu();
     registerGameSounds();
+    m_round->setUpGame(game);
 }
 
 TableWindow::~TableWindow() {
+    m_round->offerBalanceToHallOfFame();
+    const GameType game = m_round->gameType();
+    // The children paint from the round's state: they go before it does.
+    for (std::size_t i = 0; i < 5; ++i) {
+        delete m_cardWindows[i];
+        delete m_paylines[i];
+    }
+    delete m_handNames;
+    delete m_statusWindow;
+    delete m_dealButton;
+    m_round.reset(); // the deck goes, and with its last card the card look is saved
+    m_hallOfFame.reset();
     RegistryKey key(registryStore());
     key.Open(settingsKeyName().toStdString());
-    key.SetString("GameType", std::to_string(m_gameType));
+    key.SetString("GameType", std::to_string(gameTypeNumber(game)));
+}
+
+void TableWindow::buildChildren() {
+    using namespace table_layout;
+    m_statusWindow =
+        placeChild(new StatusWindow(m_round->state(), client()), status, statusFontHeight, nullptr);
+    m_statusWindow->hide();
+    m_handNames = placeChild(new HandNamesWindow(m_round->handNames(), client()), handNames,
+                             handNamesFontHeight, handNamesHelp);
+    m_dealButton = placeChild(new QPushButton(QStringLiteral("Deal"), client()),
+                              table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
+    m_dealButton->setObjectName(QStringLiteral("dealButton"));
+    connect(m_dealButton, &QPushButton::clicked, this, [this] { m_round->onDealButton(); });
+
+    for (int i = 0; i < 5; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        CardWindow* card =
+            placeChild(new CardWindow(client()),
+                       Box{cardWindowLefts[at], cardWindowTop, cardWindowWidth, cardWindowHeight},
+                       cardWindowFontHeight, cardWindowHelps[at]);
+        card->watch(&m_round->state().phase, &m_round->holdState(i));
+        connect(card, &CardWindow::pressed, this, [this, i] { m_round->onCardWindowPress(i); });
+        m_cardWindows[at] = card;
+
+        PaylineWindow* column =
+            placeChild(new PaylineWindow(m_round->column(i), client()),
+                       Box{paylineLefts[at], paylineTop, paylineWidth, paylineHeight},
+                       paylineFontHeight, paylineHelps[at]);
+        column->setWindowTitle(QString::fromUtf8(paylineHeaders[at]));
+        connect(column, &PaylineWindow::pressed, this, [this, i] { m_round->onPaylinePress(i); });
+        m_paylines[at] = column;
+    }
+}
+
+void TableWindow::startFirstGame() {
+    m_round->startNewGame();
 }
 
 void TableWindow::registerGameSounds() {
@@ -88,7 +141,6 @@ void TableWindow::buildMenu() {
         // The shortcuts must work wherever the focus is on the table.
         action->setShortcutContext(Qt::ApplicationShortcut);
         action->setWhatsThis(QString::fromUtf8(item.help));
-        action->setStatusTip(QString::fromUtf8(item.help));
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { onMenuSelect(id); });
     }
@@ -96,12 +148,125 @@ void TableWindow::buildMenu() {
 
 void TableWindow::onMenuSelect(int id) {
     switch (id) {
+    case GameMenuNew:
+        m_round->newGame();
+        break;
+    case GameMenuHighScores:
+        ShowTable(*m_hallOfFame, this);
+        break;
     case GameMenuExit:
         close();
         break;
     default:
         break;
     }
+}
+
+void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
+    paintBackground(painter, rect);
+    for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
+        if (const Card* card = m_round->card(window))
+            m_cardImages->drawCard(painter, *card);
+    drawPaylineHint(painter, m_round->state());
+    const BackgroundPainter background = [this](QPainter& p, const QRect& r) {
+        paintBackground(p, r);
+    };
+    quintaro::drawWinFigure(painter, m_round->state(), m_displayFont, background);
+    quintaro::drawBalanceFigure(painter, m_round->state(), m_displayFont, background);
+}
+
+void TableWindow::clientMousePress(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (auto window = m_round->cardWindowAt(at.x(), at.y()))
+        m_round->onCardWindowPress(*window);
+    else
+        GameFrameWindow::clientMousePress(event);
+}
+
+void TableWindow::errorBeep() {
+    beeper().errorBeep();
+}
+
+void TableWindow::defaultBeep() {
+    beeper().defaultBeep();
+}
+
+void TableWindow::playSoundEvent(const std::string& event) {
+    PlaySound(FindSound(event));
+}
+
+void TableWindow::drawCardNow(int window) {
+    // Not repaint(): that would also paint the captions queued so far, before the round
+    // has reached the phase they show.
+    if (const Card* card = m_round->card(window))
+        client()->update(cardRect(*card));
+}
+
+void TableWindow::cardWindowChanged(int window) {
+    m_cardWindows[static_cast<std::size_t>(window)]->update();
+}
+
+void TableWindow::columnBandChanged(int column, int band) {
+    if (column == TableView::handNamesColumn)
+        m_handNames->update(m_handNames->bandRect(band));
+    else
+        m_paylines[static_cast<std::size_t>(column)]->update(
+            m_paylines[static_cast<std::size_t>(column)]->bandRect(band));
+}
+
+void TableWindow::columnChanged(int column) {
+    m_paylines[static_cast<std::size_t>(column)]->update();
+}
+
+void TableWindow::drawWinFigure() {
+    client()->repaint(winFigureRect());
+}
+
+void TableWindow::drawBalanceFigure() {
+    client()->repaint(balanceFigureRect());
+}
+
+void TableWindow::flushRepaints() {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TableWindow::hintAreaChanged() {
+    client()->update(paylineHintRect());
+}
+
+void TableWindow::statusVisibilityChanged(bool visible) {
+    m_statusWindow->setVisible(visible);
+}
+
+void TableWindow::dealButtonTextChanged(const std::string& text) {
+    m_dealButton->setText(QString::fromStdString(text));
+}
+
+void TableWindow::titleChanged(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void TableWindow::tableChanged() {
+    client()->update();
+    for (QWidget* child : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->update();
+}
+
+std::string TableWindow::signIn(const std::string& name) {
+    SignInDialog dialog(this, QString::fromStdString(name));
+    dialog.exec();
+    return dialog.playerName().toStdString();
+}
+
+bool TableWindow::askYesNo(int queryId) {
+    wqgame::LibraryBracket library;
+    return wqgame::runQueryBox(this, queryId) == 2;
+}
+
+void TableWindow::showMessage(const std::string& message) {
+    wqgame::LibraryBracket library;
+    MessageDialog dialog(this, QString::fromStdString(message));
+    dialog.exec();
 }
 
 } // namespace quintaro

@@ -1,40 +1,86 @@
 #pragma once
 
+#include "app/round_flow.h"
+#include "app/table_view.h"
+#include "cards/card_image_cache.h"
+#include "cards/card_look.h"
 #include "persist/game_frame_window.h"
+#include "persist/hall_of_fame.h"
 
 #include <array>
-#include <cstdint>
+#include <memory>
 
 class QPushButton;
 
 namespace quintaro {
 
+class CardWindow;
+class HandNamesWindow;
+class PaylineWindow;
+class StatusWindow;
+
 // The poker table: pay-table displays at the top, five cards with their caption windows,
-// the Deal button and the status box, on a fixed 600 x 410 client area.
-class TableWindow : public GameFrameWindow {
+// the Deal button and the status box, on a fixed 600 x 410 client area. The round flow
+// decides; this window draws what it is told and hands it every click.
+class TableWindow : public GameFrameWindow, private TableView {
     Q_OBJECT
 public:
     // The store and the output, when given, must outlive the window (see GameFrameWindow).
+    // The resource library must be open.
     explicit TableWindow(RegistryStore* store = nullptr, SoundOutput* output = nullptr);
     ~TableWindow() override;
 
+    // The first game: sign-in and the $100 stake. Called once the window is shown.
+    void startFirstGame();
+
     QPushButton* dealButton() const { return m_dealButton; }
+    const RoundFlow& round() const { return *m_round; }
+    RoundFlow& round() { return *m_round; }
+    const CardLook& cardLook() const { return *m_cardLook; }
 
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
 
+protected:
+    void paintClient(QPainter& painter, const QRect& rect) override;
+    void clientMousePress(QMouseEvent* event) override;
+
 private:
+    void buildChildren();
     void buildMenu();
     void registerGameSounds();
 
-    // 0 Straight Poker, 1 Jokers Wild Poker, 2 Deuces Wild Poker.
-    std::uint16_t m_gameType = 0;
+    void errorBeep() override;
+    void defaultBeep() override;
+    void playSoundEvent(const std::string& event) override;
+    void drawCardNow(int window) override;
+    void cardWindowChanged(int window) override;
+    void columnBandChanged(int column, int band) override;
+    void columnChanged(int column) override;
+    void drawWinFigure() override;
+    void drawBalanceFigure() override;
+    void flushRepaints() override;
+    void hintAreaChanged() override;
+    void statusVisibilityChanged(bool visible) override;
+    void dealButtonTextChanged(const std::string& text) override;
+    void titleChanged(const std::string& title) override;
+    void tableChanged() override;
+    std::string signIn(const std::string& name) override;
+    bool askYesNo(int queryId) override;
+    void showMessage(const std::string& message) override;
 
-    QWidget* m_statusWindow;
-    QWidget* m_handNames;
-    QPushButton* m_dealButton;
-    std::array<QWidget*, 5> m_paylines{};
-    std::array<QWidget*, 5> m_cardWindows{};
+    // The look outlives every card; the picture cache outlives the look's loads.
+    std::unique_ptr<CardImageCache> m_cardImages;
+    std::unique_ptr<CardLook> m_cardLook;
+    std::unique_ptr<HallOfFame> m_hallOfFame;
+    std::unique_ptr<RoundFlow> m_round;
+    QFont m_displayFont;
+
+    StatusWindow* m_statusWindow = nullptr;
+    HandNamesWindow* m_handNames = nullptr;
+    QPushButton* m_dealButton = nullptr;
+    std::array<PaylineWindow*, 5> m_paylines{};
+    std::array<CardWindow*, 5> m_cardWindows{};
 };
 
 } // namespace quintaro

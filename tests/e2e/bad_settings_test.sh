@@ -7,6 +7,7 @@ mkdir -p "$(dirname "$ini")"
 
 run_and_close() {
     start_app
+    sign_in Tester
     local win code
     win=$(wait_window '^Quintaro')
     xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4

@@ -6,6 +6,8 @@ start_xvfb
 ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 
 start_app
+
+sign_in Tester
 win=$(wait_window '^Quintaro')
 xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
 code=$(wait_exit)

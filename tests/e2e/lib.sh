@@ -72,3 +72,18 @@ wait_exit() {
     APP_PID=""
     cat "$E2E_TMP/app.exit"
 }
+
+# Answers the sign-in dialog that opens every new game with the given name.
+sign_in() {
+    local dialog
+    dialog=$(wait_window '^Please Sign In$')
+    xdotool windowfocus --sync "$dialog"
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 20 "$1"
+    xdotool key --clearmodifiers Return
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^Please Sign In$' >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "the sign-in dialog did not close"
+}

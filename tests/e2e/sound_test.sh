@@ -23,6 +23,7 @@ trap stop_sound EXIT
 
 run_and_close() {
     start_app
+    sign_in Tester
     local win code
     win=$(wait_window '^Quintaro')
     sleep 2.5

@@ -1,29 +1,55 @@
 #include "app/table_window.h"
+#include "platform/memory_registry_store.h"
+#include "wqgame/resource_module.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
 using namespace quintaro;
 
+namespace {
+
+const std::string settingsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+
+// Answers the next sign-in dialog with `name`.
+void signInSoon(const QString& name) {
+    QTimer::singleShot(0, [name] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>()->setText(name);
+        dialog->accept();
+    });
+}
+
+QImage grabClient(TableWindow& table) {
+    return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
 class TableWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void layoutMatchesTheTable() {
-        TableWindow table;
+    void initTestCase() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+    }
+
+    void layoutAndMenuMatchTheTable() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
         QCOMPARE(table.client()->size(), QSize(600, 410));
         QCOMPARE(table.dealButton()->geometry(), QRect(240, 370, 120, 32));
-        QCOMPARE(table.dealButton()->text(), QStringLiteral("Deal"));
         QCOMPARE(table.dealButton()->font().pixelSize(), 15);
         QCOMPARE(table.windowTitle(), QStringLiteral("Quintaro"));
         QVERIFY(table.dealButton()->whatsThis().startsWith(u"Click the deal button"));
-    }
 
-    void gameMenuHasItsItemsAndAccelerators() {
-        TableWindow table;
         QMenu* game = table.menuBar()->actions().first()->menu();
-        QVERIFY(game);
         QStringList texts;
         for (QAction* a : game->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -33,14 +59,73 @@ private Q_SLOTS:
         QCOMPARE(game->actions()[5]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
     }
 
-    void exitClosesTheWindow() {
-        TableWindow table;
+    void paintsTheBetTheHighlightAndTheCardBacks() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
-        table.onMenuSelect(12); // not built yet: nothing happens
-        QVERIFY(table.isVisible());
-        table.onMenuSelect(19);
-        QVERIFY(!table.isVisible());
+        signInSoon(QStringLiteral("Ann"));
+        table.startFirstGame();
+        QCOMPARE(table.windowTitle(), QStringLiteral("Quintaro - Ann"));
+
+        table.round().onPaylinePress(2);
+        for (int column = 0; column < 5; ++column)
+            table.round().setHighlightedLine(column, 0);
+        QImage image = grabClient(table);
+        const QRgb yellow = qRgb(255, 255, 0);
+        const QRgb white = qRgb(255, 255, 255);
+        const QRgb black = qRgb(0, 0, 0);
+        QCOMPARE(image.pixel(425, 5), yellow); // $3 column, header band
+        QCOMPARE(image.pixel(425, 150), yellow);
+        QCOMPARE(image.pixel(305, 150), white);
+        // Line 0 of nine is the band from y = 20 to 39.
+        for (int y : {20, 30, 38})
+            QCOMPARE(image.pixel(365, y), black);
+        QCOMPARE(image.pixel(365, 41), white);
+        QCOMPARE(image.pixel(425, 41), yellow);
+
+        // A card back shows the table in its rounded corners and the back inside.
+        QImage background(600, 410, QImage::Format_RGB32);
+        QPainter painter(&background);
+        table.paintBackground(painter, background.rect());
+        painter.end();
+        QCOMPARE(image.pixel(25, 227), background.pixel(25, 227));
+        QCOMPARE(image.pixel(95, 322), background.pixel(95, 322));
+        QVERIFY(image.pixel(60, 275) != background.pixel(60, 275));
+    }
+
+    void aClickOnACardPictureTogglesItLikeItsCaption() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        signInSoon(QStringLiteral("Ann"));
+        table.startFirstGame();
+        QTest::mouseClick(table.dealButton(), Qt::LeftButton);
+        QCOMPARE(table.dealButton()->text(), QStringLiteral("Redeal"));
+        QTest::mouseClick(table.client(), Qt::LeftButton, {}, QPoint(170, 260)); // card 2
+        QCOMPARE(table.round().holdState(1), HoldState::Discard);
+        QTest::mouseClick(table.client(), Qt::LeftButton, {}, QPoint(120, 260)); // between
+        QCOMPARE(table.round().holdState(0), HoldState::Hold);
+        QCOMPARE(table.round().holdState(1), HoldState::Discard);
+        QImage image = grabClient(table);
+        QVERIFY(image.pixel(180, 275) != qRgb(255, 255, 255)); // the back, not the face
+    }
+
+    void exitStoresTheGameTheScoreAndTheName() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsKey, "GameType", "7"); // unknown: plays Straight Poker
+        {
+            TableWindow table(&store);
+            QCOMPARE(table.round().handNames().title, std::string("Straight Poker"));
+            signInSoon(QStringLiteral("Zoë, the 2nd"));
+            table.startFirstGame();
+        }
+        const auto& values = store.values(settingsKey);
+        QCOMPARE(values.at("GameType"), std::string("0"));
+        QCOMPARE(values.at("Score_0_0"), std::string("100"));
+        QCOMPARE(values.at("Name__0_0"), std::string("Zoë, the 2nd"));
+        QCOMPARE(values.at("PlayerName"), std::string("Zoë, the 2nd"));
     }
 };
 

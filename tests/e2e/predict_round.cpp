@@ -1,0 +1,56 @@
+// Plays one round of Straight Poker in the core, as the end-to-end test plays it on
+// screen, and prints the balance it ends with.
+// Usage: quintaro-predict-round SEED BET DISCARDED_WINDOW...
+#include "app/round_flow.h"
+#include "platform/memory_registry_store.h"
+#include "poker/random_sequence.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+class SilentView : public quintaro::TableView {
+public:
+    void errorBeep() override {}
+    void defaultBeep() override {}
+    void playSoundEvent(const std::string&) override {}
+    void drawCardNow(int) override {}
+    void cardWindowChanged(int) override {}
+    void columnBandChanged(int, int) override {}
+    void columnChanged(int) override {}
+    void drawWinFigure() override {}
+    void drawBalanceFigure() override {}
+    void flushRepaints() override {}
+    void hintAreaChanged() override {}
+    void statusVisibilityChanged(bool) override {}
+    void dealButtonTextChanged(const std::string&) override {}
+    void titleChanged(const std::string&) override {}
+    void tableChanged() override {}
+    std::string signIn(const std::string& name) override { return name; }
+    bool askYesNo(int) override { return true; }
+    void showMessage(const std::string&) override {}
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s SEED BET DISCARDED_WINDOW...\n", argv[0]);
+        return 2;
+    }
+    quintaro::processRandomSequence().seed(static_cast<std::uint32_t>(std::atol(argv[1])));
+    quintaro::MemoryRegistryStore store;
+    quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
+    SilentView view;
+    quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
+    flow.setUpGame(quintaro::GameType::StraightPoker);
+    flow.startNewGame();
+    flow.onPaylinePress(std::atoi(argv[2]) - 1);
+    flow.onDealButton();
+    for (int i = 3; i < argc; ++i)
+        flow.onCardWindowPress(std::atoi(argv[i]) - 1);
+    flow.onDealButton();
+    std::printf("%u\n", flow.state().balance);
+    return 0;
+}
