@@ -6,19 +6,31 @@ namespace quintaro {
 
 namespace {
 
-void putText(std::vector<std::uint8_t>& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
-}
+constexpr std::size_t headerSize = 44;
 
-void put16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(value >> 8));
-}
+// Writes little-endian fields into a buffer sized in advance; growing the vector field by
+// field trips a false overflow warning in optimised builds.
+class ByteWriter {
+public:
+    explicit ByteWriter(std::vector<std::uint8_t>& out) : m_out(out) {}
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    put16(out, static_cast<std::uint16_t>(value & 0xFFFF));
-    put16(out, static_cast<std::uint16_t>(value >> 16));
-}
+    void text(std::string_view text) {
+        for (char c : text)
+            m_out[m_at++] = static_cast<std::uint8_t>(c);
+    }
+    void u16(std::uint16_t value) {
+        m_out[m_at++] = static_cast<std::uint8_t>(value & 0xFF);
+        m_out[m_at++] = static_cast<std::uint8_t>(value >> 8);
+    }
+    void u32(std::uint32_t value) {
+        u16(static_cast<std::uint16_t>(value & 0xFFFF));
+        u16(static_cast<std::uint16_t>(value >> 16));
+    }
+
+private:
+    std::vector<std::uint8_t>& m_out;
+    std::size_t m_at = 0;
+};
 
 } // namespace
 
@@ -28,23 +40,23 @@ std::vector<std::uint8_t> encodeWav(const std::vector<std::int16_t>& samples,
     constexpr std::uint16_t bytesPerSample = 2;
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * bytesPerSample);
 
-    std::vector<std::uint8_t> out;
-    out.reserve(44 + dataSize);
-    putText(out, "RIFF");
-    put32(out, 36 + dataSize);
-    putText(out, "WAVE");
-    putText(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1); // PCM
-    put16(out, channels);
-    put32(out, sampleRate);
-    put32(out, sampleRate * channels * bytesPerSample);
-    put16(out, channels * bytesPerSample);
-    put16(out, 8 * bytesPerSample);
-    putText(out, "data");
-    put32(out, dataSize);
+    std::vector<std::uint8_t> out(headerSize + dataSize);
+    ByteWriter writer(out);
+    writer.text("RIFF");
+    writer.u32(36 + dataSize);
+    writer.text("WAVE");
+    writer.text("fmt ");
+    writer.u32(16);
+    writer.u16(1); // PCM
+    writer.u16(channels);
+    writer.u32(sampleRate);
+    writer.u32(sampleRate * channels * bytesPerSample);
+    writer.u16(channels * bytesPerSample);
+    writer.u16(8 * bytesPerSample);
+    writer.text("data");
+    writer.u32(dataSize);
     for (std::int16_t sample : samples)
-        put16(out, static_cast<std::uint16_t>(sample));
+        writer.u16(static_cast<std::uint16_t>(sample));
     return out;
 }
 
