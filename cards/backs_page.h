@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cards/list_preview_page.h"
+
+#include <QImage>
+
+namespace quintaro {
+
+// The Backs tab: the library's card backs by name, with the selected back drawn as a
+// face-down card.
+class BacksPage : public ListPreviewPage {
+    Q_OBJECT
+public:
+    BacksPage(QWidget* dialog, const QRect& geometry, const QString& text, const QRect& pageRect);
+
+    void setUpPage() override;
+    void paintPage(QPainter& painter) const override;
+
+    QPoint previewAt() const;
+
+protected:
+    QRect previewArea() const override;
+
+private:
+    // The library's strip of backs, one card-sized cell each, and the card mask.
+    QImage m_backs;
+    QImage m_mask;
+};
+
+} // namespace quintaro

@@ -1,0 +1,218 @@
+#include "sound/extras_page.h"
+
+#include "cards/list_preview_page.h"
+#include "displays/vga_palette.h"
+#include "persist/frame_settings.h"
+#include "persist/game_frame_window.h"
+#include "platform/qt_sound_output.h"
+#include "sound/locate_sound_dialog.h"
+#include "wqgame/control_layouts.h"
+#include "wqgame/resource_module.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+#include <algorithm>
+#include <type_traits>
+
+namespace quintaro {
+
+namespace {
+
+struct ExtrasLook {
+    int backgroundGroupId = 1002;
+    int soundGroupId = 1003;
+    int backgroundListId = 1002;
+    int soundSwitchId = 1000;
+    int soundListId = 1001;
+    int locateId = 1001;
+    int playId = 1002;
+    int backgroundNamesId = 1004;
+    QPoint backgroundGroupAt{60, 40};
+    QPoint backgroundListAt{95, 72};
+    QPoint soundGroupAt{270, 40};
+    QPoint soundSwitchAt{279, 54};
+    QPoint soundListAt{279, 77};
+    QPoint locateAt{281, 150};
+    QPoint playAt{370, 150};
+    // Both corners inside; the background list lies within it.
+    QRect preview{QPoint(68, 56), QPoint(253, 168)};
+};
+const ExtrasLook look;
+
+template <typename Control>
+Control* libraryControl(QWidget* dialog, wqgame::ControlKind kind, int id, QPoint at) {
+    auto* control = new Control(dialog);
+    if (auto layout = wqgame::controlLayout(kind, id)) {
+        control->setGeometry(QRect(at, QSize(layout->width, layout->height)));
+        if constexpr (std::is_base_of_v<QAbstractButton, Control>)
+            control->setText(QString::fromUtf8(layout->text));
+        else if constexpr (std::is_same_v<Control, QGroupBox>)
+            control->setTitle(QString::fromUtf8(layout->text));
+    }
+    return control;
+}
+
+QPixmap backgroundPicture(int choice) {
+    if (choice < firstPictureBackground)
+        return {};
+    wqgame::LibraryBracket library;
+    return QPixmap::fromImage(wqgame::loadBitmap(backgroundBitmapBase + choice));
+}
+
+} // namespace
+
+ExtrasPage::ExtrasPage(QWidget* dialog, GameFrameWindow& frame, const QRect& geometry,
+                       const QString& text, const QRect& pageRect)
+    : FramedTab(dialog, geometry, text, pageRect, false), m_dialog(dialog), m_frame(frame) {}
+
+ExtrasPage::~ExtrasPage() {
+    if (m_soundSwitch)
+        m_frame.setSoundEnabled(m_soundSwitch->isChecked() ? 1 : 0);
+}
+
+void ExtrasPage::setUp() {
+    using wqgame::ControlKind;
+    QString backgroundNames;
+    {
+        wqgame::LibraryBracket library;
+        m_backgroundGroup = libraryControl<QGroupBox>(
+            m_dialog, ControlKind::GroupBox, look.backgroundGroupId, look.backgroundGroupAt);
+        m_soundGroup = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.soundGroupId,
+                                                 look.soundGroupAt);
+        m_backgroundList = libraryControl<QListWidget>(
+            m_dialog, ControlKind::ListBox, look.backgroundListId, look.backgroundListAt);
+        m_soundSwitch = libraryControl<QCheckBox>(m_dialog, ControlKind::CheckBox,
+                                                  look.soundSwitchId, look.soundSwitchAt);
+        m_soundList = libraryControl<QListWidget>(m_dialog, ControlKind::ListBox, look.soundListId,
+                                                  look.soundListAt);
+        m_locate = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.locateId,
+                                               look.locateAt);
+        m_play = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.playId,
+                                             look.playAt);
+        backgroundNames = wqgame::loadString(look.backgroundNamesId);
+    }
+    drawOutlineOnly(*m_backgroundGroup);
+    drawOutlineOnly(*m_soundGroup);
+    m_backgroundList->addItems(listNames(backgroundNames));
+    m_previewPicture = backgroundPicture(std::min<int>(m_frame.background(), lastBackground));
+
+    connect(m_backgroundList, &QListWidget::itemSelectionChanged, this,
+            &ExtrasPage::onBackgroundSelected);
+    connect(m_soundSwitch, &QCheckBox::clicked, this, &ExtrasPage::enableSoundControls);
+    connect(m_locate, &QPushButton::clicked, this, &ExtrasPage::locateSelected);
+    connect(m_play, &QPushButton::clicked, this, &ExtrasPage::playSelected);
+    connect(m_soundList, &QListWidget::itemDoubleClicked, this, &ExtrasPage::playSelected);
+
+    m_soundCopy = m_frame.soundEvents();
+    for (const SoundEvent& event : m_soundCopy)
+        m_soundList->addItem(QString::fromStdString(event.name));
+    selectRow(*m_soundList, 0);
+
+    m_soundSwitch->setChecked(m_frame.soundEnabled() != 0);
+    if (m_frame.soundDevicePresent()) {
+        enableSoundControls(m_soundSwitch->isChecked());
+    } else {
+        m_soundSwitch->setEnabled(false);
+        enableSoundControls(false);
+    }
+
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_backgroundList, m_backgroundGroup, m_soundSwitch,
+                                         m_soundGroup, m_locate, m_play, m_soundList})
+        addPageControl(control);
+}
+
+void ExtrasPage::selectBackground(int choice) {
+    selectRow(*m_backgroundList, choice);
+}
+
+int ExtrasPage::selectedBackground() const {
+    return selectedRow(*m_backgroundList);
+}
+
+QRect ExtrasPage::previewRect() {
+    return look.preview;
+}
+
+void ExtrasPage::onBackgroundSelected() {
+    const int choice = selectedBackground();
+    m_previewPicture = choice < 0 ? QPixmap() : backgroundPicture(choice);
+    m_dialog->update(look.preview);
+}
+
+void ExtrasPage::paintPreview(QPainter& painter) const {
+    const int choice = selectedBackground();
+    if (!isSelected() || !m_backgroundGroup->isVisibleTo(m_dialog) || choice < 0)
+        return;
+    painter.save();
+    const QRect list = m_backgroundList->geometry().adjusted(-1, -1, 1, 1);
+    painter.setClipRegion(QRegion(look.preview).subtracted(QRegion(list)));
+    if (choice < firstPictureBackground) {
+        painter.fillRect(look.preview, vgaColour(choice));
+    } else if (!m_previewPicture.isNull()) {
+        const int w = m_previewPicture.width();
+        const int h = m_previewPicture.height();
+        for (int y = look.preview.top(); y < look.preview.bottom(); y += h)
+            for (int x = look.preview.left(); x < look.preview.right(); x += w)
+                painter.drawPixmap(x, y, m_previewPicture);
+    }
+    painter.restore();
+}
+
+void ExtrasPage::applyBackground(GameFrameWindow& frame) const {
+    const int choice = selectedBackground();
+    if (choice >= 0)
+        frame.setBackground(static_cast<std::uint8_t>(choice));
+}
+
+void ExtrasPage::applySounds(GameFrameWindow& frame) const {
+    frame.setSoundEvents(m_soundCopy);
+}
+
+void ExtrasPage::enableSoundControls(bool on) {
+    m_soundList->setEnabled(on);
+    m_locate->setEnabled(on);
+    m_play->setEnabled(on);
+}
+
+void ExtrasPage::playSelected() {
+    const QListWidgetItem* item = m_soundList->currentItem();
+    if (item == nullptr)
+        return;
+    const std::string name = item->text().toStdString();
+    for (const SoundEvent& event : m_soundCopy)
+        if (event.name == name) {
+            if (!event.file.empty())
+                m_frame.soundOutput().play(event.file);
+            return;
+        }
+}
+
+void ExtrasPage::locateSelected() {
+    const QListWidgetItem* item = m_soundList->currentItem();
+    if (item == nullptr)
+        return;
+    // The last event of the name: a name stored twice is edited where it was stored last.
+    const std::string name = item->text().toStdString();
+    SoundEvent* event = nullptr;
+    for (SoundEvent& candidate : m_soundCopy)
+        if (candidate.name == name)
+            event = &candidate;
+    if (event == nullptr)
+        return;
+
+    LocateSoundDialog dialog(m_dialog, item->text(), m_frame.soundOutput());
+    if (event->file.empty())
+        dialog.setDirectory(QtSoundOutput::soundFolder());
+    else
+        dialog.selectFile(QtSoundOutput::resolve(event->file));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    event->file = dialog.acceptFlag() ? dialog.currentPath().toStdString() : std::string();
+}
+
+} // namespace quintaro

@@ -1,0 +1,160 @@
+#include "app/options_dialog.h"
+#include "cards/backs_page.h"
+#include "cards/faces_page.h"
+#include "persist/game_frame_window.h"
+#include "platform/memory_registry_store.h"
+#include "sound/extras_page.h"
+#include "sound/locate_sound_dialog.h"
+#include "wqgame/resource_module.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+
+class SilentOutput : public SoundOutput {
+public:
+    int deviceCount() const override { return 1; }
+    void play(const std::string&) override {}
+};
+
+class Frame : public GameFrameWindow {
+public:
+    Frame(RegistryStore& store, SoundOutput& output)
+        : GameFrameWindow(QStringLiteral("Options Test"), QSize(600, 410), &store, &output) {
+        RegisterSound("Jackpot", "slotjack");
+    }
+};
+
+int rowOf(const QListWidget& list, const QString& text) {
+    return list.row(list.findItems(text, Qt::MatchExactly).value(0));
+}
+
+} // namespace
+
+class OptionsDialogTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+    }
+
+    void opensOnTheOptionsTabWithTheGameCheckedAndOkFocused() {
+        MemoryRegistryStore store;
+        SilentOutput output;
+        Frame frame(store, output);
+        for (GameType game : {GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
+            OptionsDialog dialog(frame, 100, game, 1, 2);
+            QCOMPARE(dialog.size(), QSize(515, 246));
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Quintaro Options"));
+            QVERIFY(dialog.optionsTab()->isSelected());
+            QVERIFY(!dialog.facesPage()->isSelected() && !dialog.extrasPage()->isSelected());
+            QVERIFY(dialog.gameButton(2)->isVisibleTo(&dialog));
+            QVERIFY(!dialog.facesPage()->nameList()->isVisibleTo(&dialog));
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(dialog.gameButton(i)->isChecked(), i == gameTypeNumber(game));
+            QCOMPARE(dialog.focusWidget(), dialog.okButton());
+            QCOMPARE(dialog.okButton()->geometry(), QRect(355, 218, 70, 20));
+            QCOMPARE(dialog.cancelButton()->geometry(), QRect(435, 218, 70, 20));
+            QCOMPARE(dialog.chosenGame(), game);
+            QCOMPARE(dialog.chosenFaceSet(), 1);
+            QCOMPARE(dialog.chosenBack(), 2);
+            QCOMPARE(dialog.extrasPage()->selectedBackground(), int(frame.background()));
+        }
+        OptionsDialog dialog(frame, 0, GameType::DeucesWildPoker, 0, 0);
+        dialog.gameButton(0)->click();
+        QCOMPARE(dialog.chosenGame(), GameType::StraightPoker);
+        dialog.backsPage()->nameList()->setCurrentRow(3);
+        QCOMPARE(dialog.chosenBack(), 3);
+    }
+
+    void okAsksOnlyWhileTheGameHasMoney() {
+        MemoryRegistryStore store;
+        SilentOutput output;
+        Frame frame(store, output);
+        {
+            OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+            dialog.show();
+            answerQuery(QMessageBox::No);
+            dialog.okButton()->click();
+            QCOMPARE(m_questions, 0);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(!dialog.isVisible());
+            QTest::qWait(0); // the unused answer runs out here
+        }
+        OptionsDialog dialog(frame, 7, GameType::StraightPoker, 0, 0);
+        dialog.show();
+        answerQuery(QMessageBox::No);
+        dialog.okButton()->click();
+        QCOMPARE(m_questions, 1);
+        QVERIFY(dialog.isVisible());
+        answerQuery(QMessageBox::Yes);
+        dialog.okButton()->click();
+        QCOMPARE(m_questions, 2);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // Cancel drops the background and the sound files but not the sound switch; OK with
+    // the two apply calls takes all three.
+    void onlyTheSoundSwitchSurvivesCancel() {
+        for (bool accept : {false, true}) {
+            MemoryRegistryStore store;
+            SilentOutput output;
+            Frame frame(store, output);
+            QCOMPARE(int(frame.background()), 16);
+            {
+                OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+                ExtrasPage& extras = *dialog.extrasPage();
+                extras.select(true);
+                extras.selectBackground(5);
+                extras.soundList()->setCurrentRow(
+                    rowOf(*extras.soundList(), QStringLiteral("Jackpot")));
+                QTimer::singleShot(0, this, [] {
+                    auto* locate =
+                        qobject_cast<LocateSoundDialog*>(QApplication::activeModalWidget());
+                    QVERIFY(locate);
+                    QCOMPARE(locate->windowTitle(), QStringLiteral("Locate Sound for Jackpot"));
+                    locate->noneButton()->click();
+                });
+                extras.locateButton()->click();
+                extras.soundSwitch()->click();
+                QVERIFY(!extras.locateButton()->isEnabled());
+                if (accept) {
+                    dialog.okButton()->click();
+                    dialog.applyBackground(frame);
+                    dialog.applySounds(frame);
+                } else {
+                    dialog.cancelButton()->click();
+                }
+                QCOMPARE(frame.soundEnabled(), 1);
+            }
+            QCOMPARE(frame.soundEnabled(), 0);
+            QCOMPARE(int(frame.background()), accept ? 5 : 16);
+            QCOMPARE(frame.FindSound("Jackpot"), accept ? std::string() : "slotjack.wav");
+        }
+    }
+
+private:
+    // Answers the next query box, counting it.
+    void answerQuery(QMessageBox::StandardButton answer) {
+        QTimer::singleShot(0, this, [this, answer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++m_questions;
+                box->button(answer)->click();
+            }
+        });
+    }
+
+    int m_questions = 0;
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "options_dialog_test.moc"
