@@ -10,6 +10,7 @@ enum GameMenuId : int {
     GameMenuNew = 11,
     GameMenuHighScores = 12,
     GameMenuOptions = 13,
+    GameMenuStrategy = 14,
     GameMenuExit = 19,
 };
 
@@ -18,11 +19,12 @@ struct GameMenuItem {
     const char* text;
     const char* shortcut;
     const char* help;
+    bool checkable = false;
 };
 
 inline constexpr const char* gameMenuTitle = "&Game";
 
-inline constexpr std::array<GameMenuItem, 6> gameMenuItems{{
+inline constexpr std::array<GameMenuItem, 7> gameMenuItems{{
     {GameMenuNew, "&New", "F2",
      "Starts a new game.  Choose this option if you have run out of money, or you want to "
      "restart the game under a different name."},
@@ -34,6 +36,10 @@ inline constexpr std::array<GameMenuItem, 6> gameMenuItems{{
     {GameMenuOptions, "&Options...", "",
      "Brings up the Game Options dialog.  This Game Options dialog will allow you change both "
      "the appearance and rules of the game."},
+    {GameMenuStrategy, "Show &Strategy", "",
+     "While this is checked, the strip under the pay table names the hold that pays most on "
+     "average for the cards dealt, with its expected payoff at the current bet.",
+     true},
     {GameMenuSeparator, "", "", ""},
     {GameMenuExit, "E&xit", "Alt+F4", "Quits the game."},
 }};

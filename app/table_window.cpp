@@ -6,6 +6,7 @@
 #include "app/table_layout.h"
 #include "cards/card_on_table.h"
 #include "cards/card_window.h"
+#include "displays/centred_text.h"
 #include "displays/hand_names_window.h"
 #include "displays/payline_window.h"
 #include "displays/table_figures.h"
@@ -18,14 +19,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
+#include <QThreadPool>
 
 namespace quintaro {
 
 namespace {
+
+constexpr const char* showStrategyValue = "ShowStrategy";
 
 template <typename Widget>
 Widget* placeChild(Widget* child, const table_layout::Box& box, int fontHeight, const char* help) {
@@ -57,6 +63,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     const auto storedGame = decimalValue(key.QueryString("GameType"));
     const GameType game =
         storedGame ? gameTypeFromNumber(*storedGame & 0xFFFFu) : GameType::StraightPoker;
+    m_showStrategyAsLoaded = key.QueryString(showStrategyValue) == "1";
     m_hallOfFame = std::make_unique<HallOfFame>(registryStore(), keyName, 0, 1);
     m_round = std::make_unique<RoundFlow>(static_cast<TableView&>(*this), *m_hallOfFame, keyName);
 
@@ -64,6 +71,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     buildMenu();
     registerGameSounds();
     m_round->setUpGame(game);
+    setShowStrategy(m_showStrategyAsLoaded);
 }
 
 TableWindow::~TableWindow() {
@@ -82,6 +90,8 @@ TableWindow::~TableWindow() {
     RegistryKey key(registryStore());
     key.Open(settingsKeyName().toStdString());
     key.SetString("GameType", std::to_string(gameTypeNumber(game)));
+    if (m_showStrategy != m_showStrategyAsLoaded)
+        key.SetString(showStrategyValue, m_showStrategy ? "1" : "0");
 }
 
 void TableWindow::buildChildren() {
@@ -141,6 +151,9 @@ void TableWindow::buildMenu() {
         // The shortcuts must work wherever the focus is on the table.
         action->setShortcutContext(Qt::ApplicationShortcut);
         action->setWhatsThis(QString::fromUtf8(item.help));
+        action->setCheckable(item.checkable);
+        if (item.id == GameMenuStrategy)
+            m_strategyAction = action;
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { onMenuSelect(id); });
     }
@@ -154,11 +167,73 @@ void TableWindow::onMenuSelect(int id) {
     case GameMenuHighScores:
         ShowTable(*m_hallOfFame, this);
         break;
+    case GameMenuStrategy:
+        setShowStrategy(!m_showStrategy);
+        break;
     case GameMenuExit:
         close();
         break;
     default:
         break;
+    }
+}
+
+void TableWindow::setShowStrategy(bool on) {
+    m_showStrategy = on;
+    m_strategyAction->setChecked(on);
+    prepareAdvisor();
+    client()->update(paylineHintRect());
+}
+
+void TableWindow::prepareAdvisor() {
+    if (!m_showStrategy || (m_advisor && m_advisor->gameType() == m_round->gameType()))
+        return;
+    auto advisor = std::make_shared<const StrategyAdvisor>(m_round->gameType());
+    m_advisor = advisor;
+    // The tables take a moment to build: off the event loop, then the hint is repainted.
+    QPointer<QWidget> table = client();
+    QThreadPool::globalInstance()->start([advisor, table] {
+        advisor->prepare();
+        QMetaObject::invokeMethod(
+            qApp,
+            [table] {
+                if (table)
+                    table->update(paylineHintRect());
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void TableWindow::drawStrategyHint(QPainter& painter) {
+    if (!m_showStrategy || m_round->state().phase != RoundPhase::Holding || !m_advisor ||
+        m_advisor->gameType() != m_round->gameType() || !m_advisor->isPrepared())
+        return;
+    PokerHand::Cards hand{};
+    for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
+        hand[static_cast<std::size_t>(window)] = m_round->card(window);
+    const QString text =
+        QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet())));
+    painter.save();
+    // A long hint steps down in size until it fits the strip.
+    QFont font = painter.font();
+    const QRect strip = paylineHintRect();
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > strip.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+    drawCentredText(painter, strip, text);
+    painter.restore();
+}
+
+void TableWindow::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_5 &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        m_round->onCardWindowPress(key - Qt::Key_1);
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        m_dealButton->click();
+    } else {
+        GameFrameWindow::keyPressEvent(event);
     }
 }
 
@@ -168,6 +243,7 @@ void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
         if (const Card* card = m_round->card(window))
             m_cardImages->drawCard(painter, *card);
     drawPaylineHint(painter, m_round->state());
+    drawStrategyHint(painter);
     const BackgroundPainter background = [this](QPainter& p, const QRect& r) {
         paintBackground(p, r);
     };

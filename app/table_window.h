@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/strategy_advisor.h"
 #include "app/round_flow.h"
 #include "app/table_view.h"
 #include "cards/card_image_cache.h"
@@ -9,6 +10,8 @@
 
 #include <array>
 #include <memory>
+
+class QAction;
 
 class QPushButton;
 
@@ -37,18 +40,23 @@ public:
     const RoundFlow& round() const { return *m_round; }
     RoundFlow& round() { return *m_round; }
     const CardLook& cardLook() const { return *m_cardLook; }
+    bool showStrategy() const { return m_showStrategy; }
+    void setShowStrategy(bool on);
 
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
 
 protected:
     void paintClient(QPainter& painter, const QRect& rect) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void clientMousePress(QMouseEvent* event) override;
 
 private:
     void buildChildren();
     void buildMenu();
     void registerGameSounds();
+    void prepareAdvisor();
+    void drawStrategyHint(QPainter& painter);
 
     void errorBeep() override;
     void defaultBeep() override;
@@ -75,6 +83,12 @@ private:
     std::unique_ptr<HallOfFame> m_hallOfFame;
     std::unique_ptr<RoundFlow> m_round;
     QFont m_displayFont;
+    // The strategy hint: off unless the player asked for it. The advisor is shared with
+    // the worker that builds its tables.
+    bool m_showStrategy = false;
+    bool m_showStrategyAsLoaded = false;
+    QAction* m_strategyAction = nullptr;
+    std::shared_ptr<const StrategyAdvisor> m_advisor;
 
     StatusWindow* m_statusWindow = nullptr;
     HandNamesWindow* m_handNames = nullptr;

@@ -53,10 +53,12 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* a : game->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts,
-                 (QStringList{"&New", "Show &High Scores...", "-", "&Options...", "-", "E&xit"}));
+        QCOMPARE(texts, (QStringList{"&New", "Show &High Scores...", "-", "&Options...",
+                                     "Show &Strategy", "-", "E&xit"}));
         QCOMPARE(game->actions()[0]->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(game->actions()[5]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        QCOMPARE(game->actions()[6]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        QVERIFY(game->actions()[4]->isCheckable());
+        QVERIFY(!game->actions()[4]->isChecked());
     }
 
     void paintsTheBetTheHighlightAndTheCardBacks() {
@@ -112,6 +114,44 @@ private Q_SLOTS:
         QVERIFY(image.pixel(180, 275) != qRgb(255, 255, 255)); // the back, not the face
     }
 
+    void keysPlayAndTheStrategyHintNamesTheBestHold() {
+        MemoryRegistryStore store;
+        {
+            TableWindow table(&store);
+            table.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            signInSoon(QStringLiteral("Ann"));
+            table.startFirstGame();
+            const QRect strip(300, 200, 300, 20);
+            QTest::keyClick(&table, Qt::Key_Return);
+            QCOMPARE(table.round().state().phase, RoundPhase::Holding);
+            const QImage off = grabClient(table).copy(strip);
+
+            table.onMenuSelect(14);
+            QVERIFY(table.showStrategy());
+            QTRY_VERIFY_WITH_TIMEOUT(grabClient(table).copy(strip) != off, 120000);
+
+            QTest::keyClick(&table, Qt::Key_3);
+            QCOMPARE(table.round().holdState(2), HoldState::Discard);
+            QTest::keyClick(&table, Qt::Key_3);
+            QCOMPARE(table.round().holdState(2), HoldState::Hold);
+            QTest::keyClick(&table, Qt::Key_Enter);
+            QCOMPARE(table.round().state().phase, RoundPhase::Over);
+            // Between hands the strip shows the payline hint again, as without strategy.
+            table.onMenuSelect(14);
+            const QImage over = grabClient(table).copy(strip);
+            table.onMenuSelect(14);
+            QCOMPARE(grabClient(table).copy(strip), over);
+        }
+        QCOMPARE(store.values(settingsKey).at("ShowStrategy"), std::string("1"));
+        {
+            TableWindow table(&store); // comes back on
+            QVERIFY(table.showStrategy());
+            table.setShowStrategy(false);
+        }
+        QCOMPARE(store.values(settingsKey).at("ShowStrategy"), std::string("0"));
+    }
+
     void exitStoresTheGameTheScoreAndTheName() {
         MemoryRegistryStore store;
         store.writeValue(settingsKey, "GameType", "7"); // unknown: plays Straight Poker
@@ -126,6 +166,7 @@ private Q_SLOTS:
         QCOMPARE(values.at("Score_0_0"), std::string("100"));
         QCOMPARE(values.at("Name__0_0"), std::string("Zoë, the 2nd"));
         QCOMPARE(values.at("PlayerName"), std::string("Zoë, the 2nd"));
+        QCOMPARE(values.count("ShowStrategy"), 0u); // never switched on: nothing stored
     }
 };
 
