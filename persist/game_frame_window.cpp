@@ -1,5 +1,8 @@
 #include "persist/game_frame_window.h"
 
+#include "about/about_dialog.h"
+#include "about/help_window.h"
+#include "about/popup_help.h"
 #include "displays/vga_palette.h"
 #include "persist/screen_fit.h"
 #include "platform/ini_registry_store.h"
@@ -8,12 +11,19 @@
 #include "poker/random_sequence.h"
 #include "wqgame/resource_module.h"
 
+#include <QAction>
+#include <QActionEvent>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <memory>
 
 namespace quintaro {
 
@@ -22,6 +32,24 @@ namespace {
 // The class of machine that picks the AnimationDelay default. The program runs on
 // desktops only, and every desktop counts as the class with the 10000 default.
 constexpr int desktopSystemClass = 3;
+
+// The help menu of the resource library and what its entries do, by position.
+struct HelpMenuLook {
+    int menuId = 1000;
+    int aboutItemId = 99;
+    // Where the program's name goes into the About entry's text.
+    qsizetype nameAt = 7;
+    const char* versionNumber = "1.0";
+};
+const HelpMenuLook helpLook;
+
+enum HelpMenuPosition {
+    ContentsPosition = 0,
+    HowToPlayPosition = 1,
+    UsingHelpPosition = 2,
+    PopupHelpPosition = 4,
+    AboutPosition = 6,
+};
 
 // Tiles are aligned to the client origin, also for a rectangle reaching left of it.
 int floorToMultiple(int value, int step) {
@@ -58,10 +86,19 @@ GameFrameWindow::GameFrameWindow(const QString& title, QSize clientSize, Registr
       m_ownOutput(output ? nullptr : std::make_unique<QtSoundOutput>()),
       m_output(output ? output : m_ownOutput.get()),
       m_beeper(std::make_unique<QtBeeper>(*m_output)),
-      m_soundDevicePresent(m_output->deviceCount() != 0) {
+      m_soundDevicePresent(m_output->deviceCount() != 0), m_popupHelp(new PopupHelp(this)) {
     setWindowTitle(title);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    qApp->installEventFilter(m_popupHelp);
+    attachHelpMenu();
+
+    // F1 works wherever the focus is, in the help window too.
+    auto* help = new QAction(this);
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    help->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(help);
+    connect(help, &QAction::triggered, this, [this] { showHelpTopic(HelpWindow::contentsTopic); });
 
     seedProcessRandomSequence();
     m_settings = loadFrameSettings(*m_store, m_settingsKeyName.toStdString(), tableWindowNumber,
@@ -110,8 +147,97 @@ void GameFrameWindow::setPopupHelpMode(bool on) {
     if (m_popupHelpMode == on)
         return;
     m_popupHelpMode = on;
+    m_popupHelp->setOn(on);
+    if (m_popupHelpItem != nullptr)
+        m_popupHelpItem->setChecked(on);
     Q_EMIT popupHelpModeChanged(on);
 }
+
+void GameFrameWindow::attachHelpMenu() {
+    std::optional<wqgame::MenuResource> menu;
+    {
+        wqgame::LibraryBracket library;
+        menu = wqgame::loadMenu(helpLook.menuId);
+    }
+    if (!menu)
+        return;
+    m_helpMenu = new QMenu(menu->text, this);
+    for (const wqgame::MenuItemResource& item : menu->items) {
+        if (item.separator) {
+            m_helpMenu->addSeparator();
+            continue;
+        }
+        QString text = item.text;
+        if (item.id == helpLook.aboutItemId)
+            text.insert(helpLook.nameAt, m_settingsKeyName);
+        QAction* action = m_helpMenu->addAction(text);
+        if (item.checkable) {
+            action->setCheckable(true);
+            m_popupHelpItem = action;
+        }
+        const int position = item.position;
+        connect(action, &QAction::triggered, this,
+                [this, position] { onHelpMenuSelect(position); });
+    }
+    connect(m_helpMenu, &QMenu::aboutToShow, this, [this] {
+        if (m_popupHelpItem != nullptr)
+            m_popupHelpItem->setChecked(m_popupHelpMode);
+    });
+    menuBar()->addMenu(m_helpMenu);
+    // The game adds its own menus after this constructor; the help menu moves behind them.
+    menuBar()->installEventFilter(this);
+}
+
+void GameFrameWindow::keepHelpMenuLast() {
+    QAction* help = m_helpMenu->menuAction();
+    if (menuBar()->actions().constLast() == help)
+        return;
+    menuBar()->removeAction(help);
+    menuBar()->addAction(help);
+}
+
+void GameFrameWindow::onHelpMenuSelect(int position) {
+    switch (position) {
+    case ContentsPosition:
+        showHelpTopic(HelpWindow::contentsTopic);
+        break;
+    case HowToPlayPosition:
+        showHelpTopic(HelpWindow::howToPlayTopic);
+        break;
+    case UsingHelpPosition:
+        showHelpTopic(HelpWindow::usingHelpTopic);
+        break;
+    case PopupHelpPosition:
+        setPopupHelpMode(!m_popupHelpMode);
+        break;
+    case AboutPosition:
+        runAboutBox();
+        break;
+    default:
+        break;
+    }
+}
+
+void GameFrameWindow::showHelpTopic(int topic) {
+    if (m_helpWindow == nullptr)
+        m_helpWindow = new HelpWindow(this, m_settingsKeyName);
+    m_helpWindow->showTopic(topic);
+}
+
+void GameFrameWindow::runAboutBox() {
+    modalNotification(true);
+    const QString version = QStringLiteral("Version ") + QString::fromUtf8(helpLook.versionNumber);
+    std::unique_ptr<AboutDialog> dialog;
+    {
+        wqgame::LibraryBracket library;
+        dialog = std::make_unique<AboutDialog>(this, version, m_settingsKeyName);
+    }
+    dialog->exec();
+    dialog.reset();
+    modalNotification(false);
+}
+
+void GameFrameWindow::modalNotification(bool) {}
 
 void GameFrameWindow::paintBackground(QPainter& painter, const QRect& rect) const {
     if (m_settings.background < firstPictureBackground) {
@@ -164,6 +290,13 @@ void GameFrameWindow::showEvent(QShowEvent* event) {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
         return;
     keepOnScreen();
+}
+
+bool GameFrameWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (m_helpMenu != nullptr && watched == menuBar() && event->type() == QEvent::ActionAdded &&
+        static_cast<QActionEvent*>(event)->action() != m_helpMenu->menuAction())
+        keepHelpMenuLast();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The available area of the screen stands for the size of a maximised window.

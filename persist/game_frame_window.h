@@ -12,14 +12,20 @@
 #include <memory>
 #include <string>
 
+class QAction;
+class QMenu;
 class QPainter;
 
 namespace quintaro {
 
+class HelpWindow;
+class PopupHelp;
+
 // The main window every game of the family shares: a fixed client area on which the
 // game paints its background, the settings named by the window title (loaded at
 // construction, saved at destruction), the sound events with the Start and Exit sounds,
-// the Escape key and the close request.
+// the help menu with the pop-up help and the About box, F1, the Escape key and the close
+// request.
 class GameFrameWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -68,6 +74,17 @@ public:
     bool popupHelpMode() const { return m_popupHelpMode; }
     void setPopupHelpMode(bool on);
 
+    // The help menu from the resource library, kept last on the menu bar; null when the
+    // library was not open at construction.
+    QMenu* helpMenu() const { return m_helpMenu; }
+    // Runs the help menu's entry at `position`: 0, 1, 2 help topics, 4 the pop-up help
+    // switch, 6 the About box; any other position does nothing.
+    void onHelpMenuSelect(int position);
+    // Opens the help window on a topic (see HelpWindow); F1 opens the contents.
+    void showHelpTopic(int topic);
+    // Null until a help topic was first shown.
+    HelpWindow* helpWindow() const { return m_helpWindow; }
+
     // Fills a rectangle of the client area with the table background.
     void paintBackground(QPainter& painter, const QRect& rect) const;
 
@@ -75,6 +92,9 @@ Q_SIGNALS:
     void popupHelpModeChanged(bool on);
 
 protected:
+    // Called with true before the help menu runs a modal dialog and with false after it.
+    virtual void modalNotification(bool entering);
+
     // Paints a damaged rectangle of the client area; the default paints the background.
     virtual void paintClient(QPainter& painter, const QRect& rect);
     virtual void clientMousePress(QMouseEvent* event);
@@ -82,12 +102,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FrameClient;
 
     void loadBackgroundPicture();
     void keepOnScreen();
+    void attachHelpMenu();
+    void keepHelpMenuLast();
+    void runAboutBox();
 
     QWidget* m_client;
     QString m_settingsKeyName;
@@ -101,6 +125,10 @@ private:
     QPixmap m_backgroundPicture;
     bool m_popupHelpMode = false;
     bool m_placed = false;
+    PopupHelp* m_popupHelp;
+    QMenu* m_helpMenu = nullptr;
+    QAction* m_popupHelpItem = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
 };
 
 } // namespace quintaro
