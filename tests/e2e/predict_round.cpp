@@ -1,6 +1,10 @@
-// Plays one round of Straight Poker in the core, as the end-to-end test plays it on
+// Plays one round of Straight Poker in the core, as the end-to-end tests play it on
 // screen, and prints the balance it ends with.
 // Usage: quintaro-predict-round SEED BET DISCARDED_WINDOW...
+//        quintaro-predict-round SEED BET advised
+// The second form discards what the strategy advisor says and prints the windows it
+// discarded (or "none") on a first line.
+#include "analysis/strategy_advisor.h"
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
@@ -48,8 +52,24 @@ int main(int argc, char** argv) {
     flow.startNewGame();
     flow.onPaylinePress(std::atoi(argv[2]) - 1);
     flow.onDealButton();
-    for (int i = 3; i < argc; ++i)
-        flow.onCardWindowPress(std::atoi(argv[i]) - 1);
+    if (argc == 4 && std::string(argv[3]) == "advised") {
+        quintaro::PokerHand::Cards hand{};
+        for (int w = 0; w < 5; ++w)
+            hand[static_cast<std::size_t>(w)] = flow.card(w);
+        const quintaro::StrategyAdvisor advisor(quintaro::GameType::StraightPoker);
+        const unsigned keep = advisor.best(hand, flow.bet()).mask;
+        std::string discarded;
+        for (int w = 0; w < 5; ++w) {
+            if ((keep & (1u << w)) == 0) {
+                flow.onCardWindowPress(w);
+                discarded += (discarded.empty() ? "" : " ") + std::to_string(w + 1);
+            }
+        }
+        std::printf("%s\n", discarded.empty() ? "none" : discarded.c_str());
+    } else {
+        for (int i = 3; i < argc; ++i)
+            flow.onCardWindowPress(std::atoi(argv[i]) - 1);
+    }
     flow.onDealButton();
     std::printf("%u\n", flow.state().balance);
     return 0;
