@@ -2,6 +2,7 @@
 
 #include "app/game_menu.h"
 #include "app/message_dialog.h"
+#include "app/options_dialog.h"
 #include "app/status_window.h"
 #include "app/table_layout.h"
 #include "cards/card_on_table.h"
@@ -167,6 +168,9 @@ void TableWindow::onMenuSelect(int id) {
     case GameMenuHighScores:
         ShowTable(*m_hallOfFame, this);
         break;
+    case GameMenuOptions:
+        runOptions();
+        break;
     case GameMenuStrategy:
         setShowStrategy(!m_showStrategy);
         break;
@@ -176,6 +180,23 @@ void TableWindow::onMenuSelect(int id) {
     default:
         break;
     }
+}
+
+void TableWindow::runOptions() {
+    OptionsDialog dialog(*this, m_round->state().balance, m_round->gameType(),
+                         m_cardLook->faceSet(), m_cardLook->back());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_round->acceptOptions(dialog.chosenGame(), [&] {
+        {
+            wqgame::LibraryBracket library;
+            m_cardLook->choose(static_cast<std::uint16_t>(dialog.chosenFaceSet()),
+                               static_cast<std::uint16_t>(dialog.chosenBack()));
+        }
+        dialog.applyBackground(*this);
+        dialog.applySounds(*this);
+    });
+    prepareAdvisor();
 }
 
 void TableWindow::setShowStrategy(bool on) {

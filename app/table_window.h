@@ -56,6 +56,7 @@ private:
     void buildMenu();
     void registerGameSounds();
     void prepareAdvisor();
+    void runOptions();
     void drawStrategyHint(QPainter& painter);
 
     void errorBeep() override;
