@@ -2,6 +2,7 @@
 
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
+#include "cards/list_preview_page.h"
 #include "displays/framed_tab.h"
 #include "displays/table_font.h"
 #include "persist/game_frame_window.h"
@@ -115,6 +116,7 @@ OptionsDialog::OptionsDialog(GameFrameWindow& frame, std::uint32_t balance, Game
         layout.tabs[3]);
 
     m_gameGroup = place(new QGroupBox(text(layout.gameGroup.text), this), layout.gameGroup);
+    drawOutlineOnly(*m_gameGroup);
     for (std::size_t i = 0; i < m_gameButtons.size(); ++i)
         m_gameButtons[i] =
             place(new QRadioButton(text(layout.games[i].text), this), layout.games[i]);

@@ -1,0 +1,64 @@
+# The Options dialog changes the game, the card back and the background by keyboard and
+# mouse; after OK and a restart the choices are stored and in use.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb
+ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
+felt="$(dirname "$APP")/wqgame/wqgame32/bitmap/1114.png"
+[ -f "$felt" ] || fail "the build made no $felt"
+
+start_app
+sign_in "Grace Hopper"
+win=$(wait_window '^Quintaro - Grace Hopper$')
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+dialog=$(wait_window '^Quintaro Options$')
+xdotool windowfocus --sync "$dialog"
+
+# Dialog coordinates: the Backs tab at (177, 5) and its list at (122, 58); the Extras tab
+# at (257, 5) and the background list at (95, 72); OK at (355, 218).
+click() {
+    xdotool mousemove --window "$dialog" "$1" "$2" click 1
+    sleep 0.3
+}
+xdotool key --clearmodifiers alt+j
+click 217 16
+click 160 66
+xdotool key --clearmodifiers Down Down
+click 297 16
+click 130 80
+xdotool key --clearmodifiers End
+sleep 0.3
+click 390 228
+
+# The game has money, so OK asks first.
+query=$(wait_window '^Quintaro$')
+xdotool windowfocus --sync "$query" key --clearmodifiers y
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 &&
+    fail "the Options dialog stayed open"
+
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+for line in GameType=1 CardBack=2 Background=30; do
+    grep -Fxq "$line" "$ini" || fail "no $line in: $(cat "$ini")"
+done
+
+# The next run plays Jokers Wild on the chosen picture, tiled from the client's origin.
+start_app
+sign_in "Grace Hopper"
+win=$(wait_window '^Quintaro - Grace Hopper$')
+sleep 0.5
+menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
+import -window "$win" "$E2E_TMP/table.png"
+shown=$(convert "$E2E_TMP/table.png" -format "%[pixel:p{5,$(( 400 + menu ))}]" info:)
+expected=$(convert "$felt" -format "%[pixel:p{5,$(( 400 % 128 ))}]" info:)
+[ "$shown" = "$expected" ] || fail "background pixel $shown, picture 30 has $expected"
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "second run: exit code $code: $(cat "$E2E_TMP/app.log")"
+grep -Fxq GameType=1 "$ini" || fail "the game type did not survive a run: $(cat "$ini")"
+echo "options: passed"
