@@ -55,11 +55,11 @@ constexpr std::array dialogs{
 
 // Controls the Options dialog's pages create by id and place themselves.
 constexpr std::array pageControls{
-    ControlLayout{K::GroupBox, 1000, 0, 0, 140, 150, "Preview"},
-    ControlLayout{K::GroupBox, 1001, 0, 0, 140, 150, "Names"},
-    ControlLayout{K::ListBox, 1000, 0, 0, 124, 124, ""},
-    ControlLayout{K::GroupBox, 1002, 0, 0, 200, 145, "Background"},
-    ControlLayout{K::GroupBox, 1003, 0, 0, 225, 145, "Sounds"},
+    ControlLayout{K::GroupBox, 1000, 0, 0, 140, 138, "Preview"},
+    ControlLayout{K::GroupBox, 1001, 0, 0, 140, 138, "Names"},
+    ControlLayout{K::ListBox, 1000, 0, 0, 124, 112, ""},
+    ControlLayout{K::GroupBox, 1002, 0, 0, 200, 138, "Background"},
+    ControlLayout{K::GroupBox, 1003, 0, 0, 225, 138, "Sounds"},
     ControlLayout{K::ListBox, 1001, 0, 0, 205, 68, ""},
     ControlLayout{K::ListBox, 1002, 0, 0, 120, 80, ""},
     ControlLayout{K::CheckBox, 1000, 0, 0, 160, 20, "Sound &Enabled"},

@@ -19,10 +19,18 @@ click() {
 }
 shot() { import -window "$win" "$E2E_TMP/$1.png"; }
 pixel() { convert "$E2E_TMP/$1.png" -format "%[pixel:p{$2,$(( $3 + menu ))}]" info:; }
+# Takes screenshot $1 until pixel ($2, $3) is $4, for up to 10 s on a loaded machine.
+shot_until() {
+    for _ in $(seq 50); do
+        shot "$1"
+        [ "$(pixel "$1" "$2" "$3")" = "$4" ] && return 0
+        sleep 0.2
+    done
+    fail "pixel ($2, $3) of $1 is $(pixel "$1" "$2" "$3"), not $4"
+}
 
 click 450 100 # the $3 column
-shot bet
-[ "$(pixel bet 425 5)" = "srgb(255,255,0)" ] || fail "the \$3 column is not yellow: $(pixel bet 425 5)"
+shot_until bet 425 5 "srgb(255,255,0)"
 [ "$(pixel bet 305 5)" = "srgb(255,255,255)" ] || fail "the \$1 column is still selected"
 
 click 300 386 # Deal
@@ -30,6 +38,7 @@ click 180 270 # discard the second card
 click 420 345 # and the fourth, by its caption
 shot held
 click 300 386 # Redeal
+sleep 1
 shot paid
 
 # The balance figure changed from the stake, and the table shows the outcome.
