@@ -4,6 +4,9 @@
 //        quintaro-predict-round SEED BET advised
 // The second form discards what the strategy advisor says and prints the windows it
 // discarded (or "none") on a first line.
+//        quintaro-predict-round broke FIRST_SEED LAST_SEED
+// The third form finds the seed whose game, betting $5 and holding every hand, goes broke
+// in the fewest rounds, and prints the seed and that number of rounds.
 #include "analysis/strategy_advisor.h"
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
@@ -38,7 +41,41 @@ public:
 
 } // namespace
 
+// Rounds of $5, holding every dealt hand, until the balance is gone; 0 when it lasts
+// longer than `limit` rounds.
+int roundsToBroke(std::uint32_t seed, int limit) {
+    quintaro::processRandomSequence().seed(seed);
+    quintaro::MemoryRegistryStore store;
+    quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
+    SilentView view;
+    quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
+    flow.setUpGame(quintaro::GameType::StraightPoker);
+    flow.startNewGame();
+    flow.onPaylinePress(4);
+    for (int round = 1; round <= limit; ++round) {
+        flow.onDealButton();
+        flow.onDealButton();
+        if (flow.state().balance == 0)
+            return round;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "broke") {
+        int best = 0;
+        std::uint32_t bestSeed = 0;
+        for (auto seed = static_cast<std::uint32_t>(std::atol(argv[2]));
+             seed <= static_cast<std::uint32_t>(std::atol(argv[3])); ++seed) {
+            const int rounds = roundsToBroke(seed, best == 0 ? 400 : best - 1);
+            if (rounds != 0) {
+                best = rounds;
+                bestSeed = seed;
+            }
+        }
+        std::printf("%u %d\n", bestSeed, best);
+        return best == 0 ? 1 : 0;
+    }
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SEED BET DISCARDED_WINDOW...\n", argv[0]);
         return 2;
