@@ -4,6 +4,8 @@
 //        quintaro-predict-round SEED BET advised
 // The second form discards what the strategy advisor says and prints the windows it
 // discarded (or "none") on a first line.
+//        quintaro-predict-round hold SEED BET ROUNDS
+// plays that many rounds holding every dealt hand and prints the final balance.
 //        quintaro-predict-round broke FIRST_SEED LAST_SEED
 // The third form finds the seed whose game, betting $5 and holding every hand, goes broke
 // in the fewest rounds, and prints the seed and that number of rounds.
@@ -75,6 +77,22 @@ int main(int argc, char** argv) {
         }
         std::printf("%u %d\n", bestSeed, best);
         return best == 0 ? 1 : 0;
+    }
+    if (argc == 5 && std::string(argv[1]) == "hold") {
+        quintaro::processRandomSequence().seed(static_cast<std::uint32_t>(std::atol(argv[2])));
+        quintaro::MemoryRegistryStore store;
+        quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
+        SilentView view;
+        quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
+        flow.setUpGame(quintaro::GameType::StraightPoker);
+        flow.startNewGame();
+        flow.onPaylinePress(std::atoi(argv[3]) - 1);
+        for (int round = 0; round < std::atoi(argv[4]); ++round) {
+            flow.onDealButton();
+            flow.onDealButton();
+        }
+        std::printf("%u\n", flow.state().balance);
+        return 0;
     }
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SEED BET DISCARDED_WINDOW...\n", argv[0]);
