@@ -17,9 +17,17 @@ int QtSoundOutput::deviceCount() const {
 }
 
 QString QtSoundOutput::soundFolder() {
-    const QDir besideProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/sounds"));
-    if (besideProgram.exists())
-        return besideProgram.path();
+    return soundFolderOf(QCoreApplication::applicationDirPath());
+}
+
+QString QtSoundOutput::soundFolderOf(const QString& programDir) {
+    const QString candidates[] = {
+        programDir + QStringLiteral("/sounds"),
+        QDir::cleanPath(programDir + QStringLiteral("/" QUINTARO_BIN_TO_DATA "/quintaro/sounds"))};
+    for (const QString& folder : candidates) {
+        if (QDir(folder).exists())
+            return folder;
+    }
     return QStringLiteral(QUINTARO_SOUND_INSTALL_DIR);
 }
 

@@ -23,8 +23,10 @@ public:
     void play(const std::string& file) override;
 
     // Where bare file names are found: the "sounds" folder next to the program when there
-    // is one (the build tree), otherwise the installed sounds folder.
+    // is one (the build tree), else the sounds of the install tree the program sits in,
+    // else the configured installed sounds folder.
     static QString soundFolder();
+    static QString soundFolderOf(const QString& programDir);
     // A bare name resolves in soundFolder(); a path is used as it is.
     static QString resolve(const std::string& file);
 

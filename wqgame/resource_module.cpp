@@ -31,7 +31,13 @@ QString readText(const QString& kind, int id) {
 } // namespace
 
 QStringList librarySearchPaths() {
-    return {QCoreApplication::applicationDirPath(), QStringLiteral(QUINTARO_DATA_INSTALL_DIR)};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    QStringList folders{
+        programDir,
+        QDir::cleanPath(programDir + QStringLiteral("/" QUINTARO_BIN_TO_DATA "/quintaro")),
+        QStringLiteral(QUINTARO_DATA_INSTALL_DIR)};
+    folders.removeDuplicates();
+    return folders;
 }
 
 bool openLibrary(QString* error) {

@@ -19,8 +19,8 @@ namespace quintaro::wqgame {
 
 inline constexpr const char* libraryFileName = "wqgame32.rcc";
 
-// The folders searched for the bundle, in order: next to the program, then the
-// installed data folder.
+// The folders searched for the bundle, in order: next to the program (the build tree),
+// the data folder of an install tree relative to the program, then the configured one.
 QStringList librarySearchPaths();
 
 // Opens the bundle; on failure `error` says which file is missing and where it was sought.
