@@ -1,4 +1,3 @@
-#include "about/pay_table_html.h"
 #include "about/system_info.h"
 
 #include <gtest/gtest.h>
@@ -51,17 +50,4 @@ TEST(AboutSystemInfo, VersionDriverAndColourRules) {
     EXPECT_EQ(colourLine(facts(6, 1, "", 1, 0)), "2 Colors");
     // A device that reports no count (-1) shows the low 16 bits of it, as a deep screen does.
     EXPECT_EQ(colourLine(facts(6, 1, "", 24, 0xFFFFFFFF)), "65535 Colors");
-    EXPECT_EQ(colourLine(facts(6, 1, "", 16, 0)), "0 Colors");
-}
-
-TEST(AboutPayTableHtml, RowsFollowThePayLinesWithTheFiveBetBonus) {
-    const std::string html = payTableHtml(payTable(GameType::StraightPoker));
-    // Jacks or better: a royal flush pays 250 a dollar, and 4000 for the full $5.
-    EXPECT_NE(html.find("<td>Royal Flush</td><td align=\"right\">$250</td>"), std::string::npos);
-    EXPECT_NE(html.find("$1000</td><td align=\"right\">$4000</td></tr>"), std::string::npos);
-    const auto royal = html.find("Royal Flush");
-    const auto jacks = html.find("Pair (Jacks or better)");
-    ASSERT_NE(jacks, std::string::npos);
-    EXPECT_LT(royal, jacks);
-    EXPECT_EQ(html.find("Kings or better"), std::string::npos);
 }
