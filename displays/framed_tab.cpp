@@ -8,6 +8,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include <array>
 
@@ -87,6 +88,12 @@ FramedTab::FramedTab(QWidget* parent, const QRect& geometry, const QString& text
         g_lastCreated->m_forward = this;
     }
     g_lastCreated = this;
+
+    // Alt with the marked letter of the text selects the tab, as it would a button.
+    const QKeySequence mnemonic = QKeySequence::mnemonic(text);
+    if (!mnemonic.isEmpty())
+        connect(new QShortcut(mnemonic, this), &QShortcut::activated, this,
+                [this] { select(true); });
 }
 
 FramedTab::~FramedTab() {

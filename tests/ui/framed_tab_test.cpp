@@ -139,6 +139,14 @@ private Q_SLOTS:
         QVERIFY(anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));
         dialog.tabs[0]->setFocus();
         QVERIFY(!anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));
+
+        // Alt with a tab's marked letter selects it.
+        auto* marked = new FramedTab(dialog.widget.get(), QRect(260, 5, 81, 24),
+                                     QStringLiteral("&Zeta"), QRect(10, 0, 505, 196), false);
+        marked->show();
+        QTest::keyClick(dialog.widget.get(), Qt::Key_Z, Qt::AltModifier);
+        QVERIFY(marked->isSelected());
+        QVERIFY(!dialog.tabs[2]->isSelected());
     }
 
     void groupsAreIndependentAndTheLastTabDropsTheDecorations() {
