@@ -41,34 +41,50 @@ public:
     void showMessage(const std::string&) override {}
 };
 
-} // namespace
+// A fresh game of Straight Poker as the program starts it with this seed: signed in,
+// $100, the bet chosen.
+struct Game {
+    quintaro::MemoryRegistryStore store;
+    quintaro::HallOfFame hallOfFame{store, "Quintaro", 0, 1};
+    SilentView view;
+    quintaro::RoundFlow flow{view, hallOfFame, "Quintaro"};
+
+    Game(std::uint32_t seed, int bet) {
+        quintaro::processRandomSequence().seed(seed);
+        flow.setUpGame(quintaro::GameType::StraightPoker);
+        flow.startNewGame();
+        flow.onPaylinePress(bet - 1);
+    }
+
+    void holdAllRound() {
+        flow.onDealButton();
+        flow.onDealButton();
+    }
+};
+
+std::uint32_t number(const char* text) {
+    return static_cast<std::uint32_t>(std::atol(text));
+}
 
 // Rounds of $5, holding every dealt hand, until the balance is gone; 0 when it lasts
 // longer than `limit` rounds.
 int roundsToBroke(std::uint32_t seed, int limit) {
-    quintaro::processRandomSequence().seed(seed);
-    quintaro::MemoryRegistryStore store;
-    quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
-    SilentView view;
-    quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
-    flow.setUpGame(quintaro::GameType::StraightPoker);
-    flow.startNewGame();
-    flow.onPaylinePress(4);
+    Game game(seed, 5);
     for (int round = 1; round <= limit; ++round) {
-        flow.onDealButton();
-        flow.onDealButton();
-        if (flow.state().balance == 0)
+        game.holdAllRound();
+        if (game.flow.state().balance == 0)
             return round;
     }
     return 0;
 }
 
+} // namespace
+
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "broke") {
         int best = 0;
         std::uint32_t bestSeed = 0;
-        for (auto seed = static_cast<std::uint32_t>(std::atol(argv[2]));
-             seed <= static_cast<std::uint32_t>(std::atol(argv[3])); ++seed) {
+        for (std::uint32_t seed = number(argv[2]); seed <= number(argv[3]); ++seed) {
             const int rounds = roundsToBroke(seed, best == 0 ? 400 : best - 1);
             if (rounds != 0) {
                 best = rounds;
@@ -79,33 +95,18 @@ int main(int argc, char** argv) {
         return best == 0 ? 1 : 0;
     }
     if (argc == 5 && std::string(argv[1]) == "hold") {
-        quintaro::processRandomSequence().seed(static_cast<std::uint32_t>(std::atol(argv[2])));
-        quintaro::MemoryRegistryStore store;
-        quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
-        SilentView view;
-        quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
-        flow.setUpGame(quintaro::GameType::StraightPoker);
-        flow.startNewGame();
-        flow.onPaylinePress(std::atoi(argv[3]) - 1);
-        for (int round = 0; round < std::atoi(argv[4]); ++round) {
-            flow.onDealButton();
-            flow.onDealButton();
-        }
-        std::printf("%u\n", flow.state().balance);
+        Game game(number(argv[2]), std::atoi(argv[3]));
+        for (int round = 0; round < std::atoi(argv[4]); ++round)
+            game.holdAllRound();
+        std::printf("%u\n", game.flow.state().balance);
         return 0;
     }
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SEED BET DISCARDED_WINDOW...\n", argv[0]);
         return 2;
     }
-    quintaro::processRandomSequence().seed(static_cast<std::uint32_t>(std::atol(argv[1])));
-    quintaro::MemoryRegistryStore store;
-    quintaro::HallOfFame hallOfFame(store, "Quintaro", 0, 1);
-    SilentView view;
-    quintaro::RoundFlow flow(view, hallOfFame, "Quintaro");
-    flow.setUpGame(quintaro::GameType::StraightPoker);
-    flow.startNewGame();
-    flow.onPaylinePress(std::atoi(argv[2]) - 1);
+    Game game(number(argv[1]), std::atoi(argv[2]));
+    quintaro::RoundFlow& flow = game.flow;
     flow.onDealButton();
     if (argc == 4 && std::string(argv[3]) == "advised") {
         quintaro::PokerHand::Cards hand{};

@@ -26,6 +26,16 @@ void signInSoon(const QString& name) {
     });
 }
 
+// Shows the table and starts its first game for the player Ann.
+bool showAndSignIn(TableWindow& table) {
+    table.show();
+    if (!QTest::qWaitForWindowExposed(&table))
+        return false;
+    signInSoon(QStringLiteral("Ann"));
+    table.startFirstGame();
+    return true;
+}
+
 QImage grabClient(TableWindow& table) {
     return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -64,10 +74,7 @@ private Q_SLOTS:
     void paintsTheBetTheHighlightAndTheCardBacks() {
         MemoryRegistryStore store;
         TableWindow table(&store);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        signInSoon(QStringLiteral("Ann"));
-        table.startFirstGame();
+        QVERIFY(showAndSignIn(table));
         QCOMPARE(table.windowTitle(), QStringLiteral("Quintaro - Ann"));
 
         table.round().onPaylinePress(2);
@@ -99,10 +106,7 @@ private Q_SLOTS:
     void aClickOnACardPictureTogglesItLikeItsCaption() {
         MemoryRegistryStore store;
         TableWindow table(&store);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        signInSoon(QStringLiteral("Ann"));
-        table.startFirstGame();
+        QVERIFY(showAndSignIn(table));
         QTest::mouseClick(table.dealButton(), Qt::LeftButton);
         QCOMPARE(table.dealButton()->text(), QStringLiteral("Redeal"));
         QTest::mouseClick(table.client(), Qt::LeftButton, {}, QPoint(170, 260)); // card 2
@@ -118,10 +122,7 @@ private Q_SLOTS:
         MemoryRegistryStore store;
         {
             TableWindow table(&store);
-            table.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&table));
-            signInSoon(QStringLiteral("Ann"));
-            table.startFirstGame();
+            QVERIFY(showAndSignIn(table));
             const QRect strip(300, 200, 300, 20);
             QTest::keyClick(&table, Qt::Key_Return);
             QCOMPARE(table.round().state().phase, RoundPhase::Holding);
