@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
 
-.PHONY: all deps configure build run test gallery bench fuzz format clean
+.PHONY: all deps configure build run test gallery bench fuzz deb format clean
 
 all: build
 
@@ -41,8 +41,14 @@ fuzz: deps
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/settings_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus fuzz/corpus
 
+# A Debian package of an optimised build without sanitizers, for installing under /usr.
+deb: deps
+	@cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DQUINTARO_SANITIZE=OFF -DQUINTARO_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	@cmake --build build-deb -j $(JOBS)
+	@cd build-deb && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-release build-fuzz
+	rm -rf $(BUILD) build-release build-fuzz build-deb
