@@ -60,6 +60,18 @@ CardImageCache::CardImageCache()
 }
 
 void CardImageCache::rebuildBackImage(int back) {
+    m_pendingBack = back;
+}
+
+void CardImageCache::reloadFaceSet(int faceSet) {
+    m_pendingFaceSet = faceSet;
+}
+
+void CardImageCache::cutPendingBack() const {
+    if (!m_pendingBack)
+        return;
+    const int back = *m_pendingBack;
+    m_pendingBack.reset();
     QImage strip;
     {
         wqgame::LibraryBracket bracket;
@@ -72,7 +84,11 @@ void CardImageCache::rebuildBackImage(int back) {
     painter.drawImage(QPoint(0, 0), strip, QRect(cardWidth * back, 0, cardWidth, cardHeight));
 }
 
-void CardImageCache::reloadFaceSet(int faceSet) {
+void CardImageCache::copyPendingFaceSet() const {
+    if (!m_pendingFaceSet)
+        return;
+    const int faceSet = *m_pendingFaceSet;
+    m_pendingFaceSet.reset();
     QImage strip;
     {
         wqgame::LibraryBracket bracket;
@@ -85,6 +101,7 @@ void CardImageCache::reloadFaceSet(int faceSet) {
 void CardImageCache::drawCard(QPainter& painter, const Card& card) const {
     switch (card.state) {
     case CardState::FaceDown: {
+        cutPendingBack();
         const QPainter::CompositionMode previous = painter.compositionMode();
         const QPoint at(card.x, card.y);
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -134,6 +151,7 @@ void CardImageCache::drawIndices(QPainter& painter, const Card& card) const {
 
 void CardImageCache::drawCentre(QPainter& painter, const Card& card) const {
     if (const int cell = faceCell(card); cell >= 0) {
+        copyPendingFaceSet();
         copyCell(painter, facePicture, m_faceSet, faceWidth * cell, 0, faceWidth, faceHeight);
         return;
     }

@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <optional>
+
 class QPainter;
 
 namespace quintaro {
@@ -12,13 +14,15 @@ namespace quintaro {
 // The pictures cards are drawn from, copied once out of the game resource library into
 // opaque surfaces: the current back, the card mask, the current face set and the pip,
 // suit and index sheets. The table window owns the one cache and keeps it for its whole
-// life; the library must be open when the cache is built and when the look changes.
+// life; the library must be open when the cache is built and whenever a card is drawn.
 class CardImageCache : public CardPictureSink {
 public:
     // Loads the mask and the three sheets. The back and the face set stay blank until the
     // card look asks for them.
     CardImageCache();
 
+    // The back's and the face set's strips are decoded when a card first shows them: each
+    // takes milliseconds, and no card is on the table while the program starts.
     void rebuildBackImage(int back) override;
     void reloadFaceSet(int faceSet) override;
 
@@ -29,13 +33,17 @@ public:
     void drawCard(QPainter& painter, const Card& card) const;
 
 private:
+    void cutPendingBack() const;
+    void copyPendingFaceSet() const;
     void drawFace(QPainter& painter, const Card& card) const;
     void drawIndices(QPainter& painter, const Card& card) const;
     void drawCentre(QPainter& painter, const Card& card) const;
 
-    QImage m_back;
+    mutable QImage m_back;
+    mutable std::optional<int> m_pendingBack;
     QImage m_mask;
-    QImage m_faceSet;
+    mutable QImage m_faceSet;
+    mutable std::optional<int> m_pendingFaceSet;
     QImage m_pips;
     QImage m_suits;
     QImage m_indices;
