@@ -85,8 +85,7 @@ GameFrameWindow::GameFrameWindow(const QString& title, QSize clientSize, Registr
       m_store(store ? store : m_ownStore.get()),
       m_ownOutput(output ? nullptr : std::make_unique<QtSoundOutput>()),
       m_output(output ? output : m_ownOutput.get()),
-      m_beeper(std::make_unique<QtBeeper>(*m_output)),
-      m_soundDevicePresent(m_output->deviceCount() != 0), m_popupHelp(new PopupHelp(this)) {
+      m_beeper(std::make_unique<QtBeeper>(*m_output)), m_popupHelp(new PopupHelp(this)) {
     setWindowTitle(title);
     setCentralWidget(m_client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -139,8 +138,17 @@ std::string GameFrameWindow::FindSound(const std::string& name) const {
     return quintaro::FindSound(m_settings.soundEvents, name);
 }
 
+bool GameFrameWindow::soundDevicePresent() const {
+    if (!m_soundDevicePresent)
+        m_soundDevicePresent = m_output->deviceCount() != 0;
+    return *m_soundDevicePresent;
+}
+
 void GameFrameWindow::PlaySound(const std::string& file) {
-    quintaro::PlaySound(*m_output, m_soundDevicePresent, m_settings.soundEnabled, file);
+    // No file, nothing to ask of the sound output: the start usually has no sound.
+    if (file.empty())
+        return;
+    quintaro::PlaySound(*m_output, soundDevicePresent(), m_settings.soundEnabled, file);
 }
 
 void GameFrameWindow::setPopupHelpMode(bool on) {

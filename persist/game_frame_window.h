@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -63,7 +64,9 @@ public:
     void setSoundEnabled(std::uint8_t enabled) { m_settings.soundEnabled = enabled; }
     const SoundEventList& soundEvents() const { return m_settings.soundEvents; }
     void setSoundEvents(SoundEventList events) { m_settings.soundEvents = std::move(events); }
-    bool soundDevicePresent() const { return m_soundDevicePresent; }
+    // Asked of the sound output when first needed: the answer takes a round trip to the
+    // sound server, which start-up need not wait for.
+    bool soundDevicePresent() const;
 
     void RegisterSound(const std::string& name, const std::string& defaultFile);
     std::string FindSound(const std::string& name) const;
@@ -120,7 +123,7 @@ private:
     std::unique_ptr<SoundOutput> m_ownOutput;
     SoundOutput* m_output;
     std::unique_ptr<Beeper> m_beeper;
-    bool m_soundDevicePresent;
+    mutable std::optional<bool> m_soundDevicePresent;
     FrameSettings m_settings;
     QPixmap m_backgroundPicture;
     bool m_popupHelpMode = false;

@@ -4,8 +4,7 @@
 
 namespace quintaro {
 
-QtBeeper::QtBeeper(SoundOutput& output)
-    : m_output(output), m_devicePresent(output.deviceCount() > 0) {}
+QtBeeper::QtBeeper(SoundOutput& output) : m_output(output) {}
 
 void QtBeeper::errorBeep() {
     beep(errorBeepFile);
@@ -16,7 +15,9 @@ void QtBeeper::defaultBeep() {
 }
 
 void QtBeeper::beep(const char* file) {
-    if (m_devicePresent)
+    if (!m_devicePresent)
+        m_devicePresent = m_output.deviceCount() > 0;
+    if (*m_devicePresent)
         m_output.play(file);
     else
         QApplication::beep();

@@ -3,6 +3,8 @@
 #include "platform/beeper.h"
 #include "platform/sound_output.h"
 
+#include <optional>
+
 namespace quintaro {
 
 // Beeps through the sound output when the machine has an audio device, so that they are
@@ -22,7 +24,9 @@ private:
     void beep(const char* file);
 
     SoundOutput& m_output;
-    bool m_devicePresent;
+    // Asked at the first beep, not at start-up: the answer takes a round trip to the
+    // sound server.
+    std::optional<bool> m_devicePresent;
 };
 
 } // namespace quintaro
