@@ -10,7 +10,7 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    // The icon's text needs the font machinery, but nothing is shown.
+    // The renderer needs a GUI application, but nothing is shown.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList arguments = QGuiApplication::arguments();
