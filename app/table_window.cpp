@@ -259,17 +259,24 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
+    // The round repaints the figures on their own at once: draw only what `rect` reaches.
     paintBackground(painter, rect);
-    for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
-        if (const Card* card = m_round->card(window))
+    for (int window = 0; window < RoundFlow::cardWindowCount; ++window) {
+        const Card* card = m_round->card(window);
+        if (card != nullptr && rect.intersects(cardRect(*card)))
             m_cardImages->drawCard(painter, *card);
-    drawPaylineHint(painter, m_round->state());
-    drawStrategyHint(painter);
+    }
+    if (rect.intersects(paylineHintRect())) {
+        drawPaylineHint(painter, m_round->state());
+        drawStrategyHint(painter);
+    }
     const BackgroundPainter background = [this](QPainter& p, const QRect& r) {
         paintBackground(p, r);
     };
-    quintaro::drawWinFigure(painter, m_round->state(), m_displayFont, background);
-    quintaro::drawBalanceFigure(painter, m_round->state(), m_displayFont, background);
+    if (rect.intersects(winFigureRect()))
+        quintaro::drawWinFigure(painter, m_round->state(), m_displayFont, background);
+    if (rect.intersects(balanceFigureRect()))
+        quintaro::drawBalanceFigure(painter, m_round->state(), m_displayFont, background);
 }
 
 void TableWindow::clientMousePress(QMouseEvent* event) {

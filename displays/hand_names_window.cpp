@@ -6,6 +6,7 @@
 #include "displays/vga_palette.h"
 #include "poker/hand_category.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -42,7 +43,7 @@ void HandNamesWindow::highlightChanged(std::uint8_t oldLine) {
     invalidateHighlightChange(*this, m_column.lineCount, oldLine, m_column.highlightedLine);
 }
 
-void HandNamesWindow::paintEvent(QPaintEvent*) {
+void HandNamesWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QPen rules = hairline(vgaColour(look.rules));
     const int textHeight = painter.fontMetrics().height();
@@ -52,6 +53,9 @@ void HandNamesWindow::paintEvent(QPaintEvent*) {
     const int lines = std::min<int>(m_column.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
         const QRect area = bandRect(band);
+        // A highlight change repaints two bands: the others' text is not drawn again.
+        if (!event->rect().intersects(area))
+            continue;
         painter.setPen(rules);
         painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
         const QPoint textAt(look.textLeft, area.top() + (area.height() - textHeight) / 2);

@@ -5,6 +5,7 @@
 #include "displays/hairline.h"
 #include "displays/vga_palette.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,7 +39,7 @@ void PaylineWindow::highlightChanged(std::uint8_t oldLine) {
     invalidateHighlightChange(*this, m_column.lineCount, oldLine, m_column.highlightedLine);
 }
 
-void PaylineWindow::paintEvent(QPaintEvent*) {
+void PaylineWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QPen rules = hairline(vgaColour(colours.rules));
     painter.fillRect(rect(), vgaColour(m_column.selected ? colours.selected : colours.unselected));
@@ -48,6 +49,9 @@ void PaylineWindow::paintEvent(QPaintEvent*) {
     const int lines = std::min<int>(m_column.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
         const QRect area = bandRect(band);
+        // A highlight change repaints two bands: the others' text is not drawn again.
+        if (!event->rect().intersects(area))
+            continue;
         painter.setPen(rules);
         painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
         if (band == 0) {
