@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quintaro {
 
 namespace {
@@ -13,6 +15,24 @@ void drawAt(QPainter& painter, QPoint topLeft, QSize size, int flags, const QStr
     painter.drawText(QRect(topLeft, size), flags, text);
 }
 
+bool breaksLine(QChar c) {
+    return c == u'\n' || c == u'\r' || c == u'\t';
+}
+
+// The same pixels as drawing into the text's rectangle with plainFlags, without the text
+// layout that costs: the pay table draws some sixty numbers at every full repaint. As in a
+// single line, breaks and tabs (a hand-edited name may hold them) show as spaces.
+void drawPlain(QPainter& painter, QPoint topLeft, const QString& text) {
+    const QPoint baseline(topLeft.x(), topLeft.y() + painter.fontMetrics().ascent());
+    if (std::none_of(text.begin(), text.end(), breaksLine)) {
+        painter.drawText(baseline, text);
+        return;
+    }
+    QString line = text;
+    std::replace_if(line.begin(), line.end(), breaksLine, QChar(u' '));
+    painter.drawText(baseline, line);
+}
+
 } // namespace
 
 QPoint centredTextOrigin(const QRect& rect, QSize text) {
@@ -21,15 +41,13 @@ QPoint centredTextOrigin(const QRect& rect, QSize text) {
 }
 
 void drawTextAt(QPainter& painter, QPoint topLeft, const QString& text) {
-    const QFontMetrics metrics = painter.fontMetrics();
-    drawAt(painter, topLeft, QSize(metrics.horizontalAdvance(text), metrics.height()), plainFlags,
-           text);
+    drawPlain(painter, topLeft, text);
 }
 
 void drawCentredText(QPainter& painter, const QRect& rect, const QString& text) {
     const QFontMetrics metrics = painter.fontMetrics();
     const QSize size(metrics.horizontalAdvance(text), metrics.height());
-    drawAt(painter, centredTextOrigin(rect, size), size, plainFlags, text);
+    drawPlain(painter, centredTextOrigin(rect, size), text);
 }
 
 QSize controlTextSize(const QFontMetrics& metrics, const QString& text) {
