@@ -3,8 +3,6 @@
 #include <QSettings>
 #include <QStringList>
 
-#include <memory>
-
 namespace quintaro {
 
 namespace {
@@ -13,6 +11,12 @@ struct IniLocation {
     QString organisation;
     QString application;
     QString group;
+
+    // The value's key inside the file: "Sub/Key/Name", or the name alone at the top.
+    QString key(const std::string& name) const {
+        const QString value = QString::fromStdString(name);
+        return group.isEmpty() ? value : group + u'/' + value;
+    }
 };
 
 // Splits "SOFTWARE\Org\App\Sub\Key" into the file and the group "Sub/Key".
@@ -27,22 +31,26 @@ std::optional<IniLocation> locate(const std::string& keyPath) {
     return location;
 }
 
-std::unique_ptr<QSettings> open(const IniLocation& location) {
-    auto settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                location.organisation, location.application);
-    if (!location.group.isEmpty())
-        settings->beginGroup(location.group);
-    return settings;
-}
-
 } // namespace
+
+IniRegistryStore::IniRegistryStore() = default;
+
+IniRegistryStore::~IniRegistryStore() = default;
+
+QSettings& IniRegistryStore::file(const QString& organisation, const QString& application) {
+    auto& settings = m_files[{organisation, application}];
+    if (!settings)
+        settings = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                               organisation, application);
+    return *settings;
+}
 
 bool IniRegistryStore::createKey(const std::string& keyPath) {
     auto location = locate(keyPath);
     if (!location)
         return true;
-    auto settings = open(*location);
-    return settings->status() == QSettings::NoError && settings->isWritable();
+    QSettings& settings = file(location->organisation, location->application);
+    return settings.status() == QSettings::NoError && settings.isWritable();
 }
 
 std::optional<std::string> IniRegistryStore::readValue(const std::string& keyPath,
@@ -50,8 +58,8 @@ std::optional<std::string> IniRegistryStore::readValue(const std::string& keyPat
     auto location = locate(keyPath);
     if (!location)
         return std::nullopt;
-    auto settings = open(*location);
-    const QVariant value = settings->value(QString::fromStdString(name));
+    const QVariant value =
+        file(location->organisation, location->application).value(location->key(name));
     if (!value.isValid())
         return std::nullopt;
     // A hand-edited value with an unquoted comma comes back as a list.
@@ -65,16 +73,19 @@ void IniRegistryStore::writeValue(const std::string& keyPath, const std::string&
     auto location = locate(keyPath);
     if (!location)
         return;
-    auto settings = open(*location);
-    settings->setValue(QString::fromStdString(name), QString::fromStdString(value));
+    QSettings& settings = file(location->organisation, location->application);
+    // Kept in memory, a value the file cannot take would read back as if stored.
+    if (settings.isWritable())
+        settings.setValue(location->key(name), QString::fromStdString(value));
 }
 
 void IniRegistryStore::deleteValue(const std::string& keyPath, const std::string& name) {
     auto location = locate(keyPath);
     if (!location)
         return;
-    auto settings = open(*location);
-    settings->remove(QString::fromStdString(name));
+    QSettings& settings = file(location->organisation, location->application);
+    if (settings.isWritable())
+        settings.remove(location->key(name));
 }
 
 } // namespace quintaro

@@ -43,11 +43,12 @@ private Q_SLOTS:
             {"Ünïcode", "semi;colon=equals \"quoted\" back\\slash #hash"},
             {"Number", "-1"},
         };
-        IniRegistryStore store;
-        QVERIFY(store.createKey(key));
-        for (const auto& [name, value] : values)
-            store.writeValue(key, name, value);
-
+        {
+            IniRegistryStore store;
+            QVERIFY(store.createKey(key));
+            for (const auto& [name, value] : values)
+                store.writeValue(key, name, value);
+        }
         const QByteArray text = fileText(QStringLiteral("Varden/Parlorset.ini"));
         QVERIFY2(text.contains("[Quintaro]\n"), text.constData());
         QVERIFY2(text.contains("\nSound2=\"Change Bet,slotcoin.wav\"\n"), text.constData());
@@ -60,11 +61,14 @@ private Q_SLOTS:
             QCOMPARE(reader.readValue(copy, name).value_or("<missing>"), value);
         QCOMPARE(reader.readValue(copy, "Absent").has_value(), false);
 
+        IniRegistryStore store;
         store.deleteValue(key, "Sound9");
         QCOMPARE(store.readValue(key, "Sound9").has_value(), false);
         QCOMPARE(store.readValue(key, "Sound2").value_or(""), "Change Bet,slotcoin.wav");
     }
 
+    // Also shows that while the program runs, a change reaches the file at the next pass of
+    // the event loop.
     void theGeneralKeyRoundTripsUnderItsEscapedGroupName() {
         IniRegistryStore store;
         RegistryKey key(store);
@@ -72,6 +76,7 @@ private Q_SLOTS:
         key.SetString("AnimationDelay", "10000");
         key.Open("Quintaro");
         key.SetString("GameType", "2");
+        QCoreApplication::processEvents();
 
         const QByteArray text = fileText(QStringLiteral("Varden/Parlorset.ini"));
         QVERIFY2(text.contains("[%General]\nAnimationDelay=10000\n"), text.constData());
