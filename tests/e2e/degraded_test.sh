@@ -1,0 +1,94 @@
+# Settings that cannot be written never stop the game: with no config folder possible,
+# and with a read-only one with or without a settings file, a whole session (sign-in, a
+# round, accepted Options, a Hall of Fame entry, exit) runs and exits cleanly, and the
+# read-only file is left as it was. Root writes anywhere, so as root the program runs as
+# the user nobody.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+trap 'chmod -R u+w "$E2E_TMP" 2>/dev/null; e2e_cleanup' EXIT
+start_xvfb
+program=$APP
+
+if [ "$(id -u)" = 0 ]; then
+    chmod 755 "$E2E_TMP"
+    runtime="$E2E_TMP/runtime"
+    mkdir -m 700 "$runtime"
+    chown nobody "$runtime"
+    cat >"$E2E_TMP/as-nobody" <<EOF
+#!/bin/sh
+exec setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR="$runtime" \
+    "$program" "\$@"
+EOF
+    chmod 755 "$E2E_TMP/as-nobody"
+    unprivileged="$E2E_TMP/as-nobody"
+else
+    unprivileged=$program
+fi
+
+# Signs in as $2, plays a round, accepts the Options and exits.
+session() {
+    local what=$1 name=$2 dialog win code
+    start_app
+    sign_in "$name"
+    win=$(wait_window "^Quintaro - $name\$")
+    xdotool windowfocus --sync "$win" key --clearmodifiers Return 1 Return
+    sleep 0.3
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+    dialog=$(wait_window '^Quintaro Options$')
+    xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
+    # With money on the table, OK asks first.
+    if [ -n "$(window_or_nothing '^Quintaro$')" ]; then
+        xdotool key --clearmodifiers y
+    fi
+    for _ in $(seq 50); do
+        [ -z "$(xdotool search --onlyvisible --name '^Quintaro Options$' 2>/dev/null)" ] && break
+        sleep 0.1
+    done
+    [ -z "$(xdotool search --onlyvisible --name '^Quintaro Options$' 2>/dev/null)" ] ||
+        fail "$what: the Options were not accepted"
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+    code=$(wait_exit)
+    [ "$code" = 0 ] || fail "$what: exit code $code: $(cat "$E2E_TMP/app.log")"
+    grep -q 'ERROR: AddressSanitizer\|runtime error' "$E2E_TMP/app.log" &&
+        fail "$what: $(cat "$E2E_TMP/app.log")"
+    return 0
+}
+
+window_or_nothing() {
+    for _ in $(seq 20); do
+        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 && return 0
+        sleep 0.1
+    done
+}
+
+# No config folder can exist: the path to it is a file.
+config=$XDG_CONFIG_HOME
+rm -rf "$config"
+echo "not a folder" >"$config"
+session "config path is a file" Ann
+session "config path is a file, again" Bob
+[ "$(cat "$config")" = "not a folder" ] || fail "the file at the config path changed"
+rm "$config"
+
+# A read-only folder holding the settings of an earlier game. As with a registry key that
+# cannot be opened for writing, its values read as absent and every setting takes its
+# default; nothing is written.
+APP=$unprivileged
+mkdir -p "$config/Varden"
+printf '[Quintaro]\nPlayerName=Stored\nName__0_0=Stored\nScore_0_0=250\nGameType=2\n' \
+    >"$config/Varden/Parlorset.ini"
+cp "$config/Varden/Parlorset.ini" "$E2E_TMP/before.ini"
+chmod -R a+rX,a-w "$config"
+session "read-only settings" Dee
+cmp -s "$config/Varden/Parlorset.ini" "$E2E_TMP/before.ini" ||
+    fail "the read-only settings changed: $(cat "$config/Varden/Parlorset.ini")"
+[ "$(ls "$config/Varden")" = Parlorset.ini ] || fail "files appeared: $(ls "$config/Varden")"
+
+# A read-only folder with no settings in it.
+chmod -R u+w "$config"
+rm -rf "${config:?}"/*
+chmod a-w "$config"
+session "read-only empty folder" Cy
+[ -z "$(ls -A "$config")" ] || fail "files appeared: $(ls -A "$config")"
+chmod u+w "$config"
+echo "degraded: passed"
