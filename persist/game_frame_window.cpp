@@ -5,9 +5,9 @@
 #include "about/popup_help.h"
 #include "displays/vga_palette.h"
 #include "persist/screen_fit.h"
+#include "platform/deferred_sound_output.h"
 #include "platform/ini_registry_store.h"
 #include "platform/qt_beeper.h"
-#include "platform/qt_sound_output.h"
 #include "poker/random_sequence.h"
 #include "wqgame/resource_module.h"
 
@@ -83,7 +83,7 @@ GameFrameWindow::GameFrameWindow(const QString& title, QSize clientSize, Registr
     : m_client(new FrameClient(this, clientSize)), m_settingsKeyName(title),
       m_ownStore(store ? nullptr : std::make_unique<IniRegistryStore>()),
       m_store(store ? store : m_ownStore.get()),
-      m_ownOutput(output ? nullptr : std::make_unique<QtSoundOutput>()),
+      m_ownOutput(output ? nullptr : std::make_unique<DeferredSoundOutput>()),
       m_output(output ? output : m_ownOutput.get()),
       m_beeper(std::make_unique<QtBeeper>(*m_output)), m_popupHelp(new PopupHelp(this)) {
     setWindowTitle(title);

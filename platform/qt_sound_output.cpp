@@ -1,8 +1,8 @@
 #include "platform/qt_sound_output.h"
 
+#include "platform/sound_folder.h"
+
 #include <QAudioDevice>
-#include <QCoreApplication>
-#include <QDir>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -16,30 +16,8 @@ int QtSoundOutput::deviceCount() const {
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
-QString QtSoundOutput::soundFolder() {
-    return soundFolderOf(QCoreApplication::applicationDirPath());
-}
-
-QString QtSoundOutput::soundFolderOf(const QString& programDir) {
-    const QString candidates[] = {
-        programDir + QStringLiteral("/sounds"),
-        QDir::cleanPath(programDir + QStringLiteral("/" QUINTARO_BIN_TO_DATA "/quintaro/sounds"))};
-    for (const QString& folder : candidates) {
-        if (QDir(folder).exists())
-            return folder;
-    }
-    return QStringLiteral(QUINTARO_SOUND_INSTALL_DIR);
-}
-
-QString QtSoundOutput::resolve(const std::string& file) {
-    const QString name = QString::fromStdString(file);
-    if (name.contains(u'/'))
-        return name;
-    return soundFolder() + u'/' + name;
-}
-
 void QtSoundOutput::play(const std::string& file) {
-    const QString path = resolve(file);
+    const QString path = resolveSoundFile(file);
     auto& effect = m_effects[path];
     if (!effect) {
         effect = std::make_unique<QSoundEffect>();

@@ -13,7 +13,8 @@ namespace quintaro {
 
 // Plays .wav files with Qt Multimedia. Each file is loaded once and kept; starting a
 // sound stops the one playing. Nothing ever waits for a sound: without a sound server a
-// sound effect may report that it plays forever.
+// sound effect may report that it plays forever. Built into the sound module, which the
+// program loads on first need (see DeferredSoundOutput).
 class QtSoundOutput : public SoundOutput {
 public:
     QtSoundOutput();
@@ -21,14 +22,6 @@ public:
 
     int deviceCount() const override;
     void play(const std::string& file) override;
-
-    // Where bare file names are found: the "sounds" folder next to the program when there
-    // is one (the build tree), else the sounds of the install tree the program sits in,
-    // else the configured installed sounds folder.
-    static QString soundFolder();
-    static QString soundFolderOf(const QString& programDir);
-    // A bare name resolves in soundFolder(); a path is used as it is.
-    static QString resolve(const std::string& file);
 
 private:
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;

@@ -4,7 +4,7 @@
 #include "displays/vga_palette.h"
 #include "persist/frame_settings.h"
 #include "persist/game_frame_window.h"
-#include "platform/qt_sound_output.h"
+#include "platform/sound_folder.h"
 #include "sound/locate_sound_dialog.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
@@ -207,9 +207,9 @@ void ExtrasPage::locateSelected() {
 
     LocateSoundDialog dialog(m_dialog, item->text(), m_frame.soundOutput());
     if (event->file.empty())
-        dialog.setDirectory(QtSoundOutput::soundFolder());
+        dialog.setDirectory(soundFolder());
     else
-        dialog.selectFile(QtSoundOutput::resolve(event->file));
+        dialog.selectFile(resolveSoundFile(event->file));
     if (dialog.exec() != QDialog::Accepted)
         return;
     event->file = dialog.acceptFlag() ? dialog.currentPath().toStdString() : std::string();

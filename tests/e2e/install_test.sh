@@ -16,6 +16,9 @@ for file in bin/quintaro $data/wqgame32.rcc \
     [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/bin/quintaro" ] || fail "the installed program is not executable"
+# The sound module, which the program loads on first need, is in the library folder.
+[ -n "$(find "$prefix" -path '*/lib*/quintaro/quintaro-sound.so')" ] ||
+    fail "the sound module is not installed"
 
 # Each PNG is the icon drawn at its size: halfway down, the felt is midway between its
 # gradient's stops #1f8a4c and #0d5a2e; the rounded corner is clear.

@@ -1,4 +1,4 @@
-#include "platform/qt_sound_output.h"
+#include "platform/sound_folder.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -19,17 +19,17 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(bin));
 
         // Neither folder: the configured install folder, never a folder of this tree.
-        const QString fallback = QtSoundOutput::soundFolderOf(bin);
+        const QString fallback = soundFolderOf(bin);
         QVERIFY2(QDir::isAbsolutePath(fallback), qPrintable(fallback));
         QVERIFY2(fallback.endsWith(QStringLiteral("/quintaro/sounds")), qPrintable(fallback));
         QVERIFY2(!fallback.startsWith(root.path()), qPrintable(fallback));
 
         QVERIFY(QDir().mkpath(installed));
-        QCOMPARE(QtSoundOutput::soundFolderOf(bin), installed);
+        QCOMPARE(soundFolderOf(bin), installed);
 
         // A build tree keeps its sounds beside the program; those come first.
         QVERIFY(QDir().mkpath(bin + QStringLiteral("/sounds")));
-        QCOMPARE(QtSoundOutput::soundFolderOf(bin), bin + QStringLiteral("/sounds"));
+        QCOMPARE(soundFolderOf(bin), bin + QStringLiteral("/sounds"));
     }
 };
 

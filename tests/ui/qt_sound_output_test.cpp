@@ -1,5 +1,5 @@
 #include "platform/qt_beeper.h"
-#include "platform/qt_sound_output.h"
+#include "platform/sound_folder.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -28,9 +28,9 @@ class QtSoundOutputTest : public QObject {
 private Q_SLOTS:
     void bareNamesResolveInTheSoundFolderBesideTheProgram() {
         const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/sounds");
-        QCOMPARE(QtSoundOutput::soundFolder(), folder);
-        QCOMPARE(QtSoundOutput::resolve("slotcoin.wav"), folder + QStringLiteral("/slotcoin.wav"));
-        QCOMPARE(QtSoundOutput::resolve("/home/me/My Sounds/a.wav"),
+        QCOMPARE(soundFolder(), folder);
+        QCOMPARE(resolveSoundFile("slotcoin.wav"), folder + QStringLiteral("/slotcoin.wav"));
+        QCOMPARE(resolveSoundFile("/home/me/My Sounds/a.wav"),
                  QStringLiteral("/home/me/My Sounds/a.wav"));
     }
 
@@ -40,7 +40,7 @@ private Q_SLOTS:
                                "click_4.wav",           "slotjack.wav",           "instr_2.wav",
                                QtBeeper::errorBeepFile, QtBeeper::defaultBeepFile};
         for (const char* file : files) {
-            const QString path = QtSoundOutput::resolve(file);
+            const QString path = resolveSoundFile(file);
             QVERIFY2(QFile::exists(path), qPrintable(path));
             QSoundEffect effect;
             effect.setSource(QUrl::fromLocalFile(path));
