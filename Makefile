@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
 
-.PHONY: all deps configure build run test gallery bench fuzz deb format clean
+.PHONY: all deps configure build run test gallery bench fuzz fuzz-long deb format clean
 
 all: build
 
@@ -46,6 +46,13 @@ deb: deps
 	@cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DQUINTARO_SANITIZE=OFF -DQUINTARO_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 	@cmake --build build-deb -j $(JOBS)
 	@cd build-deb && cpack -G DEB
+
+# Ten million executions of the settings reader; libFuzzer reports the time taken.
+fuzz-long: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON -DQUINTARO_FUZZ=ON -DQUINTARO_TESTS=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target settings_fuzzer
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/settings_fuzzer -runs=10000000 -max_len=4096 -print_final_stats=1 build-fuzz/corpus fuzz/corpus
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
