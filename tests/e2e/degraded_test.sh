@@ -1,8 +1,9 @@
-# Settings that cannot be written never stop the game: with no config folder possible,
-# and with a read-only one with or without a settings file, a whole session (sign-in, a
-# round, accepted Options, a Hall of Fame entry, exit) runs and exits cleanly, and the
-# read-only file is left as it was. Root writes anywhere, so as root the program runs as
-# the user nobody.
+# What is missing or cannot be written never stops the game: with no config folder
+# possible, with a read-only one with or without a settings file, and with neither the
+# sound module nor the sounds beside the program, a whole session (sign-in, a round,
+# accepted Options, a Hall of Fame entry, exit) runs and exits cleanly, and a read-only
+# file is left as it was. Root writes anywhere, so as root the program runs as the user
+# nobody.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 trap 'chmod -R u+w "$E2E_TMP" 2>/dev/null; e2e_cleanup' EXIT
@@ -91,4 +92,11 @@ chmod a-w "$config"
 session "read-only empty folder" Cy
 [ -z "$(ls -A "$config")" ] || fail "files appeared: $(ls -A "$config")"
 chmod u+w "$config"
+APP=$program
+
+# The program and its resource library alone, without the sound module and the sounds.
+mkdir "$E2E_TMP/bare"
+cp "$program" "$(dirname "$program")/wqgame32.rcc" "$E2E_TMP/bare/"
+APP="$E2E_TMP/bare/$(basename "$program")"
+session "no sound module, no sounds" Dee
 echo "degraded: passed"
