@@ -128,7 +128,8 @@ for run in $(seq "$runs"); do
 done
 
 # Then a kill at each write of the settings file in turn, through a whole run with a new
-# player. strace counts the writes (each ends in a rename) and stops the program at one.
+# player. strace counts the writes (each ends in a rename) and stops the program at one;
+# where tracing is not allowed, this part is left out and the result says so.
 command -v strace >/dev/null || fail "strace is needed to kill at each write"
 cat >"$E2E_TMP/traced" <<EOF
 #!/bin/sh
@@ -137,7 +138,7 @@ kill=""
 exec strace -f -qq -o "$E2E_TMP/writes" -e trace=rename \$kill "$program" "\$@"
 EOF
 chmod +x "$E2E_TMP/traced"
-APP="$E2E_TMP/traced"
+
 # Signs in and exits, for as long as the program lives.
 play_new_player() {
     local dialog win
@@ -150,6 +151,7 @@ play_new_player() {
     [ -n "$win" ] || return 0
     close "$win" 2>/dev/null || true
 }
+
 # A traced run from the clean file, killed at write $1 if given; leaves its exit code in
 # $code.
 traced_run() {
@@ -162,17 +164,22 @@ traced_run() {
         display_retries=$((display_retries + 1))
     done
 }
-traced_run
-[ "$code" = 0 ] || fail "the traced run ended with $code: $(cat "$E2E_TMP/app.log")"
-writes=$(grep -c 'rename(' "$E2E_TMP/writes" || true)
-[ "$writes" -ge 1 ] || fail "the traced run wrote no settings"
-for write in $(seq "$writes"); do
-    traced_run "$write"
-    [ "$code" = 137 ] ||
-        fail "the run to be killed at write $write ended with $code: $(cat "$E2E_TMP/app.log")"
-    check_settings "killed at write $write of $writes"
-done
-APP=$program
+
+writes="no"
+if strace -qq -o /dev/null true 2>/dev/null; then
+    APP="$E2E_TMP/traced"
+    traced_run
+    [ "$code" = 0 ] || fail "the traced run ended with $code: $(cat "$E2E_TMP/app.log")"
+    writes=$(grep -c 'rename(' "$E2E_TMP/writes" || true)
+    [ "$writes" -ge 1 ] || fail "the traced run wrote no settings"
+    for write in $(seq "$writes"); do
+        traced_run "$write"
+        [ "$code" = 137 ] ||
+            fail "the run killed at write $write ended with $code: $(cat "$E2E_TMP/app.log")"
+        check_settings "killed at write $write of $writes"
+    done
+    APP=$program
+fi
 
 # The program still starts on what the last run left, and keeps both entries at its exit.
 start_to_sign_in
