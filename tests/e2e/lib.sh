@@ -10,7 +10,7 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 e2e_cleanup() {
     [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_xvfb
     rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
@@ -20,15 +20,38 @@ fail() {
     exit 1
 }
 
+# Each test runs its own server on a display number of its own choosing. Letting Xvfb
+# pick the first free number (-displayfd alone) made parallel tests reuse a number whose
+# previous server was still shutting down, and the program then could not connect.
 start_xvfb() {
-    Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
-    XVFB_PID=$!
-    for _ in $(seq 100); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.1
+    local number
+    for _ in $(seq 20); do
+        number=$((200 + RANDOM % 4000))
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        : >"$E2E_TMP/display"
+        Xvfb ":$number" -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp \
+            >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+        XVFB_PID=$!
+        for _ in $(seq 100); do
+            [ -s "$E2E_TMP/display" ] && break
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        if [ -s "$E2E_TMP/display" ] && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$number"
+            return 0
+        fi
+        stop_xvfb
     done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+}
+
+# Waits for the server to go, so its display number is free again when the test ends.
+stop_xvfb() {
+    [ -n "${XVFB_PID:-}" ] || return 0
+    kill "$XVFB_PID" 2>/dev/null || true
+    wait "$XVFB_PID" 2>/dev/null || true
+    XVFB_PID=""
 }
 
 # Starts the program in the background; its output goes to $E2E_TMP/app.log. A watcher
