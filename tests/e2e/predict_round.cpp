@@ -1,14 +1,19 @@
-// Plays one round of Straight Poker in the core, as the end-to-end tests play it on
-// screen, and prints the balance it ends with.
+// Plays rounds in the core, as the end-to-end tests play them on screen, and prints the
+// balance they end with. Every form starts a game of Straight Poker with the seed and bet.
 // Usage: quintaro-predict-round SEED BET DISCARDED_WINDOW...
+//   plays one round discarding those windows (1 to 5).
 //        quintaro-predict-round SEED BET advised
-// The second form discards what the strategy advisor says and prints the windows it
-// discarded (or "none") on a first line.
+//   discards what the strategy advisor says and prints the windows it discarded (or
+//   "none") on a first line.
 //        quintaro-predict-round hold SEED BET ROUNDS
-// plays that many rounds holding every dealt hand and prints the final balance.
+//   plays that many rounds holding every dealt hand and prints the final balance.
+//        quintaro-predict-round games SEED BET GAME...
+//   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
+//   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
+//   the balance each round ends with.
 //        quintaro-predict-round broke FIRST_SEED LAST_SEED
-// The third form finds the seed whose game, betting $5 and holding every hand, goes broke
-// in the fewest rounds, and prints the seed and that number of rounds.
+//   finds the seed whose game, betting $5 and holding every hand, goes broke in the
+//   fewest rounds, and prints the seed and that number of rounds.
 #include "analysis/strategy_advisor.h"
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
@@ -99,6 +104,15 @@ int main(int argc, char** argv) {
         for (int round = 0; round < std::atoi(argv[4]); ++round)
             game.holdAllRound();
         std::printf("%u\n", game.flow.state().balance);
+        return 0;
+    }
+    if (argc >= 5 && std::string(argv[1]) == "games") {
+        Game game(number(argv[2]), std::atoi(argv[3]));
+        for (int i = 4; i < argc; ++i) {
+            game.flow.acceptOptions(static_cast<quintaro::GameType>(std::atoi(argv[i])), [] {});
+            game.holdAllRound();
+            std::printf("%u\n", game.flow.state().balance);
+        }
         return 0;
     }
     if (argc < 3) {

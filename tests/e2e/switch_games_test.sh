@@ -1,0 +1,54 @@
+# The player switches to Jokers Wild, Deuces Wild and back to Straight Poker through the
+# Options dialog and plays a $2 round in each. Each switch files the balance in the Hall
+# of Fame of the game chosen, so the INI ends up holding every round's result, which must
+# be the one the core predicts.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb
+export QUINTARO_SEED=30
+ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
+mapfile -t balances < <("$QUINTARO_PREDICT_ROUND" games "$QUINTARO_SEED" 2 1 2 0)
+[ "${#balances[@]}" = 3 ] || fail "no prediction: ${balances[*]}"
+
+start_app
+sign_in Sam
+win=$(wait_window '^Quintaro - Sam$')
+menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
+xdotool mousemove --window "$win" 390 $(( 100 + menu )) click 1 # the $2 column
+sleep 0.3
+
+# Chooses a game by its radio button's mnemonic, confirms the restart and plays a round
+# holding every card.
+play_in() {
+    local dialog query
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+    dialog=$(wait_window '^Quintaro Options$')
+    xdotool windowfocus --sync "$dialog" key --clearmodifiers "alt+$1"
+    sleep 0.3
+    xdotool mousemove --window "$dialog" 390 228 click 1
+    query=$(wait_window '^Quintaro$')
+    xdotool windowfocus --sync "$query" key --clearmodifiers y
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    xdotool windowfocus --sync "$win" key --clearmodifiers Return Return
+    sleep 0.5
+}
+play_in j
+play_in d
+play_in s
+
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+expect() { grep -Fxq "$1" "$ini" || fail "no line $1 in: $(cat "$ini")"; }
+expect GameType=0
+expect Score_1_0=100
+expect "Score_2_0=${balances[0]}"
+# Straight Poker's table holds the Deuces Wild round, filed on the switch back, and its
+# own round, filed at exit, in descending order.
+mapfile -t straight < <(printf '%s\n' "${balances[1]}" "${balances[2]}" | sort -rn)
+expect "Score_0_0=${straight[0]}"
+expect "Score_0_1=${straight[1]}"
+echo "switch games: passed (balances ${balances[*]})"
