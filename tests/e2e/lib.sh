@@ -23,13 +23,16 @@ fail() {
 # Each test runs its own server on a display number of its own choosing. Letting Xvfb
 # pick the first free number (-displayfd alone) made parallel tests reuse a number whose
 # previous server was still shutting down, and the program then could not connect.
+# -noreset: by default the server resets when its last client leaves, and refuses a
+# client that connects during the reset, which is the moment each test starts the
+# program again.
 start_xvfb() {
     local number
     for _ in $(seq 20); do
         number=$((200 + RANDOM % 4000))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         : >"$E2E_TMP/display"
-        Xvfb ":$number" -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp \
+        Xvfb ":$number" -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp -noreset \
             >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
         XVFB_PID=$!
         for _ in $(seq 100); do
