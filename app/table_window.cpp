@@ -49,7 +49,10 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     : GameFrameWindow(QStringLiteral("Quintaro"),
                       QSize(table_layout::clientWidth, table_layout::clientHeight), store, output),
       m_displayFont(displayFont()) {
-    setWindowIcon(QIcon(QStringLiteral(":/quintaro.svg")));
+    QIcon icon;
+    for (const int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icon/%1x%1/quintaro.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
     client()->setFont(tableFont(table_layout::windowFontHeight));
     client()->setWhatsThis(QString::fromUtf8(table_layout::windowHelp));
 

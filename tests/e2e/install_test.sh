@@ -23,7 +23,7 @@ done
 # Each PNG is the icon drawn at its size: halfway down, the felt is midway between its
 # gradient's stops #1f8a4c and #0d5a2e; the rounded corner is clear.
 near() { [ "$1" -ge $(($2 - 3)) ] && [ "$1" -le $(($2 + 3)) ]; }
-for size in 48 64 128 256; do
+for size in 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/quintaro.png"
     [ -s "$png" ] || fail "no ${size}x${size} icon"
     [ "$(identify -format '%wx%h' "$png")" = "${size}x${size}" ] || fail "$png is not ${size}x${size}"
@@ -59,6 +59,10 @@ sign_in Tester
 win=$(wait_window '^Quintaro')
 grep -qF "$prefix/$data/wqgame32.rcc" "/proc/$APP_PID/maps" ||
     fail "the installed bundle is not the one in use"
+# The window carries the icon at the three sizes built into the program.
+icons=$(xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+[ "$icons" = "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) " ] ||
+    fail "the window's icons are: $icons"
 xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
 code=$(wait_exit)
 [ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
