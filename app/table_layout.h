@@ -47,8 +47,7 @@ inline constexpr const char* windowHelp =
     "redeal after choosing which cards to discard.  Cards are discarded by clicking on the "
     "card face to flip the card over.  Click on the 'Redeal' to get your new cards and to "
     "finish the round.\n\nPress F1 for extended help.";
-inline constexpr const char* dealButtonHelp =
-    "Click the deal button to deal or redeal your cards.";
+inline constexpr const char* dealButtonHelp = "Click the deal button to deal or redeal your cards.";
 inline constexpr std::array<const char*, 5> cardWindowHelps{
     "Click here to toggle holding or discarding the first card in your poker hand.",
     "Click here to toggle holding or discarding the second card in your poker hand.",
@@ -66,8 +65,8 @@ inline constexpr std::array<const char*, 5> paylineHelps{
     "the left.  Click here to bet this amount.  You cannot bet when a game is in progress.",
     "These boxes show the payoffs for a bet of five dollars.  They correspond to the hands on "
     "the left.  Click here to bet this amount.  You cannot bet when a game is in progress."};
-inline constexpr std::array<const char*, 5> paylineHeaders{"Bet $1", "Bet $2", "Bet $3",
-                                                           "Bet $4", "Bet $5"};
+inline constexpr std::array<const char*, 5> paylineHeaders{"Bet $1", "Bet $2", "Bet $3", "Bet $4",
+                                                           "Bet $5"};
 inline constexpr const char* handNamesHelp =
     "These boxes show the poker hands that pay for this particular game.";
 
