@@ -16,6 +16,7 @@
 #include "persist/hall_of_fame_dialog.h"
 #include "persist/registry_key.h"
 #include "persist/sign_in_dialog.h"
+#include "wqgame/png_image.h"
 #include "wqgame/resource_module.h"
 
 #include <QAction>
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QThreadPool>
@@ -51,7 +53,8 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
       m_displayFont(displayFont()) {
     QIcon icon;
     for (const int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/icon/%1x%1/quintaro.png").arg(size), QSize(size, size));
+        icon.addPixmap(QPixmap::fromImage(
+            loadPngResource(QStringLiteral(":/icon/%1x%1/quintaro.png").arg(size))));
     setWindowIcon(icon);
     client()->setFont(tableFont(table_layout::windowFontHeight));
     client()->setWhatsThis(QString::fromUtf8(table_layout::windowHelp));

@@ -1,5 +1,7 @@
 #include "wqgame/resource_module.h"
 
+#include "wqgame/png_image.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -89,7 +91,7 @@ bool isLibraryCurrent() {
 QImage loadBitmap(int id) {
     if (!isLibraryCurrent())
         return {};
-    return QImage(resourcePath(QStringLiteral("bitmap"), id, ".png"));
+    return loadPngResource(resourcePath(QStringLiteral("bitmap"), id, ".png"));
 }
 
 QString loadString(int id) {

@@ -8,6 +8,7 @@
 #include "wqgame/builder/hall_of_fame_picture.h"
 #include "wqgame/builder/library_texts.h"
 #include "wqgame/builder/message_pictures.h"
+#include "wqgame/builder/stored_png.h"
 #include "wqgame/builder/tab_decorations.h"
 
 #include <QDir>
@@ -28,7 +29,7 @@ BundleWriter::BundleWriter(QString folder, QString deckFolder)
 
 bool BundleWriter::writeBitmap(int id, const QImage& image, QString* error) {
     const QString name = QStringLiteral("bitmap/%1.png").arg(id);
-    if (image.isNull() || !image.save(QDir(m_folder).filePath(name), "PNG")) {
+    if (!writeStoredPng(image, QDir(m_folder).filePath(name))) {
         *error = QStringLiteral("cannot write %1").arg(QDir(m_folder).filePath(name));
         return false;
     }

@@ -1,0 +1,77 @@
+#include "wqgame/builder/stored_png.h"
+#include "wqgame/png_image.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+
+// Every channel value shows up somewhere, alpha included, so a swapped channel, a
+// premultiplied colour or a dropped row cannot go unnoticed.
+QImage sampler(bool withAlpha) {
+    QImage image(61, 37, withAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int n = y * image.width() + x;
+            image.setPixel(
+                x, y,
+                qRgba(n % 256, (n * 7) % 256, (n * 13) % 256, withAlpha ? (n * 29) % 256 : 255));
+        }
+    return image;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class PngImageTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // The stored PNG is a PNG that Qt's own reader takes, holds the raw rows uncompressed,
+    // and decodes here to the very pixels written, in the format that says whether the
+    // picture has alpha.
+    void storedPngsRoundTripThroughBothDecoders() {
+        QTemporaryDir folder;
+        for (const bool withAlpha : {false, true}) {
+            const QImage picture = sampler(withAlpha);
+            const QString path = folder.filePath(withAlpha ? "alpha.png" : "opaque.png");
+            QVERIFY(wqgame::writeStoredPng(picture, path));
+            const int channels = withAlpha ? 4 : 3;
+            QVERIFY(QFileInfo(path).size() > picture.width() * picture.height() * channels);
+
+            const QImage byQt(path, "PNG");
+            QCOMPARE(byQt.convertToFormat(picture.format()), picture);
+            const QImage decoded = decodePng(fileBytes(path));
+            QCOMPARE(decoded.format(), withAlpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+            QCOMPARE(decoded, picture);
+        }
+    }
+
+    // PNGs from other writers, compressed and filtered, palette ones among them, decode
+    // to what Qt's reader makes of them; anything that is not a whole PNG gives nothing.
+    void decodesOrdinaryPngsAndRefusesBrokenOnes() {
+        for (const QImage& picture :
+             {sampler(false), sampler(true),
+              sampler(false).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither)}) {
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG"));
+            const QImage expected = QImage::fromData(bytes, "PNG");
+            QCOMPARE(decodePng(bytes).convertToFormat(QImage::Format_ARGB32),
+                     expected.convertToFormat(QImage::Format_ARGB32));
+            QVERIFY(decodePng(bytes.left(bytes.size() / 2)).isNull());
+        }
+        QVERIFY(decodePng(QByteArray("not a picture")).isNull());
+        QVERIFY(decodePng(QByteArray()).isNull());
+        QVERIFY(loadPngResource(QStringLiteral(":/no/such/picture.png")).isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(PngImageTest)
+#include "png_image_test.moc"
