@@ -65,6 +65,7 @@ void CardImageCache::rebuildBackImage(int back) {
 
 void CardImageCache::reloadFaceSet(int faceSet) {
     m_pendingFaceSet = faceSet;
+    m_faces.fill(QImage());
 }
 
 void CardImageCache::cutPendingBack() const {
@@ -120,9 +121,23 @@ void CardImageCache::drawCard(QPainter& painter, const Card& card) const {
 }
 
 void CardImageCache::drawFace(QPainter& painter, const Card& card) const {
-    painter.save();
-    painter.translate(card.x, card.y);
+    if (card.rank < 0 || card.rank > secondJokerRank || card.suit < 0 || card.suit > 3)
+        return;
+    QImage& face = m_faces[static_cast<std::size_t>(card.rank * 4 + card.suit)];
+    if (face.isNull())
+        face = composeFace(card);
+    const QPainter::CompositionMode previous = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawImage(QPoint(card.x, card.y), face);
+    painter.setCompositionMode(previous);
+}
+
+// The card drawn without antialiasing on a clear picture: every pixel ends up opaque or
+// clear, so copying the picture gives the pixels that drawing the card in place would.
+QImage CardImageCache::composeFace(const Card& card) const {
+    QImage face(cardWidth, cardHeight, QImage::Format_ARGB32_Premultiplied);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(vgaColour(VgaColour::Black), 1));
     painter.setBrush(vgaColour(VgaColour::White));
@@ -130,7 +145,7 @@ void CardImageCache::drawFace(QPainter& painter, const Card& card) const {
                             cornerRadius);
     drawIndices(painter, card);
     drawCentre(painter, card);
-    painter.restore();
+    return face;
 }
 
 void CardImageCache::drawIndices(QPainter& painter, const Card& card) const {

@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <optional>
 
 class QPainter;
@@ -13,8 +14,10 @@ namespace quintaro {
 
 // The pictures cards are drawn from, copied once out of the game resource library into
 // opaque surfaces: the current back, the card mask, the current face set and the pip,
-// suit and index sheets. The table window owns the one cache and keeps it for its whole
-// life; the library must be open when the cache is built and whenever a card is drawn.
+// suit and index sheets. Each face-up card is composed from them the first time it is
+// drawn and kept until the face set changes, so that a repaint copies one picture per
+// card. The table window owns the one cache and keeps it for its whole life; the library
+// must be open when the cache is built and whenever a card is drawn.
 class CardImageCache : public CardPictureSink {
 public:
     // Loads the mask and the three sheets. The back and the face set stay blank until the
@@ -36,6 +39,7 @@ private:
     void cutPendingBack() const;
     void copyPendingFaceSet() const;
     void drawFace(QPainter& painter, const Card& card) const;
+    QImage composeFace(const Card& card) const;
     void drawIndices(QPainter& painter, const Card& card) const;
     void drawCentre(QPainter& painter, const Card& card) const;
 
@@ -47,6 +51,8 @@ private:
     QImage m_pips;
     QImage m_suits;
     QImage m_indices;
+    // The composed face-up cards, by rank and suit; null until first drawn.
+    mutable std::array<QImage, (secondJokerRank + 1) * 4> m_faces;
 };
 
 } // namespace quintaro

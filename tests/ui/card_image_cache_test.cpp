@@ -97,6 +97,12 @@ private Q_SLOTS:
         card.rank = 13;
         table = drawn(cache, card);
         QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)), faces.copy(45 * 11, 0, 45, 74));
+
+        // A king already drawn shows the new face set's picture once the set changes.
+        cache.reloadFaceSet(1);
+        table = drawn(cache, card);
+        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)),
+                 library(2005).copy(45 * 11, 0, 45, 74));
     }
 
     void jokersShowTheirGlyphButNoSuit() {
