@@ -40,6 +40,10 @@ std::size_t at(double seconds) {
     return static_cast<std::size_t>(std::max(0.0, seconds) * rate);
 }
 
+// Qt's sound effect closes its stream to PulseAudio while the server still holds about a
+// fifth of a second of the sound, so each sound ends in silence that may be lost.
+constexpr double trailingSilence = 0.3;
+
 // A struck resonance: sine partials that ring out exponentially from `start`.
 struct Partial {
     double ratio;
@@ -270,7 +274,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "no sound is named %s\n", path.stem().string().c_str());
             return 2;
         }
-        const std::vector<std::uint8_t> bytes = quintaro::encodeWav(sound->second(), 44100);
+        std::vector<std::int16_t> samples = sound->second();
+        samples.resize(samples.size() + at(trailingSilence), 0);
+        const std::vector<std::uint8_t> bytes = quintaro::encodeWav(samples, 44100);
         std::ofstream file(path, std::ios::binary);
         file.write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
