@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/table_window.h"
+#include "platform/deferred_sound_output.h"
 #include "platform/qt_process_starter.h"
 
 #include <QStringList>
@@ -10,6 +11,13 @@
 #include <vector>
 
 namespace quintaro {
+
+namespace {
+
+// How long a player's Exit sound may keep the process after its window has closed.
+constexpr std::chrono::seconds exitSoundLimit{5};
+
+} // namespace
 
 GameApp::GameApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Quintaro"));
@@ -25,13 +33,19 @@ int GameApp::Main() {
         arguments.push_back(all[i].toStdString());
     const ReturnTarget target = parseCommandLine(arguments);
 
-    TableWindow table;
-    table.show();
-    table.startFirstGame();
-    const int result = exec();
-
+    DeferredSoundOutput sound;
+    int result = 0;
+    {
+        TableWindow table(nullptr, &sound);
+        table.show();
+        table.startFirstGame();
+        result = exec();
+    }
     QtProcessStarter starter;
     startReturnCommand(target, starter);
+    // The window is gone, everything is saved and the return command has started: the
+    // Exit sound may play to its end.
+    sound.finishPlaying(exitSoundLimit);
     return result;
 }
 

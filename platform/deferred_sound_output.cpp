@@ -48,6 +48,11 @@ int DeferredSoundOutput::deviceCount() const {
     return sound != nullptr ? sound->deviceCount() : 0;
 }
 
+void DeferredSoundOutput::finishPlaying(std::chrono::milliseconds limit) {
+    if (m_output)
+        m_output->finishPlaying(limit);
+}
+
 void DeferredSoundOutput::play(const std::string& file) {
     if (SoundOutput* sound = output())
         sound->play(file);

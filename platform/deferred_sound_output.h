@@ -21,6 +21,8 @@ public:
 
     int deviceCount() const override;
     void play(const std::string& file) override;
+    // Waits only when the module is loaded: a sound played means it is.
+    void finishPlaying(std::chrono::milliseconds limit) override;
 
     // Where the module is looked for, beside a program in `programDir`; the configured
     // install folder's module when neither the build tree's nor the install tree's exists.

@@ -3,8 +3,10 @@
 #include "platform/sound_folder.h"
 
 #include <QAudioDevice>
+#include <QEventLoop>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 namespace quintaro {
@@ -28,6 +30,29 @@ void QtSoundOutput::play(const std::string& file) {
     m_playing = effect.get();
     // A sound still loading starts as soon as it is ready.
     effect->play();
+}
+
+namespace {
+
+// A sound asked to play starts once its file has loaded.
+bool isSounding(const QSoundEffect& effect) {
+    return effect.isPlaying() || effect.status() == QSoundEffect::Loading;
+}
+
+} // namespace
+
+void QtSoundOutput::finishPlaying(std::chrono::milliseconds limit) {
+    if (m_playing == nullptr || !isSounding(*m_playing))
+        return;
+    QEventLoop loop;
+    const auto quitWhenSilent = [this, &loop] {
+        if (!isSounding(*m_playing))
+            loop.quit();
+    };
+    QObject::connect(m_playing, &QSoundEffect::playingChanged, &loop, quitWhenSilent);
+    QObject::connect(m_playing, &QSoundEffect::statusChanged, &loop, quitWhenSilent);
+    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace quintaro

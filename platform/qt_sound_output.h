@@ -12,9 +12,9 @@ class QSoundEffect;
 namespace quintaro {
 
 // Plays .wav files with Qt Multimedia. Each file is loaded once and kept; starting a
-// sound stops the one playing. Nothing ever waits for a sound: without a sound server a
-// sound effect may report that it plays forever. Built into the sound module, which the
-// program loads on first need (see DeferredSoundOutput).
+// sound stops the one playing. Only finishPlaying waits for a sound, and never without a
+// limit: without a sound server a sound effect may report that it plays forever. Built into the
+// sound module, which the program loads on first need (see DeferredSoundOutput).
 class QtSoundOutput : public SoundOutput {
 public:
     QtSoundOutput();
@@ -22,6 +22,7 @@ public:
 
     int deviceCount() const override;
     void play(const std::string& file) override;
+    void finishPlaying(std::chrono::milliseconds limit) override;
 
 private:
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace quintaro {
@@ -12,6 +13,9 @@ public:
     virtual int deviceCount() const = 0;
     // Plays a .wav file asynchronously; a missing or unreadable file stays silent.
     virtual void play(const std::string& file) = 0;
+    // Waits for the sound playing, or about to play, to end, at most `limit`, running the
+    // event loop meanwhile. Outputs that cannot tell return at once.
+    virtual void finishPlaying(std::chrono::milliseconds) {}
 };
 
 } // namespace quintaro

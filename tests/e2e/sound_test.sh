@@ -44,6 +44,8 @@ record_run() {
     PAREC_PID=$!
     sleep 0.5
     run_and_close "$1"
+    # What the sink played last is still on its way to the recorder.
+    sleep 0.5
     kill "$PAREC_PID" && wait "$PAREC_PID" 2>/dev/null || true
     PAREC_PID=""
     [ -s "$E2E_TMP/$1.raw" ] || fail "$1: nothing recorded: $(cat "$E2E_TMP/parec.log")"
@@ -68,6 +70,21 @@ pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(cat "$E2E_TMP/pu
 record_run "sound on"
 level=$(peak "$E2E_TMP/sound on.raw")
 [ "$level" -gt 2000 ] || fail "the Start sound was not heard (peak $level)"
+
+# The Exit sound is heard to its end, though the window closes as it starts: the span
+# from its first loud sample to its last is as long in the recording as in the file
+# (mono 16-bit at 44.1 kHz, after a 44-byte header).
+loud_ms() {
+    od -An -v -td2 -w2 -j "$2" "$1" | awk '{ v = $1 < 0 ? -$1 : $1
+        if (v > 2000) { if (!first) first = NR; last = NR } }
+        END { printf "%d\n", (last - first) * 1000 / 44100 }'
+}
+printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Quintaro Exit,%s"\n' "$jingle" >"$ini"
+record_run "exit sound"
+heard=$(loud_ms "$E2E_TMP/exit sound.raw" 0)
+whole=$(loud_ms "$jingle" 44)
+[ "$heard" -ge $((whole - 20)) ] ||
+    fail "the Exit sound was cut short: $heard ms of its $whole ms heard"
 
 printf '[Quintaro]\nSoundEnabled=0\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
 record_run "sound off"
