@@ -47,9 +47,11 @@ for line in GameType=1 CardBack=2 Background=30; do
     grep -Fxq "$line" "$ini" || fail "no $line in: $(cat "$ini")"
 done
 
-# The next run plays Jokers Wild on the chosen picture, tiled from the client's origin.
+# The next run offers the last player's name and plays Jokers Wild on the chosen picture,
+# tiled from the client's origin, with the chosen back on the cards.
 start_app
-sign_in "Grace Hopper"
+dialog=$(wait_window '^Please Sign In$')
+xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
 win=$(wait_window '^Quintaro - Grace Hopper$')
 sleep 0.5
 menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
@@ -57,6 +59,15 @@ import -window "$win" "$E2E_TMP/table.png"
 shown=$(convert "$E2E_TMP/table.png" -format "%[pixel:p{5,$(( 400 + menu ))}]" info:)
 expected=$(convert "$felt" -format "%[pixel:p{5,$(( 400 % 128 ))}]" info:)
 [ "$shown" = "$expected" ] || fail "background pixel $shown, picture 30 has $expected"
+# The first card's picture stands at (25, 227); its middle shows back 2 of the strip.
+backs="$(dirname "$APP")/wqgame/wqgame32/bitmap/2000.png"
+convert "$E2E_TMP/table.png" -crop "30x40+45+$(( 255 + menu ))" +repage "$E2E_TMP/card.png"
+same_as_back() {
+    convert "$backs" -crop "30x40+$(( 71 * $1 + 20 ))+28" +repage "$E2E_TMP/back.png"
+    [ "$(compare -metric AE "$E2E_TMP/card.png" "$E2E_TMP/back.png" null: 2>&1 || true)" = 0 ]
+}
+same_as_back 2 || fail "the cards do not show back 2"
+same_as_back 0 && fail "backs 0 and 2 look alike where the test looks"
 xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
 code=$(wait_exit)
 [ "$code" = 0 ] || fail "second run: exit code $code: $(cat "$E2E_TMP/app.log")"
