@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -51,10 +52,11 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     : GameFrameWindow(QStringLiteral("Quintaro"),
                       QSize(table_layout::clientWidth, table_layout::clientHeight), store, output),
       m_displayFont(displayFont()) {
+    // Every size the build embedded, one folder each.
     QIcon icon;
-    for (const int size : {16, 32, 48})
+    for (const QString& size : QDir(QStringLiteral(":/icon")).entryList())
         icon.addPixmap(QPixmap::fromImage(
-            loadPngResource(QStringLiteral(":/icon/%1x%1/quintaro.png").arg(size))));
+            loadPngResource(QStringLiteral(":/icon/%1/quintaro.png").arg(size))));
     setWindowIcon(icon);
     client()->setFont(tableFont(table_layout::windowFontHeight));
     client()->setWhatsThis(QString::fromUtf8(table_layout::windowHelp));

@@ -11,6 +11,15 @@
 
 namespace quintaro {
 
+namespace {
+
+// A sound asked to play starts once its file has loaded.
+bool isSounding(const QSoundEffect& effect) {
+    return effect.isPlaying() || effect.status() == QSoundEffect::Loading;
+}
+
+} // namespace
+
 QtSoundOutput::QtSoundOutput() = default;
 QtSoundOutput::~QtSoundOutput() = default;
 
@@ -31,15 +40,6 @@ void QtSoundOutput::play(const std::string& file) {
     // A sound still loading starts as soon as it is ready.
     effect->play();
 }
-
-namespace {
-
-// A sound asked to play starts once its file has loaded.
-bool isSounding(const QSoundEffect& effect) {
-    return effect.isPlaying() || effect.status() == QSoundEffect::Loading;
-}
-
-} // namespace
 
 void QtSoundOutput::finishPlaying(std::chrono::milliseconds limit) {
     if (m_playing == nullptr || !isSounding(*m_playing))

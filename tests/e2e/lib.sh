@@ -20,12 +20,11 @@ fail() {
     exit 1
 }
 
-# Each test runs its own server on a display number of its own choosing. Letting Xvfb
-# pick the first free number (-displayfd alone) made parallel tests reuse a number whose
-# previous server was still shutting down, and the program then could not connect.
-# -noreset: by default the server resets when its last client leaves, and refuses a
-# client that connects during the reset, which is the moment each test starts the
-# program again.
+# Each test runs its own server on a display number of its own choosing, and waits for
+# it to stop at the end, so parallel tests never meet on one number. -noreset: by default
+# the server resets when its last client leaves and refuses a client that connects during
+# the reset, which is the moment each test starts the program again; that, not the
+# display numbers, was what made starts fail with "could not connect to display".
 start_xvfb() {
     local number
     for _ in $(seq 20); do
