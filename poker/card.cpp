@@ -3,8 +3,11 @@
 namespace quintaro {
 
 namespace {
-CardLifecycleObserver* g_observer = nullptr;
-int g_liveCards = 0;
+// Per thread: the card look belongs to the thread that installed it, while the strategy
+// analysis builds decks of its own on pool threads, which must neither race on the count
+// nor reach a card look that may already be gone.
+thread_local CardLifecycleObserver* g_observer = nullptr;
+thread_local int g_liveCards = 0;
 } // namespace
 
 void setCardLifecycleObserver(CardLifecycleObserver* observer) {

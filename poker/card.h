@@ -15,7 +15,7 @@ inline constexpr int highAceRank = 14;
 inline constexpr int firstJokerRank = 15;
 inline constexpr int secondJokerRank = 16;
 
-// Told when the first card of the process comes into being and when the last one goes
+// Told when the first card of the thread comes into being and when the last one goes
 // away; the card look loads and saves its settings there. Not owned by the cards.
 class CardLifecycleObserver {
 public:
@@ -24,8 +24,8 @@ public:
     virtual void lastCardDestroyed() = 0;
 };
 
-// Installs the one observer (nullptr for none). Cards created or destroyed while none is
-// installed are still counted.
+// Installs the calling thread's one observer (nullptr for none), which hears only of that
+// thread's cards. Cards created or destroyed while none is installed are still counted.
 void setCardLifecycleObserver(CardLifecycleObserver* observer);
 int liveCardCount();
 

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <set>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -74,6 +75,23 @@ TEST(CardDeck, TellsTheObserverOnlyAboutTheFirstAndLastLiveCard) {
     const CardDeck again(false);
     setCardLifecycleObserver(nullptr);
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"first 1", "last 0", "first 1"}));
+}
+
+// The strategy analysis builds decks on pool threads while the table's card look watches
+// the table's own thread: those decks must not reach it, nor change its count.
+TEST(CardDeck, CardsOfAnotherThreadStayOutOfThisThreadsLifecycle) {
+    LifecycleRecorder recorder;
+    setCardLifecycleObserver(&recorder);
+    const CardDeck table(false);
+    int countThere = -1;
+    std::thread([&countThere] {
+        const CardDeck analysis(true);
+        countThere = liveCardCount();
+    }).join();
+    setCardLifecycleObserver(nullptr);
+    EXPECT_EQ(countThere, 54);
+    EXPECT_EQ(liveCardCount(), 52);
+    EXPECT_EQ(recorder.events, std::vector<std::string>{"first 1"});
 }
 
 TEST(RandomSequence, FollowsTheClassicGeneratorFromItsSeed) {
