@@ -58,4 +58,9 @@ void DeferredSoundOutput::play(const std::string& file) {
         sound->play(file);
 }
 
+void DeferredSoundOutput::playBeside(const std::string& file) {
+    if (SoundOutput* sound = output())
+        sound->playBeside(file);
+}
+
 } // namespace quintaro

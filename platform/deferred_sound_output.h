@@ -21,6 +21,7 @@ public:
 
     int deviceCount() const override;
     void play(const std::string& file) override;
+    void playBeside(const std::string& file) override;
     // Waits only when the module is loaded: a sound played means it is.
     void finishPlaying(std::chrono::milliseconds limit) override;
 

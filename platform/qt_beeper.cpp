@@ -18,7 +18,7 @@ void QtBeeper::beep(const char* file) {
     if (!m_devicePresent)
         m_devicePresent = m_output.deviceCount() > 0;
     if (*m_devicePresent)
-        m_output.play(file);
+        m_output.playBeside(file);
     else
         QApplication::beep();
 }

@@ -9,7 +9,7 @@ namespace quintaro {
 
 // Beeps through the sound output when the machine has an audio device, so that they are
 // heard where the terminal bell is not; otherwise through the window system's bell.
-// The output must outlive the beeper.
+// A beep never cuts short the game sound playing. The output must outlive the beeper.
 class QtBeeper : public Beeper {
 public:
     explicit QtBeeper(SoundOutput& output);

@@ -27,18 +27,27 @@ int QtSoundOutput::deviceCount() const {
     return static_cast<int>(QMediaDevices::audioOutputs().size());
 }
 
-void QtSoundOutput::play(const std::string& file) {
+QSoundEffect& QtSoundOutput::effectFor(const std::string& file) {
     const QString path = resolveSoundFile(file);
     auto& effect = m_effects[path];
     if (!effect) {
         effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(path));
     }
+    return *effect;
+}
+
+void QtSoundOutput::play(const std::string& file) {
+    QSoundEffect& effect = effectFor(file);
     if (m_playing != nullptr)
         m_playing->stop();
-    m_playing = effect.get();
+    m_playing = &effect;
     // A sound still loading starts as soon as it is ready.
-    effect->play();
+    effect.play();
+}
+
+void QtSoundOutput::playBeside(const std::string& file) {
+    effectFor(file).play();
 }
 
 void QtSoundOutput::finishPlaying(std::chrono::milliseconds limit) {

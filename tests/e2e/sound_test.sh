@@ -26,6 +26,7 @@ run_and_close() {
     sign_in Tester
     local win code
     win=$(wait_window '^Quintaro')
+    [ -n "${RUN_BETWEEN:-}" ] && "$RUN_BETWEEN"
     sleep 2.5
     xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
     code=$(wait_exit)
@@ -85,6 +86,22 @@ heard=$(loud_ms "$E2E_TMP/exit sound.raw" 0)
 whole=$(loud_ms "$jingle" 44)
 [ "$heard" -ge $((whole - 20)) ] ||
     fail "the Exit sound was cut short: $heard ms of its $whole ms heard"
+
+# A refused click beeps beside the game sound and does not cut it short: the jingle
+# assigned to Change Bet is heard whole though a card is clicked before the first deal.
+printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Change Bet,%s"\n' "$jingle" >"$ini"
+beep_during_jingle() {
+    local win menu
+    win=$(wait_window '^Quintaro')
+    menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
+    xdotool mousemove --window "$win" 450 $((100 + menu)) click 1
+    sleep 0.3
+    xdotool mousemove --window "$win" 60 $((270 + menu)) click 1
+}
+RUN_BETWEEN=beep_during_jingle record_run "beep during jingle"
+heard=$(loud_ms "$E2E_TMP/beep during jingle.raw" 0)
+[ "$heard" -ge $((whole - 20)) ] ||
+    fail "a refused click cut the jingle short: $heard ms of its $whole ms heard"
 
 printf '[Quintaro]\nSoundEnabled=0\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
 record_run "sound off"
