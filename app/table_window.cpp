@@ -3,6 +3,7 @@
 #include "app/game_menu.h"
 #include "app/message_dialog.h"
 #include "app/options_dialog.h"
+#include "app/pending_repaints.h"
 #include "app/status_window.h"
 #include "app/table_layout.h"
 #include "cards/card_on_table.h"
@@ -339,7 +340,7 @@ void TableWindow::drawBalanceFigure() {
 }
 
 void TableWindow::flushRepaints() {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    paintPendingAreasNow(*this);
 }
 
 void TableWindow::hintAreaChanged() {
