@@ -5,6 +5,7 @@
 #include "displays/hairline.h"
 #include "displays/vga_palette.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace quintaro {
@@ -54,6 +55,10 @@ void StatusWindow::paintEvent(QPaintEvent*) {
         painter,
         QRect(QPoint(inner.left(), middle), QPoint(inner.right(), inner.bottom() - look.textInset)),
         prompt);
+}
+
+void StatusWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 } // namespace quintaro

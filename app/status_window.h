@@ -15,6 +15,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The box is a window of its own: a click on it ends here, silently, and never
+    // reaches the card beneath.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     const GameState& m_state;

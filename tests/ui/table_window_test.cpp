@@ -1,3 +1,4 @@
+#include "app/pending_repaints.h"
 #include "app/table_window.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
@@ -35,6 +36,23 @@ bool showAndSignIn(TableWindow& table) {
     table.startFirstGame();
     return true;
 }
+
+class RecordingOutput : public SoundOutput {
+public:
+    int deviceCount() const override { return 1; }
+    void play(const std::string& file) override { played.push_back(file); }
+    void playBeside(const std::string& file) override { played.push_back(file); }
+    std::vector<std::string> played;
+};
+
+class CountingWidget : public QWidget {
+public:
+    using QWidget::QWidget;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
 
 QImage grabClient(TableWindow& table) {
     return table.client()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -101,6 +119,47 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(25, 227), background.pixel(25, 227));
         QCOMPARE(image.pixel(95, 322), background.pixel(95, 322));
         QVERIFY(image.pixel(60, 275) != background.pixel(60, 275));
+    }
+
+    // What a payout marks is painted at once, and nothing else runs in between.
+    void pendingAreasArePaintedAndNothingElseRuns() {
+        QWidget window;
+        window.resize(100, 100);
+        auto* child = new CountingWidget(&window);
+        child->setGeometry(10, 10, 50, 50);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        child->paints = 0;
+
+        bool timerRan = false;
+        bool queuedRan = false;
+        QTimer::singleShot(0, &window, [&] { timerRan = true; });
+        QMetaObject::invokeMethod(
+            &window, [&] { queuedRan = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
+        child->update(QRect(0, 0, 10, 10));
+        paintPendingAreasNow(window);
+        QCOMPARE(child->paints, 1);
+        QVERIFY(!timerRan);
+        QVERIFY(!queuedRan);
+        QVERIFY(window.isVisible());
+    }
+
+    // The status box over the cards takes its clicks silently; a card beside it refuses.
+    void aClickOnTheStatusBoxIsSilent() {
+        MemoryRegistryStore store;
+        RecordingOutput output;
+        TableWindow table(&store, &output);
+        QVERIFY(showAndSignIn(table));
+        QWidget* status = table.client()->childAt(170, 260);
+        QVERIFY(status != nullptr && status->isVisible());
+        output.played.clear();
+        QTest::mouseClick(status, Qt::LeftButton, {},
+                          status->mapFrom(table.client(), QPoint(170, 260)));
+        QVERIFY(output.played.empty());
+        QTest::mouseClick(table.client(), Qt::LeftButton, {}, QPoint(60, 260));
+        QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
     }
 
     void aClickOnACardPictureTogglesItLikeItsCaption() {
