@@ -1,5 +1,6 @@
 #include "cards/list_preview_page.h"
 
+#include "displays/choice_list.h"
 #include "wqgame/control_layouts.h"
 
 #include <QGroupBox>
@@ -114,8 +115,8 @@ void ListPreviewPage::createControls() {
                                            look.titleBoxAt);
     m_previewBox = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.previewBoxId,
                                              look.previewBoxAt);
-    m_nameList = libraryControl<QListWidget>(m_dialog, ControlKind::ListBox, look.nameListId,
-                                             look.nameListAt);
+    m_nameList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox, look.nameListId,
+                                            look.nameListAt);
     drawOutlineOnly(*m_titleBox);
     drawOutlineOnly(*m_previewBox);
     m_titleBox->setTitle(m_title);

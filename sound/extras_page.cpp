@@ -1,6 +1,7 @@
 #include "sound/extras_page.h"
 
 #include "cards/list_preview_page.h"
+#include "displays/choice_list.h"
 #include "displays/vga_palette.h"
 #include "persist/frame_settings.h"
 #include "persist/game_frame_window.h"
@@ -83,12 +84,12 @@ void ExtrasPage::setUp() {
             m_dialog, ControlKind::GroupBox, look.backgroundGroupId, look.backgroundGroupAt);
         m_soundGroup = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.soundGroupId,
                                                  look.soundGroupAt);
-        m_backgroundList = libraryControl<QListWidget>(
-            m_dialog, ControlKind::ListBox, look.backgroundListId, look.backgroundListAt);
+        m_backgroundList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox,
+                                                      look.backgroundListId, look.backgroundListAt);
         m_soundSwitch = libraryControl<QCheckBox>(m_dialog, ControlKind::CheckBox,
                                                   look.soundSwitchId, look.soundSwitchAt);
-        m_soundList = libraryControl<QListWidget>(m_dialog, ControlKind::ListBox, look.soundListId,
-                                                  look.soundListAt);
+        m_soundList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox, look.soundListId,
+                                                 look.soundListAt);
         m_locate = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.locateId,
                                                look.locateAt);
         m_play = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.playId,

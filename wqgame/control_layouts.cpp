@@ -62,11 +62,11 @@ constexpr std::array pageControls{
     ControlLayout{K::GroupBox, 1003, 0, 0, 225, 138, "Sounds"},
     ControlLayout{K::ListBox, 1001, 0, 0, 205, 68, ""},
     ControlLayout{K::ListBox, 1002, 0, 0, 120, 80, ""},
-    ControlLayout{K::CheckBox, 1000, 0, 0, 160, 20, "Sound &Enabled"},
+    ControlLayout{K::CheckBox, 1000, 0, 0, 160, 20, "So&und Enabled"},
     ControlLayout{K::PushButton, 1001, 0, 0, 80, 24, "&Locate..."},
     ControlLayout{K::PushButton, 1002, 0, 0, 80, 24, "&Play"},
     ControlLayout{K::PushButton, 1003, 0, 0, 75, 24, "&Play"},
-    ControlLayout{K::PushButton, 1004, 0, 0, 75, 24, "&None"},
+    ControlLayout{K::PushButton, 1004, 0, 0, 75, 24, "Non&e"},
 };
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "app/options_dialog.h"
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
+#include "cards/list_preview_page.h"
+#include "displays/framed_tab.h"
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
 #include "sound/extras_page.h"
@@ -8,6 +10,9 @@
 #include "wqgame/resource_module.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,6 +36,33 @@ public:
         RegisterSound("Jackpot", "slotjack");
     }
 };
+
+// The Alt+letters of the controls `dialog` shows, with the letters taken twice.
+QStringList clashingMnemonics(QWidget& dialog) {
+    QMap<QString, QStringList> owners;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&dialog))
+            continue;
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            text = label->text();
+        else if (auto* box = qobject_cast<QGroupBox*>(w))
+            text = box->title();
+        else if (auto* tab = dynamic_cast<FramedTab*>(w))
+            text = tab->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            owners[key.toString()] << text;
+    }
+    QStringList clashes;
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        if (it.value().size() > 1)
+            clashes << it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    }
+    return clashes;
+}
 
 int rowOf(const QListWidget& list, const QString& text) {
     return list.row(list.findItems(text, Qt::MatchExactly).value(0));
@@ -73,6 +105,60 @@ private Q_SLOTS:
         QCOMPARE(dialog.chosenGame(), GameType::StraightPoker);
         dialog.backsPage()->nameList()->setCurrentRow(3);
         QCOMPARE(dialog.chosenBack(), 3);
+    }
+
+    // Each Alt+letter does one thing on every page and in the Locate dialog.
+    void everyMnemonicIsTakenOnce() {
+        MemoryRegistryStore store;
+        SilentOutput output;
+        Frame frame(store, output);
+        OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
+        for (FramedTab* page :
+             std::initializer_list<FramedTab*>{dialog.optionsTab(), dialog.facesPage(),
+                                               dialog.backsPage(), dialog.extrasPage()}) {
+            page->select(true);
+            QVERIFY2(clashingMnemonics(dialog).isEmpty(),
+                     qPrintable(clashingMnemonics(dialog).join(QStringLiteral("; "))));
+        }
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCheckBox* sound = dialog.extrasPage()->soundSwitch();
+        const bool wasOn = sound->isChecked();
+        QTest::keyClick(&dialog, Qt::Key_U, Qt::AltModifier);
+        QTRY_COMPARE(sound->isChecked(), !wasOn);
+        QVERIFY(dialog.extrasPage()->isSelected());
+
+        LocateSoundDialog locate(&dialog, QStringLiteral("Jackpot"), output);
+        QVERIFY2(clashingMnemonics(locate).isEmpty(),
+                 qPrintable(clashingMnemonics(locate).join(QStringLiteral("; "))));
+    }
+
+    // Pages act on the selected row, so no list may be left without one.
+    void everyListKeepsItsChoice() {
+        MemoryRegistryStore store;
+        SilentOutput output;
+        Frame frame(store, output);
+        OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const std::pair<FramedTab*, QListWidget*> lists[] = {
+            {dialog.facesPage(), dialog.facesPage()->nameList()},
+            {dialog.backsPage(), dialog.backsPage()->nameList()},
+            {dialog.extrasPage(), dialog.extrasPage()->backgroundList()},
+            {dialog.extrasPage(), dialog.extrasPage()->soundList()}};
+        for (auto [page, list] : lists) {
+            page->select(true);
+            selectRow(*list, 1);
+            const QPoint row = list->visualItemRect(list->item(1)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, row);
+            QCOMPARE(selectedRow(*list), 1);
+            QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+            QCOMPARE(selectedRow(*list), 1);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(0)).center());
+            QCOMPARE(selectedRow(*list), 0);
+        }
     }
 
     void okAsksOnlyWhileTheGameHasMoney() {
