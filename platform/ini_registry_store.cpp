@@ -49,8 +49,8 @@ bool IniRegistryStore::createKey(const std::string& keyPath) {
     auto location = locate(keyPath);
     if (!location)
         return true;
-    QSettings& settings = file(location->organisation, location->application);
-    return settings.status() == QSettings::NoError && settings.isWritable();
+    // A file the player may read but not write opens for reading; writes to it are dropped.
+    return file(location->organisation, location->application).status() == QSettings::NoError;
 }
 
 std::optional<std::string> IniRegistryStore::readValue(const std::string& keyPath,

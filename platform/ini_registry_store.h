@@ -19,7 +19,7 @@ namespace quintaro {
 // Each file stays open for the store's life, and what changes reaches the disk in one
 // atomic write: on the next pass of the event loop, or when the store goes. So
 // the many values of one save (a whole Hall of Fame at exit) are never half written, even
-// if the program is killed. A file that cannot be written takes no values.
+// if the program is killed. A file that cannot be written is read as it is and takes no values.
 class IniRegistryStore : public RegistryStore {
 public:
     IniRegistryStore();

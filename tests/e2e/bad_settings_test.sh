@@ -27,6 +27,26 @@ grep -Fxq 'GameType=0' "$ini" || fail "GameType not back to 0: $(cat "$ini")"
 grep -Fxq 'Sound0="Quintaro Start,"' "$ini" || fail "sound list not rebuilt: $(cat "$ini")"
 grep -Fxq 'AnimationDelay=10000' "$ini" || fail "AnimationDelay not defaulted: $(cat "$ini")"
 
+# A file the player may read but not write is used as it is and left alone. Root may
+# write any file, so the program then runs as nobody, who may only read it.
+[ "$(grep -c '^PlayerName=Tester$' "$ini")" = 1 ] || fail "no player stored: $(cat "$ini")"
+cp "$ini" "$E2E_TMP/kept.ini"
+chmod 444 "$ini"
+if [ "$(id -u)" = 0 ]; then
+    chmod 755 "$E2E_TMP" "$XDG_CONFIG_HOME" "$(dirname "$ini")"
+    APP_LAUNCHER="setpriv --reuid=65534 --regid=65534 --clear-groups"
+fi
+start_app
+dialog=$(wait_window '^Please Sign In$')
+xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
+win=$(wait_window '^Quintaro - Tester$')
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "read-only file: exit code $code: $(cat "$E2E_TMP/app.log")"
+cmp -s "$ini" "$E2E_TMP/kept.ini" || fail "the read-only file changed: $(cat "$ini")"
+APP_LAUNCHER=""
+chmod 644 "$ini"
+
 head -c 65536 /dev/urandom >"$ini"
 run_and_close "random bytes"
 

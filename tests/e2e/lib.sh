@@ -56,12 +56,13 @@ stop_xvfb() {
     XVFB_PID=""
 }
 
-# Starts the program in the background; its output goes to $E2E_TMP/app.log. A watcher
+# Starts the program in the background, through the command APP_LAUNCHER when set; its
+# output goes to $E2E_TMP/app.log. A watcher
 # records the exit code in a file, so wait_exit works from a command substitution too.
 start_app() {
     rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.exit"
     (
-        "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
+        ${APP_LAUNCHER:-} "$APP" "$@" >"$E2E_TMP/app.log" 2>&1 &
         echo $! >"$E2E_TMP/app.pid"
         code=0
         wait $! || code=$?
