@@ -7,6 +7,8 @@ namespace quintaro {
 
 namespace {
 
+const QString generalGroup = QStringLiteral("General");
+
 struct IniLocation {
     QString organisation;
     QString application;
@@ -58,8 +60,12 @@ std::optional<std::string> IniRegistryStore::readValue(const std::string& keyPat
     auto location = locate(keyPath);
     if (!location)
         return std::nullopt;
-    const QVariant value =
-        file(location->organisation, location->application).value(location->key(name));
+    QSettings& settings = file(location->organisation, location->application);
+    QVariant value = settings.value(location->key(name));
+    // Qt keeps the group "General" as "[%General]", because it reads a plain "[General]"
+    // as the file's top level; a player who edits the file by hand writes the plain one.
+    if (!value.isValid() && location->group == generalGroup)
+        value = settings.value(QString::fromStdString(name));
     if (!value.isValid())
         return std::nullopt;
     // A hand-edited value with an unquoted comma comes back as a list.

@@ -84,6 +84,18 @@ private Q_SLOTS:
         reader.Open("General");
         QCOMPARE(reader.QueryString("AnimationDelay"), "10000");
         QCOMPARE(reader.QueryString("GameType"), "");
+
+        // The plain group a player would write by hand is read too; Qt's own wins.
+        writeFile(QStringLiteral("Plain/General.ini"),
+                  "[General]\nAnimationDelay=250\nSkillLevel=3\n"
+                  "[%General]\nSkillLevel=4\n[Quintaro]\nGameType=1\n");
+        IniRegistryStore plain;
+        const std::string general = "SOFTWARE\\Plain\\General\\General";
+        QCOMPARE(plain.readValue(general, "AnimationDelay").value_or(""), "250");
+        QCOMPARE(plain.readValue(general, "SkillLevel").value_or(""), "4");
+        QCOMPARE(
+            plain.readValue("SOFTWARE\\Plain\\General\\Quintaro", "AnimationDelay").has_value(),
+            false);
     }
 
     void aHandEditedFileIsReadAsText() {
