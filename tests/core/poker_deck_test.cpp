@@ -14,11 +14,16 @@ namespace {
 
 using RankSuit = std::pair<int, int>;
 
-std::vector<RankSuit> firstFive(const CardDeck& deck) {
+std::vector<RankSuit> allCards(const CardDeck& deck) {
     std::vector<RankSuit> cards;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < deck.count(); ++i)
         cards.emplace_back(deck.card(i)->rank, deck.card(i)->suit);
     return cards;
+}
+
+std::vector<RankSuit> firstFive(const CardDeck& deck) {
+    const std::vector<RankSuit> cards = allCards(deck);
+    return {cards.begin(), cards.begin() + 5};
 }
 
 TEST(CardDeck, BuildsTheStandardOrderWithJokersLast) {
@@ -119,9 +124,16 @@ TEST(CardDeck, ShuffleSwapsEachPositionWithOneDrawnPosition) {
     // Exactly 52 draws were taken: the next one is the 53rd of the sequence.
     EXPECT_EQ(sequence.next(), 32662);
 
-    // The next shuffle starts from the order the first one left.
+    // The same draws again move the cards as the first time did, from the order that left:
+    // the card now at i is the one that stood where the first shuffle took card i from.
+    const std::vector<RankSuit> once = allCards(deck);
     sequence.seed(1);
     deck.shuffle(sequence);
+    std::vector<RankSuit> expected;
+    for (const auto& [rank, suit] : once)
+        expected.push_back(once[static_cast<std::size_t>(suit * 13 + rank - 1)]);
+    EXPECT_EQ(allCards(deck), expected);
+
     RandomSequence replay(1);
     CardDeck replayDeck(false);
     replayDeck.shuffle(replay);
