@@ -50,11 +50,8 @@ TEST(HallOfFame, ParseScoreReadsEveryDigitAndSkipsTheRest) {
     EXPECT_EQ(HallOfFame::ParseScore("0"), 0);
     EXPECT_EQ(HallOfFame::ParseScore("none"), -1);
     EXPECT_EQ(HallOfFame::ParseScore(""), -1);
-    // Eleven digits: the number modulo 2^32, read as a signed 32-bit value.
-    std::int64_t wrapped = 98765432109 % (std::int64_t{1} << 32);
-    if (wrapped >= (std::int64_t{1} << 31))
-        wrapped -= std::int64_t{1} << 32;
-    EXPECT_EQ(HallOfFame::ParseScore("98765432109"), wrapped);
+    // Eleven digits: the number modulo 2^32, 4,276,151,597, read as a signed 32-bit value.
+    EXPECT_EQ(HallOfFame::ParseScore("98765432109"), -18815699);
 }
 
 TEST(HallOfFame, AddScoreGoesBelowEqualScoresInEitherOrder) {
