@@ -128,17 +128,32 @@ TEST(AnalysisHoldValues, DeucesWildHoldsMatchEveryDraw) {
     expectHoldsMatchWalk(GameType::DeucesWildPoker, {"2C 9S JS 2D KS", "AS 5C 6D 8S 2H"}, 1);
 }
 
+// Of holds worth the same, the one keeping more cards, then the lower mask: the advice never
+// depends on the order a sort happens to leave.
+TEST(HoldValues, EqualHoldsRankByCardsKeptThenByMask) {
+    const HoldValues worthless;
+    EXPECT_EQ(worthless.best(), holdAll);
+    const auto ranked = worthless.ranked();
+    EXPECT_EQ(std::vector<unsigned>(ranked.begin(), ranked.begin() + 7),
+              (std::vector<unsigned>{31, 15, 23, 27, 29, 30, 7}));
+    EXPECT_EQ(ranked.back(), 0u);
+}
+
+PokerHand::Cards cardsOf(const PokerTable& table, const std::string& text) {
+    PokerHand::Cards hand;
+    const DealtCards dealt = deal(text);
+    for (std::size_t i = 0; i < hand.size(); ++i)
+        hand[i] = table.deck->card(dealt[i]);
+    return hand;
+}
+
 TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
     PokerTable table;
+    PokerTable jokersTable;
     NoSeams seams;
     setUpGame(GameType::StraightPoker, table, seams);
-    const auto cards = [&](const std::string& text) {
-        PokerHand::Cards hand;
-        const DealtCards dealt = deal(text);
-        for (std::size_t i = 0; i < hand.size(); ++i)
-            hand[i] = table.deck->card(dealt[i]);
-        return hand;
-    };
+    setUpGame(GameType::JokersWildPoker, jokersTable, seams);
+    const auto cards = [&](const std::string& text) { return cardsOf(table, text); };
     const StrategyAdvisor advisor(GameType::StraightPoker);
     EXPECT_FALSE(advisor.isPrepared());
 
@@ -163,6 +178,9 @@ TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
     EXPECT_EQ(strategyHint(pair, advisor.best(pair, 1)), "Best: hold K K  -  expected $1.53");
     const PokerHand::Cards junk = cards("2C 3D 7H 8S TD");
     EXPECT_EQ(strategyHint(junk, advisor.best(junk, 1)), "Best: discard all  -  expected $0.35");
+
+    const PokerHand::Cards jokers = cardsOf(jokersTable, "X1 KC 8D X2 QS");
+    EXPECT_EQ(strategyHint(jokers, {0b01011, 2.5}), "Best: hold Joker K Joker  -  expected $2.50");
 }
 
 } // namespace

@@ -13,9 +13,9 @@ TEST(CommandLine, FindsOptionsAnywhereAndLaterArgumentsWin) {
     EXPECT_EQ(t.returnCommand, "launcher -x /h:3"); // both options: only the command is set
     EXPECT_EQ(t.returnWindow, 70000 % 65536);       // kept to 16 bits, stops at the letters
 
-    t = parseCommandLine({"/b:first", "/h:12", "/b:second", "/h:99"});
+    t = parseCommandLine({"/b:first", "/h:12", "/b:second", "/h:40000"});
     EXPECT_EQ(t.returnCommand, "second");
-    EXPECT_EQ(t.returnWindow, 99);
+    EXPECT_EQ(t.returnWindow, 40000); // all sixteen bits
 
     t = parseCommandLine({"/B:upper", "-h:5", "/h:", "/b"});
     EXPECT_EQ(t.returnCommand, ""); // the marker is case-sensitive and needs its colon
@@ -49,6 +49,8 @@ TEST(CommandLine, ReturnCommandStartsAndBringsBackTheWindowOnlyWhenStartFails) {
     EXPECT_TRUE(starter.restored.empty());
 
     starter.startSucceeds = false;
+    startReturnCommand(parseCommandLine({"/b:missing"}), starter);
+    EXPECT_TRUE(starter.restored.empty()); // no window named
     startReturnCommand(parseCommandLine({"/b:missing", "/h:7"}), starter);
     EXPECT_EQ(starter.restored, std::vector<std::uint16_t>{7});
 }

@@ -50,14 +50,16 @@ TEST(RegistryKey, ReadsThroughA256ByteBuffer) {
 TEST(RegistryKey, AStoreThatRefusesKeysAbsorbsEveryCall) {
     MemoryRegistryStore store;
     store.writeValue(settingsPath, "GameType", "1");
-    store.setRefuseKeys(true);
     RegistryKey key(store);
-    key.Open("Quintaro");
+    key.Open("General");
+    store.setRefuseKeys(true);
+    key.Open("Quintaro"); // fails, and leaves no key open, not even General
     EXPECT_FALSE(key.isOpen());
     EXPECT_EQ(key.QueryString("GameType"), "");
     key.SetString("GameType", "2");
     key.DeleteValue("GameType");
     EXPECT_EQ(store.values(settingsPath).at("GameType"), "1");
+    EXPECT_TRUE(store.values(generalPath).empty());
 }
 
 } // namespace

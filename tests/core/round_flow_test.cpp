@@ -10,10 +10,14 @@
 namespace quintaro {
 namespace {
 
-// Records what the round flow asks of the screen, as "kind:detail" lines.
+using Log = std::vector<std::string>;
+
+// Records what the round flow asks of the screen as "kind:detail" lines; a card drawn
+// now notes whether it shows its face or its back, a figure drawn now the value it shows.
 class RecordingView : public TableView {
 public:
-    std::vector<std::string> log;
+    const RoundFlow* flow = nullptr;
+    Log log;
     std::string nameToSignIn = "Ann";
     bool answerYes = true;
     std::string title;
@@ -21,7 +25,10 @@ public:
     void errorBeep() override { log.push_back("beep:error"); }
     void defaultBeep() override { log.push_back("beep:default"); }
     void playSoundEvent(const std::string& event) override { log.push_back("sound:" + event); }
-    void drawCardNow(int window) override { log.push_back("draw:" + std::to_string(window)); }
+    void drawCardNow(int window) override {
+        const bool up = flow->card(window)->state == CardState::FaceUp;
+        log.push_back("draw:" + std::to_string(window) + (up ? ":up" : ":down"));
+    }
     void cardWindowChanged(int window) override {
         log.push_back("caption:" + std::to_string(window));
     }
@@ -29,8 +36,10 @@ public:
         log.push_back("band:" + std::to_string(column) + "/" + std::to_string(band));
     }
     void columnChanged(int column) override { log.push_back("column:" + std::to_string(column)); }
-    void drawWinFigure() override { log.push_back("win"); }
-    void drawBalanceFigure() override { log.push_back("balance"); }
+    void drawWinFigure() override { log.push_back("win:" + std::to_string(flow->state().lastWin)); }
+    void drawBalanceFigure() override {
+        log.push_back("balance:" + std::to_string(flow->state().balance));
+    }
     void flushRepaints() override { log.push_back("flush"); }
     void hintAreaChanged() override { log.push_back("hint"); }
     void statusVisibilityChanged(bool visible) override {
@@ -51,8 +60,8 @@ public:
     }
     void showMessage(const std::string& message) override { log.push_back("message:" + message); }
 
-    std::vector<std::string> matching(const std::string& prefix) const {
-        std::vector<std::string> found;
+    Log matching(const std::string& prefix) const {
+        Log found;
         for (const auto& entry : log)
             if (entry.rfind(prefix, 0) == 0)
                 found.push_back(entry);
@@ -60,6 +69,19 @@ public:
     }
     bool has(const std::string& entry) const {
         return std::find(log.begin(), log.end(), entry) != log.end();
+    }
+    // The entries in this order, whatever else comes between them: the order the player
+    // sees and hears, not every call the flow happens to make.
+    testing::AssertionResult inOrder(const Log& wanted) const {
+        auto at = log.begin();
+        for (const auto& entry : wanted) {
+            at = std::find(at, log.end(), entry);
+            if (at == log.end())
+                return testing::AssertionFailure()
+                       << entry << " missing or out of order in " << testing::PrintToString(log);
+            ++at;
+        }
+        return testing::AssertionSuccess();
     }
 };
 
@@ -70,6 +92,7 @@ struct Table {
     RoundFlow flow{view, hallOfFame, "Quintaro"};
 
     explicit Table(GameType type = GameType::StraightPoker) {
+        view.flow = &flow;
         flow.setUpGame(type);
         flow.startNewGame();
         view.log.clear();
@@ -143,55 +166,68 @@ TEST(RoundFlow, NewGameSignsInStakesAndShowsBacks) {
 TEST(RoundFlow, DealTakesTheBetAndRedealPaysTheHighlightedLine) {
     Table t;
     t.flow.onPaylinePress(2); // $3
-    EXPECT_EQ(t.view.log,
-              (std::vector<std::string>{"sound:Change Bet", "column:0", "column:2", "column:2"}));
+    EXPECT_TRUE(t.view.inOrder({"sound:Change Bet", "column:0"}));
+    EXPECT_TRUE(t.view.has("column:2"));
     EXPECT_EQ(t.flow.bet(), 3);
-    t.view.log.clear();
 
     t.rigNextDeal(7); // two pair pays 2 per dollar
+    t.view.log.clear();
     t.flow.onDealButton();
     EXPECT_FALSE(t.flow.state().freshGame);
-    EXPECT_EQ(t.flow.state().balance, 97u);
     EXPECT_EQ(t.flow.state().phase, RoundPhase::Holding);
     EXPECT_EQ(t.flow.dealButtonText(), "Redeal");
-    EXPECT_FALSE(t.flow.statusVisible());
     EXPECT_FALSE(t.flow.hintShown());
-    EXPECT_EQ(t.view.log.front(), "sound:Deal Cards");
+    EXPECT_TRUE(t.view.inOrder({"sound:Deal Cards", "balance:97", "status:hidden", "win:0",
+                                "draw:0:down", "button:Redeal"}));
+    // The first deal of a game shows each back and turns it over at once.
+    EXPECT_EQ(t.view.matching("draw:"),
+              (Log{"draw:0:down", "draw:0:up", "draw:1:down", "draw:1:up", "draw:2:down",
+                   "draw:2:up", "draw:3:down", "draw:3:up", "draw:4:down", "draw:4:up"}));
     // The dealt hand is highlighted at once: band 8 (line 7) of all six columns.
     EXPECT_EQ(t.view.matching("band:"),
-              (std::vector<std::string>{"band:0/8", "band:1/8", "band:2/8", "band:3/8", "band:4/8",
-                                        "band:5/8"}));
-    // The first deal of a game shows each back and turns it over at once.
-    EXPECT_EQ(t.view.matching("draw:").size(), 10u);
+              (Log{"band:0/8", "band:1/8", "band:2/8", "band:3/8", "band:4/8", "band:5/8"}));
 
     t.view.log.clear();
     t.flow.onDealButton(); // hold all five: nothing is dealt, the dealt hand is paid
     EXPECT_EQ(t.flow.nextCardIndex(), 5);
-    EXPECT_TRUE(t.view.matching("draw:").empty());
-    EXPECT_EQ(t.flow.state().lastWin, 6u);
-    EXPECT_EQ(t.flow.state().balance, 103u);
     EXPECT_EQ(t.flow.state().phase, RoundPhase::Over);
+    EXPECT_TRUE(t.view.matching("draw:").empty());
     EXPECT_TRUE(t.view.matching("band:").empty()); // same line: nothing repainted
-    EXPECT_EQ(t.view.log, (std::vector<std::string>{"win", "balance", "flush", "sound:Jackpot",
-                                                    "status:shown", "button:Deal", "hint"}));
+    // The player sees the payout before the jingle starts.
+    EXPECT_TRUE(t.view.inOrder({"win:6", "balance:103", "flush", "sound:Jackpot", "status:shown"}));
+    EXPECT_TRUE(t.view.has("button:Deal"));
+
+    // Later deals show the faces only.
+    t.view.log.clear();
+    t.flow.onDealButton();
+    EXPECT_TRUE(t.view.has("draw:4:up"));
+    for (const auto& draw : t.view.matching("draw:"))
+        EXPECT_EQ(draw.find(":down"), std::string::npos) << draw;
 }
 
-TEST(RoundFlow, DiscardedCardsAreReplacedFromIndexFive) {
+TEST(RoundFlow, CardPressesFlipWithTheirSoundAndDiscardsAreReplacedFromIndexFive) {
     Table t;
+    t.flow.onCardWindowPress(0); // not started
+    EXPECT_EQ(t.view.log, Log{"beep:error"});
     t.rigNextDeal(noLine);
     t.flow.onDealButton();
     std::vector<const Card*> dealt;
     for (int w = 0; w < 5; ++w)
         dealt.push_back(t.flow.card(w));
-    for (int w = 0; w < 5; ++w)
+    t.view.log.clear();
+    t.flow.onCardWindowPress(0);
+    // The sound starts before the back is drawn.
+    EXPECT_TRUE(t.view.inOrder({"sound:Flip Card - Back", "draw:0:down"}));
+    for (int w = 1; w < 5; ++w)
         t.flow.onCardWindowPress(w);
-    EXPECT_EQ(t.view.matching("sound:Flip").size(), 5u);
+    EXPECT_EQ(t.view.matching("sound:"), Log(5, "sound:Flip Card - Back"));
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.holdState(w), HoldState::Discard);
         EXPECT_EQ(t.flow.card(w)->state, CardState::FaceDown);
     }
+    t.view.log.clear();
     t.flow.onCardWindowPress(1); // back to Hold
-    EXPECT_EQ(t.view.matching("sound:").back(), "sound:Flip Card - Front");
+    EXPECT_TRUE(t.view.inOrder({"sound:Flip Card - Front", "draw:1:up"}));
     t.flow.onDealButton();
     EXPECT_EQ(t.flow.card(1), dealt[1]);
     EXPECT_EQ(t.flow.card(0), t.flow.deck()->card(5));
@@ -200,18 +236,12 @@ TEST(RoundFlow, DiscardedCardsAreReplacedFromIndexFive) {
     EXPECT_EQ(t.flow.nextCardIndex(), 9);
     for (int w = 0; w < 5; ++w)
         EXPECT_EQ(t.flow.card(w)->state, CardState::FaceUp);
-}
 
-TEST(RoundFlow, ClicksOutsideTheirPhaseOnlyBeep) {
-    Table t;
-    t.flow.onCardWindowPress(0); // not started
-    t.rigNextDeal(noLine);
-    t.flow.onDealButton();
     t.view.log.clear();
-    t.flow.onPaylinePress(3); // during a round
-    t.flow.onDealButton();
     t.flow.onCardWindowPress(0); // round over
-    EXPECT_EQ(t.view.matching("beep:"), (std::vector<std::string>{"beep:error", "beep:error"}));
+    t.flow.onDealButton();
+    t.flow.onPaylinePress(3); // during a round
+    EXPECT_EQ(t.view.matching("beep:"), (Log{"beep:error", "beep:error"}));
     EXPECT_EQ(t.flow.bet(), 1);
     EXPECT_TRUE(t.view.matching("sound:Change").empty());
 }
@@ -231,12 +261,10 @@ TEST(RoundFlow, BetFollowsTheBalanceDownAndBrokeEndsTheGame) {
     EXPECT_EQ(t.flow.bet(), 3); // lowered to the whole balance by itself
     t.view.log.clear();
     t.flow.onPaylinePress(3); // $4 with $3
-    EXPECT_EQ(t.view.log, std::vector<std::string>{"beep:error"});
+    EXPECT_EQ(t.view.log, Log{"beep:error"});
 
     // Balance exactly equal to the bet: the bet stays.
-    t.rigNextDeal(8); // jacks or better pays the bet back
-    t.flow.onDealButton();
-    t.flow.onDealButton();
+    t.playRound(8); // jacks or better pays the bet back
     EXPECT_EQ(t.flow.state().balance, 3u);
     EXPECT_EQ(t.flow.bet(), 3);
     EXPECT_TRUE(t.view.has("sound:Jackpot")); // even the smallest win
@@ -244,8 +272,9 @@ TEST(RoundFlow, BetFollowsTheBalanceDownAndBrokeEndsTheGame) {
     t.view.log.clear();
     t.playRound(noLine);
     EXPECT_EQ(t.flow.state().balance, 0u);
-    EXPECT_EQ(t.view.matching("sound:You"), std::vector<std::string>{"sound:You are Broke"});
-    EXPECT_EQ(t.view.matching("message:"), std::vector<std::string>{"message:You are broke!"});
+    EXPECT_FALSE(t.view.has("sound:Jackpot"));
+    EXPECT_EQ(t.view.matching("sound:You"), Log{"sound:You are Broke"});
+    EXPECT_EQ(t.view.matching("message:"), Log{"message:You are broke!"});
     EXPECT_TRUE(t.flow.statusVisible());
     EXPECT_FALSE(t.flow.state().freshGame); // the status box shows "Game Over"
     EXPECT_FALSE(t.flow.hintShown());
@@ -253,7 +282,7 @@ TEST(RoundFlow, BetFollowsTheBalanceDownAndBrokeEndsTheGame) {
     t.view.log.clear();
     t.flow.onDealButton();
     t.flow.onPaylinePress(0);
-    EXPECT_EQ(t.view.matching("beep:"), (std::vector<std::string>{"beep:error", "beep:error"}));
+    EXPECT_EQ(t.view.matching("beep:"), (Log{"beep:error", "beep:error"}));
     EXPECT_EQ(t.flow.state().phase, RoundPhase::Over);
 
     // New with no money: no question, no Hall of Fame entry.
@@ -275,25 +304,27 @@ TEST(RoundFlow, AWinIsAddedBeforeTheBetCheck) {
     EXPECT_EQ(t.flow.bet(), 5);
 }
 
-TEST(RoundFlow, NewGameAsksFirstAndRemembersTheBalance) {
+TEST(RoundFlow, NewGameAsksFirstRemembersTheBalanceAndKeepsTheLastWin) {
     Table t;
     t.flow.onPaylinePress(1);
-    t.rigNextDeal(noLine);
-    t.flow.onDealButton(); // $98 with a round in progress
+    t.playRound(7); // $2 on two pair: $102, the last win $4
     t.view.answerYes = false;
     t.flow.newGame();
-    EXPECT_EQ(t.view.matching("ask:"), std::vector<std::string>{"ask:1001"});
-    EXPECT_EQ(t.flow.state().phase, RoundPhase::Holding);
+    EXPECT_EQ(t.view.matching("ask:"), Log{"ask:1001"});
+    EXPECT_EQ(t.flow.state().phase, RoundPhase::Over);
     EXPECT_EQ(t.hallOfFame.score(0), "");
 
     t.view.answerYes = true;
     t.view.nameToSignIn = "Cy";
+    t.view.log.clear();
     t.flow.newGame();
-    EXPECT_EQ(t.hallOfFame.score(0), "98");
+    EXPECT_EQ(t.hallOfFame.score(0), "102");
     EXPECT_EQ(t.hallOfFame.name(0), "Ann");
     EXPECT_EQ(t.view.title, "Quintaro - Cy");
     EXPECT_EQ(t.flow.state().phase, RoundPhase::NotStarted);
-    EXPECT_EQ(t.flow.bet(), 2); // New keeps the bet
+    EXPECT_EQ(t.flow.bet(), 2);            // New keeps the bet
+    EXPECT_EQ(t.flow.state().lastWin, 4u); // shown until the next deal
+    EXPECT_TRUE(t.view.has("win:4"));
     EXPECT_EQ(t.flow.handNames().highlightedLine, noLine);
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.holdState(w), HoldState::Blank);
@@ -304,9 +335,7 @@ TEST(RoundFlow, NewGameAsksFirstAndRemembersTheBalance) {
 
 TEST(RoundFlow, AcceptedOptionsSwitchGamesAndRestartAtOneHundred) {
     Table t;
-    t.rigNextDeal(noLine);
-    t.flow.onDealButton();
-    t.flow.onDealButton(); // $99, status shown with "Game Over"
+    t.playRound(noLine); // $99, status shown with "Game Over"
     bool applied = false;
     t.flow.acceptOptions(GameType::DeucesWildPoker, [&] { applied = true; });
     EXPECT_TRUE(applied);
@@ -334,7 +363,7 @@ TEST(RoundFlow, HighlightRepaintsOnlyTheBandsThatChange) {
     EXPECT_TRUE(t.view.log.empty());
     t.flow.setHighlightedLine(3, 2);
     t.flow.setHighlightedLine(3, 5);
-    EXPECT_EQ(t.view.log, (std::vector<std::string>{"band:3/3", "band:3/3", "band:3/6"}));
+    EXPECT_EQ(t.view.log, (Log{"band:3/3", "band:3/3", "band:3/6"}));
 }
 
 } // namespace

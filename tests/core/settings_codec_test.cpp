@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace quintaro {
 namespace {
 
@@ -29,6 +31,10 @@ TEST(FrameSettings, AFirstRunTakesTheDefaultsAndWritesOnlyWhatMustBeKept) {
     EXPECT_EQ(settings.soundEvents,
               (SoundEventList{{"Quintaro Start", ""}, {"Quintaro Exit", ""}}));
     EXPECT_EQ(stored(store, "AnimationDelay", generalPath), "10000");
+    // The desktop is class 3; the other machine classes' defaults.
+    EXPECT_EQ((std::array{defaultAnimationDelay(1), defaultAnimationDelay(2),
+                          defaultAnimationDelay(4), defaultAnimationDelay(5)}),
+              (std::array<std::uint32_t, 4>{0, 6000, 14000, 10000}));
 
     saveFrameSettings(store, "Quintaro", settings);
     EXPECT_EQ(store.values(settingsPath),
@@ -51,12 +57,12 @@ TEST(FrameSettings, AFirstRunTakesTheDefaultsAndWritesOnlyWhatMustBeKept) {
 
 TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
     MemoryRegistryStore store;
-    store.writeValue(settingsPath, "Background", "300");
+    store.writeValue(settingsPath, "Background", "396");
     store.writeValue(settingsPath, "SoundEnabled", "255");
     store.writeValue(settingsPath, "AnimationSpeed", "16");
     store.writeValue(settingsPath, "SkillLevel", "7");
     FrameSettings settings = load(store);
-    EXPECT_EQ(settings.backgroundAsLoaded, 44); // 300 mod 256
+    EXPECT_EQ(settings.backgroundAsLoaded, 140); // 396 mod 256, all eight bits
     EXPECT_EQ(settings.background, 30);
     EXPECT_EQ(settings.soundEnabled, 255);
     EXPECT_EQ(settings.animationSpeed, -1);
