@@ -2,6 +2,7 @@
 
 #include "about/about_picture.h"
 #include "about/system_info.h"
+#include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/table_font.h"
 #include "wqgame/control_layouts.h"
@@ -114,6 +115,8 @@ void place(QWidget* widget, const std::optional<wqgame::ControlLayout>& control)
 
 AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QString& programName)
     : CenteredDialog(parent), m_ok(nullptr) {
+    // The pages, their tabs and the pictures are the game's own: the classic colours.
+    useClassicSurface(*this);
     const auto layout = wqgame::dialogLayout(dialogId);
     const auto control = [&layout](ControlKind kind, int number) {
         return layout ? wqgame::dialogControl(*layout, kind, number) : std::nullopt;

@@ -1,5 +1,6 @@
 #include "app/message_dialog.h"
 
+#include "displays/classic_colours.h"
 #include "displays/masked_picture.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
@@ -61,6 +62,8 @@ QImage loadPicture(int style) {
 MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QString& secondLine,
                              const QString& heading, int pictureStyle)
     : CenteredDialog(parent) {
+    // The picture's cut-out shows the surface it was drawn for.
+    useClassicSurface(*this);
     // The library's layout table always holds the message box; the fallback only keeps
     // the dialog usable if it ever does not.
     const wqgame::DialogLayout box =

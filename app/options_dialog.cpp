@@ -3,6 +3,7 @@
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
 #include "cards/list_preview_page.h"
+#include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/table_font.h"
 #include "persist/game_frame_window.h"
@@ -101,6 +102,8 @@ OptionsDialog::OptionsDialog(GameFrameWindow& frame, std::uint32_t balance, Game
     setFixedSize(layout.width, layout.height);
     setWindowTitle(text(layout.title));
     setFont(dialogFont(layout.fontPixels));
+    // Before the pages: the faces page fills its empty preview cells with the surface.
+    useClassicSurface(*this);
 
     m_optionsTab = place(
         new FramedTab(this, layout.tabs[0].rect(), text(layout.tabs[0].text), layout.page, true),

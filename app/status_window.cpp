@@ -2,6 +2,7 @@
 
 #include "displays/bevel.h"
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/hairline.h"
 #include "displays/vga_palette.h"
 
@@ -30,17 +31,15 @@ StatusWindow::StatusWindow(const GameState& state, QWidget* parent)
 
 void StatusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QPalette& colours = palette();
+    const ClassicColours& colours = classicColours();
     painter.setPen(hairline(vgaColour(VgaColour::Black)));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
     const QRect inner = rect().adjusted(1, 1, -1, -1);
     drawBevel(painter, inner, look.bevelWidth,
-              {colours.color(QPalette::Button), colours.color(QPalette::Light),
-               colours.color(QPalette::Dark), colours.color(QPalette::Light),
-               colours.color(QPalette::Dark)});
+              {colours.buttonFace, colours.light, colours.dark, colours.light, colours.dark});
 
-    painter.setPen(colours.color(QPalette::WindowText));
+    painter.setPen(colours.windowText);
     const QString prompt = QString::fromUtf8(look.prompt);
     if (m_state.freshGame) {
         drawCentredText(painter, inner, prompt);

@@ -9,6 +9,7 @@
 #include "cards/card_on_table.h"
 #include "cards/card_window.h"
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/hand_names_window.h"
 #include "displays/payline_window.h"
 #include "displays/table_figures.h"
@@ -244,6 +245,7 @@ void TableWindow::drawStrategyHint(QPainter& painter) {
     const QString text =
         QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet())));
     painter.save();
+    painter.setPen(classicColours().windowText);
     // A long hint steps down in size until it fits the strip.
     QFont font = painter.font();
     const QRect strip = paylineHintRect();

@@ -1,6 +1,7 @@
 #include "cards/card_window.h"
 
 #include "app/table_layout.h"
+#include "displays/classic_colours.h"
 #include "displays/table_font.h"
 
 #include <QFontMetrics>
@@ -50,6 +51,7 @@ void CardWindow::paintEvent(QPaintEvent*) {
     const int left = (width() - metrics.horizontalAdvance(text)) / 2;
     const int top = (height() - metrics.height()) / 2;
     QPainter painter(this);
+    painter.setPen(classicColours().windowText);
     painter.drawText(QPoint(left, top + metrics.ascent()), text);
 }
 

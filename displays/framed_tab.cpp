@@ -1,6 +1,7 @@
 #include "displays/framed_tab.h"
 
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/hairline.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
@@ -46,10 +47,11 @@ struct Bevel {
     QColor black;
 };
 
-Bevel bevelOf(const QWidget& widget) {
-    const QPalette& palette = widget.palette();
-    return {palette.color(QPalette::Button), palette.color(QPalette::Light),
-            palette.color(QPalette::Dark), vgaColour(VgaColour::Black)};
+// The tabs and their frames keep the classic colours under any theme, so a tab always
+// matches the page it opens onto.
+Bevel classicBevel() {
+    const ClassicColours& classic = classicColours();
+    return {classic.buttonFace, classic.light, classic.dark, vgaColour(VgaColour::Black)};
 }
 
 void polyline(QPainter& painter, std::initializer_list<QPoint> points) {
@@ -179,7 +181,7 @@ void FramedTab::focusOutEvent(QFocusEvent* event) {
 
 void FramedTab::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const Bevel colours = bevelOf(*this);
+    const Bevel colours = classicBevel();
     const int r = width() - 1;
     const int b = height() - 1;
     const int depth = m_selected ? 2 : 1;
@@ -212,7 +214,7 @@ void FramedTab::paintEvent(QPaintEvent*) {
         painter.drawLine(0, b - 2, r, b - 2);
     }
 
-    const QColor text = palette().color(QPalette::WindowText);
+    const QColor text = classicColours().windowText;
     painter.setPen(text);
     drawCentredControlText(painter, rect(), m_text);
     if (hasFocus())
@@ -220,7 +222,7 @@ void FramedTab::paintEvent(QPaintEvent*) {
 }
 
 void FramedTab::paintPageFrame(QPainter& painter) const {
-    const Bevel colours = bevelOf(*this);
+    const Bevel colours = classicBevel();
     const int l = m_pageRect.left();
     const int t = m_pageRect.top();
     const int rr = m_pageRect.right();

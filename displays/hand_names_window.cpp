@@ -30,9 +30,6 @@ constexpr HandNamesLook look;
 HandNamesWindow::HandNamesWindow(const HandNamesColumn& column, QWidget* parent)
     : QWidget(parent), m_column(column) {
     setAutoFillBackground(false);
-    QPalette names = palette();
-    names.setColor(QPalette::WindowText, vgaColour(look.names));
-    setPalette(names);
 }
 
 QRect HandNamesWindow::bandRect(int band) const {
@@ -69,7 +66,7 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
             painter.fillRect(area, vgaColour(look.highlight));
             painter.setPen(vgaColour(look.highlightText));
         } else {
-            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setPen(vgaColour(look.names));
         }
         const auto category =
             static_cast<HandCategory>(m_column.categories[static_cast<std::size_t>(line)]);

@@ -1,6 +1,7 @@
 #include "displays/payline_window.h"
 
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/column_bands.h"
 #include "displays/hairline.h"
 #include "displays/vga_palette.h"
@@ -64,7 +65,7 @@ void PaylineWindow::paintEvent(QPaintEvent* event) {
             painter.fillRect(area, vgaColour(colours.highlight));
             painter.setPen(vgaColour(colours.highlightText));
         } else {
-            painter.setPen(palette().color(QPalette::WindowText));
+            painter.setPen(classicColours().windowText);
         }
         drawCentredText(painter, area,
                         QString::number(m_column.payoffs[static_cast<std::size_t>(line)]));

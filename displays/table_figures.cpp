@@ -2,6 +2,7 @@
 
 #include "app/table_layout.h"
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/table_font.h"
 
 #include <QPainter>
@@ -31,6 +32,7 @@ constexpr QRect hintRect(QPoint(300, 200), QPoint(600, 220));
 void drawFigure(QPainter& painter, const Figure& figure, std::uint32_t amount,
                 const QFont& valueFont, const BackgroundPainter& background) {
     painter.save();
+    painter.setPen(classicColours().windowText);
     drawCentredText(painter, figure.labelRect, QString::fromUtf8(figure.label));
     background(painter, figure.valueRect);
     painter.setFont(valueFont);
@@ -75,8 +77,12 @@ bool showsPaylineHint(const GameState& state) {
 }
 
 void drawPaylineHint(QPainter& painter, const GameState& state) {
-    if (showsPaylineHint(state))
-        drawCentredText(painter, hintRect, QString::fromUtf8(paylineHint));
+    if (!showsPaylineHint(state))
+        return;
+    painter.save();
+    painter.setPen(classicColours().windowText);
+    drawCentredText(painter, hintRect, QString::fromUtf8(paylineHint));
+    painter.restore();
 }
 
 } // namespace quintaro

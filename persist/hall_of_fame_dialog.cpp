@@ -1,6 +1,7 @@
 #include "persist/hall_of_fame_dialog.h"
 
 #include "displays/centred_text.h"
+#include "displays/classic_colours.h"
 #include "displays/hairline.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
@@ -67,6 +68,8 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     : CenteredDialog(parent), m_ok(new QPushButton(this)), m_clear(new QPushButton(this)),
       m_font(wqgame::loadFont(fontId)), m_picture(sheetSize, QImage::Format_RGB32),
       m_hallOfFame(hallOfFame) {
+    // The picture's cut-out shows the surface it was drawn for.
+    useClassicSurface(*this);
     if (auto layout = wqgame::dialogLayout(dialogId)) {
         setFixedSize(layout->width, layout->height);
         setWindowTitle(QString::fromUtf8(layout->title));

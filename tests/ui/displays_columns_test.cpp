@@ -1,3 +1,4 @@
+#include "dark_theme.h"
 #include "displays/hand_names_window.h"
 #include "displays/payline_window.h"
 #include "displays/table_font.h"
@@ -34,10 +35,13 @@ protected:
 class DisplaysColumnsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Under a dark theme, whose light text would vanish on the white columns.
     void selectedColumnIsYellowAndTheHighlightedBandBlack() {
+        const DarkTheme theme;
         PaylineColumn column;
         column.highlightedLine = 0;
         column.payoffs[0] = 250;
+        column.payoffs[1] = 4000;
         PaylineWindow window(column, nullptr);
         window.resize(60, 200);
         window.setFont(tableFont(15));
@@ -55,6 +59,7 @@ private Q_SLOTS:
             QCOMPARE(image.pixelColor(58, 40), tint);
             QVERIFY(anyPixel(image, QRect(1, 0, 59, 19), is(vgaColour(VgaColour::Red))));
             QVERIFY(anyPixel(image, QRect(1, 20, 59, 19), nearWhite));
+            QVERIFY(inkContrast(image, QRect(1, 40, 57, 19), tint) >= readableContrast);
         }
         // Band b of N lines runs from 200 b / (N + 1) down to the next band's top.
         column.lineCount = 10;
@@ -95,7 +100,9 @@ private Q_SLOTS:
         QCOMPARE(pressed.count(), 1);
     }
 
+    // The names keep their own blue under a dark theme.
     void handNamesLetTheTableShowThrough() {
+        const DarkTheme theme;
         QWidget table;
         table.resize(300, 200);
         table.setAutoFillBackground(true);

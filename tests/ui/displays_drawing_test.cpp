@@ -1,10 +1,12 @@
 #include "app/game_state.h"
 #include "app/status_window.h"
+#include "dark_theme.h"
 #include "displays/bevel.h"
 #include "displays/centred_text.h"
 #include "displays/masked_picture.h"
 #include "displays/table_figures.h"
 #include "displays/table_font.h"
+#include "displays/vga_palette.h"
 #include "displays_pixels.h"
 
 #include <QPainter>
@@ -38,15 +40,16 @@ private Q_SLOTS:
                  controlTextSize(metrics, QStringLiteral("Welcome")));
     }
 
+    // The box keeps its classic colours and dark text under a dark theme.
     void statusBoxHasItsBevelAndSaysGameOverOnlyAfterAGame() {
+        const DarkTheme theme;
         GameState state;
         StatusWindow status(state, nullptr);
         status.resize(300, 48);
         status.setFont(tableFont(20));
-        const QPalette& palette = status.palette();
-        const QRgb light = palette.color(QPalette::Light).rgb();
-        const QRgb shadow = palette.color(QPalette::Dark).rgb();
-        const QColor face = palette.color(QPalette::Button);
+        const QRgb light = qRgb(255, 255, 255);
+        const QRgb shadow = qRgb(128, 128, 128);
+        const QColor face(192, 192, 192);
         // Each bevel ring goes top, right, bottom, left: left owns both left corners.
         const std::pair<QPoint, QRgb> probes[] = {
             {{0, 0}, qRgb(0, 0, 0)}, {{299, 47}, qRgb(0, 0, 0)}, {{1, 1}, light},
@@ -58,10 +61,10 @@ private Q_SLOTS:
         state.freshGame = true;
         const QImage fresh = renderOn(status, Qt::magenta);
         const QRect upper(3, 3, 294, 10);
-        QVERIFY(anyPixel(played, upper, isNot(face)));
+        QVERIFY(inkContrast(played, upper, face) >= readableContrast);
         QVERIFY(!anyPixel(fresh, upper, isNot(face)));
         QVERIFY(anyPixel(played, QRect(3, 30, 294, 10), isNot(face)));
-        QVERIFY(anyPixel(fresh, QRect(3, 18, 294, 12), isNot(face)));
+        QVERIFY(inkContrast(fresh, QRect(3, 18, 294, 12), face) >= readableContrast);
         QVERIFY(!anyPixel(fresh, QRect(3, 38, 294, 7), isNot(face)));
 
         QImage image = blank(QSize(10, 10));
@@ -95,10 +98,13 @@ private Q_SLOTS:
         std::vector<QRect> wiped;
         QPainter painter(&image);
         painter.setFont(tableFont(16));
+        // A painter opened on a widget under a dark theme comes with light ink; the table
+        // may be white.
         painter.setPen(Qt::white);
+        const QColor table = vgaColour(VgaColour::White);
         const auto background = [&](QPainter& on, const QRect& rect) {
             wiped.push_back(rect);
-            on.fillRect(rect, backdrop);
+            on.fillRect(rect, table);
         };
         drawWinFigure(painter, state, displayFont(), background);
         drawBalanceFigure(painter, state, displayFont(), background);
@@ -106,8 +112,10 @@ private Q_SLOTS:
         painter.end();
         QCOMPARE(wiped, (std::vector{QRect(QPoint(0, 30), QPoint(109, 100)),
                                      QRect(QPoint(0, 120), QPoint(109, 190))}));
-        const QRect value = inkBounds(image, wiped[0], backdrop);
+        const QRect value = inkBounds(image, wiped[0], table);
         QVERIFY(value.height() >= 20 && value.top() > 30 && value.bottom() < 100);
+        for (const QRect& figure : wiped)
+            QVERIFY(inkContrast(image, figure, table) >= readableContrast);
         const QRect label = inkBounds(image, QRect(QPoint(0, 10), QPoint(109, 29)), Qt::red);
         QVERIFY(!label.isEmpty() && label.height() < 16);
     }

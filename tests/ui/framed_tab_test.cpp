@@ -1,3 +1,4 @@
+#include "dark_theme.h"
 #include "displays/framed_tab.h"
 #include "displays/masked_picture.h"
 #include "displays_pixels.h"
@@ -37,12 +38,15 @@ QImage frame(const FramedTab& tab, bool group) {
     return image;
 }
 
+// The classic 3-D colours, whatever the desktop theme.
+const QColor face(192, 192, 192);
+
 // Probes "k@x,y" and so on: k black, f face, l light, s shadow, - left as it was.
-void expectPixels(const QImage& image, const QPalette& palette, const QString& probes) {
+void expectPixels(const QImage& image, const QString& probes) {
     const QHash<QChar, QRgb> colours{{u'k', qRgb(0, 0, 0)},
-                                     {u'f', palette.color(QPalette::Button).rgb()},
-                                     {u'l', palette.color(QPalette::Light).rgb()},
-                                     {u's', palette.color(QPalette::Dark).rgb()},
+                                     {u'f', face.rgb()},
+                                     {u'l', qRgb(255, 255, 255)},
+                                     {u's', qRgb(128, 128, 128)},
                                      {u'-', none.rgb()}};
     for (const QString& probe : probes.split(u' ')) {
         const QStringList xy = probe.mid(2).split(u',');
@@ -66,25 +70,27 @@ bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet) {
 class FramedTabTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Under a dark theme: the tabs and their frame keep the classic colours and dark text.
     void selectedTabIsOpenTowardsItsPageAndTheFrameUnderIt() {
+        const DarkTheme theme;
         Dialog dialog(3);
         QCOMPARE(dialog.tabs[1]->pageRect().top(), 5 + 24 - 3);
         dialog.tabs[1]->select(true);
-        const QPalette& palette = dialog.tabs[1]->palette();
         // R = 80, B = 23.
-        expectPixels(renderOn(*dialog.tabs[1], none), palette,
+        expectPixels(renderOn(*dialog.tabs[1], none),
                      "f@0,0 k@0,10 l@2,10 f@3,10 l@10,2 f@10,3 k@80,10 s@78,10 f@77,10 "
                      "l@0,23 l@0,22 k@0,21 s@80,23 s@80,22 f@5,23 f@5,21");
         // An unselected tab carries the frame's top border across its foot.
-        expectPixels(renderOn(*dialog.tabs[2], none), palette,
-                     "l@1,10 f@2,10 l@10,1 f@10,2 s@79,10 f@78,10 l@40,23 l@40,22 k@40,21 "
-                     "l@80,23");
+        const QImage unselected = renderOn(*dialog.tabs[2], none);
+        expectPixels(unselected, "l@1,10 f@2,10 l@10,1 f@10,2 s@79,10 f@78,10 l@40,23 l@40,22 "
+                                 "k@40,21 l@80,23");
+        QVERIFY(!dialog.tabs[2]->hasFocus());
+        QVERIFY(inkContrast(unselected, QRect(20, 4, 41, 14), face) >= readableContrast);
         // L = 10, T = 26, Rr = 469, Bb = 359; the selected tab runs from 97 to 177.
         const QImage image = frame(*dialog.tabs[1], false);
-        expectPixels(image, palette,
-                     "-@10,26 -@469,26 -@10,359 -@469,359 k@11,26 k@97,26 k@177,26 k@469,27 "
-                     "k@11,359 k@10,27 -@98,26 -@176,26 -@137,27 l@12,28 l@97,28 l@177,27 "
-                     "l@12,200 -@13,200 s@467,28 s@467,200 s@12,357");
+        expectPixels(image, "-@10,26 -@469,26 -@10,359 -@469,359 k@11,26 k@97,26 k@177,26 k@469,27 "
+                            "k@11,359 k@10,27 -@98,26 -@176,26 -@137,27 l@12,28 l@97,28 l@177,27 "
+                            "l@12,200 -@13,200 s@467,28 s@467,200 s@12,357");
         // Any tab of the group paints the frame of the selected one.
         QCOMPARE(frame(*dialog.tabs[0], true), image);
         QVERIFY(frame(*dialog.tabs[0], false) != image);
@@ -135,7 +141,7 @@ private Q_SLOTS:
                           metrics.height() + 2);
         QCOMPARE(dialog.tabs[2]->focusRect(), focus);
         const QRect edge(focus.topLeft(), QSize(focus.width(), 1));
-        const QColor ink = dialog.tabs[2]->palette().color(QPalette::WindowText);
+        const QColor ink(0, 0, 0);
         QVERIFY(anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));
         dialog.tabs[0]->setFocus();
         QVERIFY(!anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));

@@ -1,7 +1,9 @@
 #include "app/message_dialog.h"
+#include "dark_theme.h"
 #include "displays_pixels.h"
 #include "wqgame/resource_module.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -45,6 +47,28 @@ private Q_SLOTS:
                 }
             }
         QVERIFY(masked > 0 && drawn > 0);
+    }
+
+    // The picture's surface and the message on it keep their classic colours, while the
+    // OK button follows a dark theme.
+    void messageStaysReadableUnderADarkTheme() {
+        const test::DarkTheme theme;
+        MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
+        const QImage image = test::renderOn(dialog, Qt::magenta);
+        const QColor face(192, 192, 192);
+        const QLabel* message = nullptr;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text() == dialog.message())
+                message = label;
+        QVERIFY(message);
+        // The label lies in a group box, which the style may tint a shade darker.
+        const QRect text = message->geometry();
+        const QColor ground = image.pixelColor(text.bottomRight());
+        QVERIFY(test::inkContrast(image, QRect(text.bottomRight(), QSize(1, 1)), face) < 8);
+        QVERIFY(test::inkContrast(image, text, ground) >= test::readableContrast);
+        const QPushButton* ok = dialog.findChild<QPushButton*>();
+        QCOMPARE(ok->palette().color(QPalette::Button),
+                 test::darkPalette().color(QPalette::Button));
     }
 };
 

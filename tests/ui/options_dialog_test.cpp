@@ -2,7 +2,9 @@
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
 #include "cards/list_preview_page.h"
+#include "dark_theme.h"
 #include "displays/framed_tab.h"
+#include "displays_pixels.h"
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
 #include "sound/extras_page.h"
@@ -17,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 using namespace quintaro;
@@ -66,6 +69,17 @@ QStringList clashingMnemonics(QWidget& dialog) {
 
 int rowOf(const QListWidget& list, const QString& text) {
     return list.row(list.findItems(text, Qt::MatchExactly).value(0));
+}
+
+// Where a radio button or check box draws its text, in its parent's coordinates.
+QRect captionRect(const QAbstractButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    const QStyle::SubElement contents = qobject_cast<const QRadioButton*>(&button)
+                                            ? QStyle::SE_RadioButtonContents
+                                            : QStyle::SE_CheckBoxContents;
+    return button.style()->subElementRect(contents, &option, &button).translated(button.pos());
 }
 
 } // namespace
@@ -159,6 +173,34 @@ private Q_SLOTS:
                               list->visualItemRect(list->item(0)).center());
             QCOMPARE(selectedRow(*list), 0);
         }
+    }
+
+    // Under a dark theme the pages and their tabs are one classic surface with dark labels,
+    // while the lists keep the theme's own colours.
+    void pagesAndTabsAgreeUnderADarkTheme() {
+        const test::DarkTheme theme;
+        MemoryRegistryStore store;
+        SilentOutput output;
+        Frame frame(store, output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        const QColor face(192, 192, 192);
+        const QImage options = test::renderOn(dialog, Qt::magenta);
+        // Inside the page, left of the game group; and the unselected Faces tab at (97, 5).
+        QCOMPARE(options.pixelColor(60, 120), face);
+        QCOMPARE(options.pixelColor(107, 17), face);
+        QVERIFY(test::inkContrast(options, captionRect(*dialog.gameButton(0)), face) >=
+                test::readableContrast);
+
+        dialog.facesPage()->select(true);
+        const QListWidget& list = *dialog.facesPage()->nameList();
+        const QImage faces = test::renderOn(dialog, Qt::magenta);
+        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
+                 test::darkPalette().color(QPalette::Base));
+
+        dialog.extrasPage()->select(true);
+        const QImage extras = test::renderOn(dialog, Qt::magenta);
+        QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
+                test::readableContrast);
     }
 
     void okAsksOnlyWhileTheGameHasMoney() {

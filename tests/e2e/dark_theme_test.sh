@@ -1,0 +1,59 @@
+# Under a dark KDE colour scheme the menus follow the scheme, while the pay table keeps
+# dark payoffs on its white columns.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb
+
+# Qt reads the scheme of a KDE session from kdeglobals in the config folder.
+export XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
+cat >"$XDG_CONFIG_HOME/kdeglobals" <<'SCHEME'
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:View]
+BackgroundNormal=35,38,41
+BackgroundAlternate=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=252,252,252
+SCHEME
+
+start_app
+sign_in "Ada Lovelace"
+win=$(wait_window '^Quintaro - Ada Lovelace$')
+sleep 0.5
+import -window "$win" "$E2E_TMP/table.png"
+
+# Client coordinates: the menu bar sits above the 600 x 410 client area.
+menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
+[ "$menu" -gt 0 ] || fail "no menu bar above the client area"
+# Grey level, 0 to 255, of pixel ($1, $2) of the client, and the darkest in a rectangle.
+grey() {
+    convert "$E2E_TMP/table.png" -colorspace Gray -format "%[fx:round(255*p{$1,$(( $2 + menu ))})]" info:
+}
+darkest() {
+    convert "$E2E_TMP/table.png" -crop "$1x$2+$3+$(( $4 + menu ))" +repage -colorspace Gray \
+        -format "%[fx:round(255*minima)]" info:
+}
+
+# The scheme took: the menu bar right of its titles is dark.
+bar=$(grey 590 $(( -menu / 2 )))
+[ "$bar" -lt 80 ] || fail "the menu bar is not dark (grey $bar): Qt ignored the scheme"
+
+# Royal Flush in the $2 column (x 360 to 419), line 0 at y 20 to 39: white around a
+# dark payoff.
+[ "$(grey 415 30)" = 255 ] || fail "the \$2 column is not white: $(grey 415 30)"
+ink=$(darkest 50 16 365 22)
+[ "$ink" -lt 64 ] || fail "the payoff is not dark on its white column (darkest grey $ink)"
+
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+echo "dark theme: passed (menu bar grey $bar, payoff ink grey $ink)"
