@@ -1,7 +1,6 @@
 #include "persist/sign_in_dialog.h"
 
 #include "displays/table_font.h"
-#include "persist/hall_of_fame.h"
 #include "persist/registry_key.h"
 
 #include <QLabel>
@@ -89,12 +88,6 @@ SignInDialog::SignInDialog(QWidget* parent, const QString& playerName)
 
 QString SignInDialog::playerName() const {
     return m_name->text();
-}
-
-void runSignIn(HallOfFame& hallOfFame, QWidget* parent) {
-    SignInDialog dialog(parent, QString::fromStdString(hallOfFame.playerName()));
-    dialog.exec();
-    hallOfFame.setPlayerName(dialog.playerName().toStdString());
 }
 
 } // namespace quintaro

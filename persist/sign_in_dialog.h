@@ -8,8 +8,6 @@ class QPushButton;
 
 namespace quintaro {
 
-class HallOfFame;
-
 // Asks the player's name at the start of every game. The name field holds at most what
 // the registry reads back whole: 255 bytes of UTF-8.
 class SignInDialog : public CenteredDialog {
@@ -30,9 +28,5 @@ private:
     QLineEdit* m_name;
     QPushButton* m_ok;
 };
-
-// Runs the sign-in dialog on `parent`, starting from the Hall of Fame's player name; the
-// field's text becomes the player name however the dialog was closed.
-void runSignIn(HallOfFame& hallOfFame, QWidget* parent);
 
 } // namespace quintaro

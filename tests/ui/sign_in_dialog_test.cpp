@@ -1,7 +1,6 @@
 #include "persist/hall_of_fame.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/ini_registry_store.h"
-#include "platform/memory_registry_store.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,8 +8,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <functional>
 
 using namespace quintaro;
 
@@ -49,30 +46,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.okButton()->whatsThis(),
                  QStringLiteral("Click OK when you have entered your name in the above "
                                 "field."));
-    }
-
-    void theFieldBecomesThePlayerNameHoweverTheDialogCloses() {
-        MemoryRegistryStore store;
-        HallOfFame hall(store, "Quintaro", 0, 1);
-        hall.setPlayerName("Ann");
-
-        QString seen;
-        answer([&seen](SignInDialog* dialog) {
-            seen = dialog->nameEdit()->text();
-            dialog->nameEdit()->clear();
-            QTest::keyClicks(dialog->nameEdit(), QStringLiteral("Bob"));
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        runSignIn(hall, nullptr);
-        QCOMPARE(seen, QStringLiteral("Ann"));
-        QCOMPARE(hall.playerName(), std::string("Bob"));
-
-        answer([](SignInDialog* dialog) {
-            dialog->nameEdit()->clear();
-            dialog->okButton()->click();
-        });
-        runSignIn(hall, nullptr);
-        QCOMPARE(hall.playerName(), std::string());
     }
 
     void theNameFieldHoldsAtMost255BytesOfUtf8() {
@@ -118,20 +91,6 @@ private:
     static void type(QWidget* widget, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
         QApplication::sendEvent(widget, &press);
-    }
-
-    // Acts on the sign-in dialog once it runs modally.
-    void answer(std::function<void(SignInDialog*)> act) {
-        QTimer::singleShot(0, this, [act] {
-            QWidget* modal = QApplication::activeModalWidget();
-            auto* dialog = qobject_cast<SignInDialog*>(modal);
-            if (!dialog) {
-                if (modal)
-                    modal->close();
-                QFAIL("the sign-in dialog is not running");
-            }
-            act(dialog);
-        });
     }
 
     QTemporaryDir m_config;

@@ -1,5 +1,6 @@
 #include "app/pending_repaints.h"
 #include "app/table_window.h"
+#include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
@@ -160,6 +161,30 @@ private Q_SLOTS:
         QVERIFY(output.played.empty());
         QTest::mouseClick(table.client(), Qt::LeftButton, {}, QPoint(60, 260));
         QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
+    }
+
+    // The dialog offers the stored name, and its field becomes the player's name however
+    // the dialog closes, Escape included.
+    void signInTakesTheFieldHoweverTheDialogCloses() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsKey, "PlayerName", "Ann");
+        {
+            TableWindow table(&store);
+            table.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            QString offered;
+            QTimer::singleShot(0, [&offered] {
+                auto* dialog = qobject_cast<SignInDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                offered = dialog->nameEdit()->text();
+                dialog->nameEdit()->setText(QStringLiteral("Bob"));
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            table.startFirstGame();
+            QCOMPARE(offered, QStringLiteral("Ann"));
+            QCOMPARE(table.windowTitle(), QStringLiteral("Quintaro - Bob"));
+        }
+        QCOMPARE(store.readValue(settingsKey, "PlayerName").value_or(""), "Bob");
     }
 
     void aClickOnACardPictureTogglesItLikeItsCaption() {
