@@ -36,10 +36,6 @@ QRect HandNamesWindow::bandRect(int band) const {
     return columnBandRect(size(), m_column.lineCount, band);
 }
 
-void HandNamesWindow::highlightChanged(std::uint8_t oldLine) {
-    invalidateHighlightChange(*this, m_column.lineCount, oldLine, m_column.highlightedLine);
-}
-
 void HandNamesWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QPen rules = hairline(vgaColour(look.rules));

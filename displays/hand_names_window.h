@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 
 namespace quintaro {
 
@@ -19,8 +18,6 @@ public:
     const HandNamesColumn& column() const { return m_column; }
 
     QRect bandRect(int band) const;
-    // Call after the record's highlighted line changed from `oldLine`.
-    void highlightChanged(std::uint8_t oldLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

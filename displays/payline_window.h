@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 
 namespace quintaro {
 
@@ -20,9 +19,6 @@ public:
 
     // Band 0 is the header, band b >= 1 shows line b - 1.
     QRect bandRect(int band) const;
-    // Call after the record's highlighted line changed from `oldLine`: repaints the two
-    // bands concerned and nothing else.
-    void highlightChanged(std::uint8_t oldLine);
 
 Q_SIGNALS:
     // Any mouse button went down on the column; the round flow decides what it means.

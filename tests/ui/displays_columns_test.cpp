@@ -18,18 +18,6 @@ const QColor black = vgaColour(VgaColour::Black);
 const QColor white = vgaColour(VgaColour::White);
 const auto nearWhite = [](QRgb pixel) { return qGray(pixel) > 200; };
 
-class RecordingPayline : public PaylineWindow {
-public:
-    using PaylineWindow::PaylineWindow;
-    QRegion painted;
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        painted += event->region();
-        PaylineWindow::paintEvent(event);
-    }
-};
-
 } // namespace
 
 class DisplaysColumnsTest : public QObject {
@@ -76,27 +64,12 @@ private Q_SLOTS:
         QCOMPARE(eleven.pixelColor(58, 33), white);
     }
 
-    void highlightChangeRepaintsExactlyTwoBands() {
-        QWidget table;
-        table.resize(600, 410);
+    void aClickOnAColumnReportsIt() {
         PaylineColumn column;
-        auto* window = new RecordingPayline(column, &table);
-        window->setGeometry(300, 0, 60, 200);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QTest::qWait(20);
-        window->painted = {};
-        window->highlightChanged(noLine);
-        QTest::qWait(50);
-        QVERIFY(window->painted.isEmpty());
-
-        column.highlightedLine = 5;
-        window->highlightChanged(2);
-        QTRY_VERIFY(!window->painted.isEmpty());
-        QCOMPARE(window->painted, QRegion(QRect(0, 60, 60, 20)) + QRect(0, 120, 60, 20));
-
-        QSignalSpy pressed(window, &PaylineWindow::pressed);
-        QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(30, 100));
+        PaylineWindow window(column, nullptr);
+        window.resize(60, 200);
+        QSignalSpy pressed(&window, &PaylineWindow::pressed);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(30, 100));
         QCOMPARE(pressed.count(), 1);
     }
 
