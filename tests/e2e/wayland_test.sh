@@ -37,12 +37,16 @@ start_weston() {
 }
 
 # Prints the number of the first line after line $1 of the program's protocol log that
-# matches the extended regular expression $2, waiting up to 30 s.
+# matches the extended regular expression $2, or nothing.
+find_line() {
+    PATTERN=$2 awk -v from="$1" 'NR > from && $0 ~ ENVIRON["PATTERN"] { print NR; exit }' "$log"
+}
+
+# Like find_line, but waits for the line up to 30 s.
 wait_line() {
     local found=""
     for _ in $(seq 300); do
-        found=$(PATTERN=$2 awk -v from="$1" 'NR > from && $0 ~ ENVIRON["PATTERN"] {
-            print NR; exit }' "$log")
+        found=$(find_line "$1" "$2")
         [ -n "$found" ] && break
         kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(tail -n 20 "$log")"
         sleep 0.1
@@ -52,16 +56,26 @@ wait_line() {
 }
 
 # After line $1, waits for the window titled $2 to open and take the keyboard, then sends
-# the keys $3 and waits for the window to close. Prints the line where it closed.
+# the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
+# before it makes the new window active; the modal window's owner drops such a key, so
+# it is sent again when the window is still open 10 s later.
 answer_window() {
-    local at toplevel gone
+    local at toplevel gone=""
     at=$(wait_line "$1" "set_title\\(\"$2\"\\)")
-    toplevel=$(sed -n "${at}s/.*\(xdg_toplevel@[0-9]*\).*/\1/p" "$log")
+    toplevel=$(sed -n "${at}s/.*\\(xdg_toplevel@[0-9]*\\).*/\\1/p" "$log")
     wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
-    keys "$3"
-    gone=$(wait_line "$at" "-> $toplevel\\.destroy\\(\\)")
+    for _ in $(seq 5); do
+        sleep 0.5
+        keys "$3"
+        for _ in $(seq 100); do
+            gone=$(find_line "$at" "-> $toplevel\\.destroy\\(\\)")
+            [ -n "$gone" ] && break 2
+            sleep 0.1
+        done
+    done
+    [ -n "$gone" ] || fail "'$2' did not close"
     wait_line "$gone" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
-    echo "$gone"
+    sleep 0.5
 }
 
 lines() { wc -l <"$log"; }
@@ -102,9 +116,10 @@ keys() {
 start_app
 at=$(wait_line 0 'set_title\("Please Sign In"\)')
 wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+sleep 1
 x type --delay 50 "Wanda Land"
 # The table takes the keyboard back when the sign-in closes.
-answer_window 0 "Please Sign In" Return >/dev/null
+answer_window 0 "Please Sign In" Return
 wait_line 0 'set_title\("Quintaro - Wanda Land"\)' >/dev/null
 
 # A round at $1: Deal, discard the second and fourth cards, Redeal.
@@ -118,7 +133,7 @@ for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About
     # The menu keys are separate words for xdotool.
     # shellcheck disable=SC2086
     keys ${dialog%%/*}
-    answer_window "$from" "${dialog#*/}" Escape >/dev/null
+    answer_window "$from" "${dialog#*/}" Escape
 done
 
 keys alt+F4
