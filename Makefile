@@ -1,7 +1,11 @@
 # The two commands: `make run` and `make test`. Both install what is missing first.
+# `make test` and `make build` use the sanitizer build in $(BUILD); `make run` builds the
+# player's optimised program in $(RUN_BUILD).
 BUILD ?= build
+RUN_BUILD ?= build-run
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
+RUN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release -DQUINTARO_SANITIZE=OFF -DQUINTARO_TESTS=OFF
 
 .PHONY: all deps configure build run test gallery bench fuzz fuzz-long deb format clean
 
@@ -16,8 +20,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	@ASAN_OPTIONS=detect_leaks=0 $(BUILD)/quintaro
+run: deps
+	@cmake -S . -B $(RUN_BUILD) $(RUN_CMAKE_FLAGS) >/dev/null
+	@cmake --build $(RUN_BUILD) -j $(JOBS)
+	@$(RUN_BUILD)/quintaro
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -58,4 +64,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) build-release build-fuzz build-deb
+	rm -rf $(BUILD) $(RUN_BUILD) build-release build-fuzz build-deb

@@ -2,6 +2,7 @@
 
 #include "about/about_picture.h"
 #include "about/system_info.h"
+#include "about/system_name.h"
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/table_font.h"
@@ -13,10 +14,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-
-#include <sys/utsname.h>
-
-#include <cstdio>
 
 namespace quintaro {
 
@@ -86,19 +83,14 @@ QImage pictureSurface(const PictureLook& picture) {
     return surface;
 }
 
-SystemFacts machineFacts(const QWidget& dialog) {
+SystemFacts machineFacts(const QScreen* screen) {
     SystemFacts facts;
-    utsname system{};
-    unsigned major = 0;
-    unsigned minor = 0;
-    if (uname(&system) == 0 && std::sscanf(system.release, "%u.%u", &major, &minor) == 2) {
-        facts.versionMajor = static_cast<std::uint8_t>(major & 0xFF);
-        facts.versionMinor = static_cast<std::uint8_t>(minor & 0xFF);
-    }
+    facts.systemName = systemName({"/etc/os-release", "/usr/lib/os-release"});
     facts.displayDriver = QGuiApplication::platformName().toStdString();
-    if (const QScreen* screen = dialog.screen()) {
-        facts.screen.width = screen->size().width();
-        facts.screen.height = screen->size().height();
+    if (screen != nullptr) {
+        const QSize pixels = screen->size() * screen->devicePixelRatio();
+        facts.screen.width = pixels.width();
+        facts.screen.height = pixels.height();
         facts.screen.bitsPerPixel = screen->depth();
         if (screen->depth() <= deepestPaletteScreen)
             facts.screen.reportedColours = 0;
@@ -166,7 +158,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
     fixedText(look.versionText)->setFont(dialogFont(look.versionHeight));
     fixedText(look.versionText)->setText(versionText);
     fixedText(look.systemText)
-        ->setText(QString::fromStdString(systemInformationText(machineFacts(*this))));
+        ->setText(QString::fromStdString(systemInformationText(machineFacts(ownerScreen()))));
 
     for (const PageEntry& entry : pageEntries) {
         QWidget* control = entry.kind == ControlKind::Picture

@@ -10,21 +10,14 @@ namespace {
 
 // Longest display driver name shown.
 constexpr std::size_t driverNameLimit = 35;
-// Minor numbers from here on stand for a version of their own, shown without the major.
-constexpr unsigned ownMinorFrom = 95;
+// Colour counts are 32-bit figures, as a device reports them.
+constexpr std::uint64_t largestColourCount = 0xFFFFFFFF;
 
 std::string memoryLine() {
     // The figure is fixed: no system of ours is short of memory for this game.
     char figure[16];
     std::snprintf(figure, sizeof figure, "%u,%03u", 1u, 24u);
     return std::string(figure) + " kb memory free\n\n";
-}
-
-std::string versionLine(std::uint8_t major, std::uint8_t minor) {
-    std::string line = "MS Windows ";
-    if (minor < ownMinorFrom)
-        line += std::to_string(major) + ".";
-    return line + std::to_string(minor) + "\n\n";
 }
 
 std::string driverLine(const std::string& driver) {
@@ -35,21 +28,21 @@ std::string driverLine(const std::string& driver) {
 }
 
 // 2 below 2 bits, else 2 to the power of the depth, unless the device reports more; shown
-// as a 16-bit number, so every deep screen reports no count and shows 65535.
+// as a 16-bit number. A deep screen reports no count (all 32 bits set), and a 32-bit depth
+// cannot count further, so every screen of 16 bits or more shows 65535.
 std::uint16_t colourCount(const ScreenInfo& screen) {
     const int bits = std::clamp(screen.bitsPerPixel, 0, 63);
     std::uint64_t count = bits < 2 ? 2 : std::uint64_t{1} << bits;
-    count = std::max<std::uint64_t>(count, screen.reportedColours);
+    count = std::max<std::uint64_t>(std::min(count, largestColourCount), screen.reportedColours);
     return static_cast<std::uint16_t>(count & 0xFFFF);
 }
 
 } // namespace
 
 std::string systemInformationText(const SystemFacts& facts) {
-    return memoryLine() + versionLine(facts.versionMajor, facts.versionMinor) +
-           driverLine(facts.displayDriver) + std::to_string(facts.screen.width) + " X " +
-           std::to_string(facts.screen.height) + " Resolution\n\n" +
-           std::to_string(colourCount(facts.screen)) + " Colors";
+    return memoryLine() + facts.systemName + "\n\n" + driverLine(facts.displayDriver) +
+           std::to_string(facts.screen.width) + " X " + std::to_string(facts.screen.height) +
+           " Resolution\n\n" + std::to_string(colourCount(facts.screen)) + " Colors";
 }
 
 } // namespace quintaro

@@ -4,9 +4,11 @@
 #include "app/table_window.h"
 #include "platform/deferred_sound_output.h"
 #include "platform/qt_process_starter.h"
+#include "platform/window_placement.h"
 
 #include <QStringList>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -31,7 +33,12 @@ int GameApp::Main() {
     const QStringList all = QApplication::arguments();
     for (qsizetype i = 1; i < all.size(); ++i)
         arguments.push_back(all[i].toStdString());
-    const ReturnTarget target = parseCommandLine(arguments);
+    ReturnTarget target = parseCommandLine(arguments);
+    // Another program's window is named by its X11 id; a Wayland client cannot name one.
+    if (target.returnWindow != 0 && !programPlacesWindows()) {
+        std::fprintf(stderr, "quintaro: /h: names an X11 window; skipped under Wayland\n");
+        target.returnWindow = 0;
+    }
 
     DeferredSoundOutput sound;
     int result = 0;

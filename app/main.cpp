@@ -1,5 +1,6 @@
 #include "app/display_check.h"
 #include "app/game_app.h"
+#include "platform/seatless_wayland.h"
 #include "wqgame/resource_module.h"
 
 #include <QMessageBox>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", message->c_str());
         return 2;
     }
+    quintaro::avoidTextInputWithoutSeat();
     quintaro::GameApp app(argc, argv);
     // Cards, dialogs and menus come from the resource library; without it there is no game.
     QString error;

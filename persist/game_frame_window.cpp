@@ -8,6 +8,7 @@
 #include "platform/deferred_sound_output.h"
 #include "platform/ini_registry_store.h"
 #include "platform/qt_beeper.h"
+#include "platform/window_placement.h"
 #include "poker/random_sequence.h"
 #include "wqgame/resource_module.h"
 
@@ -283,7 +284,7 @@ void GameFrameWindow::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized) || !programPlacesWindows())
         return;
     keepOnScreen();
 }

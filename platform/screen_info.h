@@ -6,6 +6,7 @@ namespace quintaro {
 
 // Facts about the screen the program's windows are shown on.
 struct ScreenInfo {
+    // In device pixels, whatever scale the desktop draws at.
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;

@@ -1,18 +1,23 @@
 #include "about/system_info.h"
+#include "about/system_name.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 using namespace quintaro;
 
 namespace {
 
-SystemFacts facts(std::uint8_t major, std::uint8_t minor, std::string driver, int bits,
-                  std::uint32_t reported) {
+SystemFacts facts(std::string driver, int bits, std::uint32_t reported) {
     SystemFacts result;
-    result.versionMajor = major;
-    result.versionMinor = minor;
+    result.systemName = "Debian GNU/Linux 12 (bookworm)";
     result.displayDriver = std::move(driver);
-    result.screen = {1280, 1024, bits, reported};
+    result.screen = {2048, 1536, bits, reported};
     return result;
 }
 
@@ -22,32 +27,73 @@ std::string colourLine(const SystemFacts& machine) {
     return text.substr(text.rfind("\n\n") + 2);
 }
 
+// An os-release file of the given text in a folder of its own, removed with it.
+class OsReleaseFiles {
+public:
+    OsReleaseFiles() {
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("quintaro-os-release-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_folder);
+    }
+    ~OsReleaseFiles() { std::filesystem::remove_all(m_folder); }
+
+    std::string write(const std::string& name, const std::string& text) {
+        const std::string path = (m_folder / name).string();
+        std::ofstream(path) << text;
+        return path;
+    }
+    std::string missing() const { return (m_folder / "missing").string(); }
+
+private:
+    std::filesystem::path m_folder;
+};
+
 } // namespace
 
 TEST(AboutSystemInfo, LinesComeInOrderWithTheirBreaks) {
-    EXPECT_EQ(systemInformationText(facts(4, 0, "vga.drv", 8, 20)), "1,024 kb memory free\n\n"
-                                                                    "MS Windows 4.0\n\n"
-                                                                    "Display driver - VGA.DRV\n\n"
-                                                                    "1280 X 1024 Resolution\n\n"
-                                                                    "256 Colors");
+    EXPECT_EQ(systemInformationText(facts("xcb", 8, 20)), "1,024 kb memory free\n\n"
+                                                          "Debian GNU/Linux 12 (bookworm)\n\n"
+                                                          "Display driver - XCB\n\n"
+                                                          "2048 X 1536 Resolution\n\n"
+                                                          "256 Colors");
 }
 
-TEST(AboutSystemInfo, VersionDriverAndColourRules) {
-    // A minor number of 95 or more stands alone.
-    const std::string ninetyFive = systemInformationText(facts(3, 95, "", 8, 0));
-    EXPECT_NE(ninetyFive.find("\nMS Windows 95\n\n"), std::string::npos);
-    EXPECT_NE(systemInformationText(facts(6, 94, "", 8, 0)).find("MS Windows 6.94\n"),
-              std::string::npos);
-
+TEST(AboutSystemInfo, DriverAndColourRules) {
     // No driver name leaves the line bare; a long one is cut at 35 characters.
-    EXPECT_NE(ninetyFive.find("\n\nDisplay driver - \n\n"), std::string::npos);
+    EXPECT_NE(systemInformationText(facts("", 8, 0)).find("\n\nDisplay driver - \n\n"),
+              std::string::npos);
     const std::string longName(40, 'x');
-    EXPECT_NE(systemInformationText(facts(6, 1, longName, 8, 0))
+    EXPECT_NE(systemInformationText(facts(longName, 8, 0))
                   .find("Display driver - " + std::string(35, 'X') + "\n\n"),
               std::string::npos);
 
-    EXPECT_EQ(colourLine(facts(6, 1, "", 4, 16)), "16 Colors");
-    EXPECT_EQ(colourLine(facts(6, 1, "", 1, 0)), "2 Colors");
-    // A device that reports no count (-1) shows the low 16 bits of it, as a deep screen does.
-    EXPECT_EQ(colourLine(facts(6, 1, "", 24, 0xFFFFFFFF)), "65535 Colors");
+    EXPECT_EQ(colourLine(facts("", 4, 16)), "16 Colors");
+    EXPECT_EQ(colourLine(facts("", 1, 0)), "2 Colors");
+    // Deep screens report no count (-1) and show its low 16 bits, 32-bit ones included.
+    for (int bits : {16, 24, 32})
+        EXPECT_EQ(colourLine(facts("", bits, 0xFFFFFFFF)), "65535 Colors") << bits << " bits";
+}
+
+TEST(AboutSystemName, PrettyNameOfTheFirstFileThatHasOneElseTheKernel) {
+    OsReleaseFiles files;
+    const std::string debian =
+        files.write("debian", "NAME=\"Debian GNU/Linux\"\n"
+                              "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
+                              "VERSION_ID=\"12\"\n");
+    const std::string quoted = files.write("quoted", "# PRETTY_NAME=commented out\n"
+                                                     "PRETTY_NAME='Single \\quoted'\n"
+                                                     "ID=x\n"
+                                                     "PRETTY_NAME=\"Say \\\"hi\\\" \\\\ \\$5\"\n");
+    const std::string bare = files.write("bare", "PRETTY_NAME=Bare\n");
+    const std::string nameless = files.write("nameless", "NAME=Nameless\nPRETTY_NAME=\"\"\n");
+
+    EXPECT_EQ(systemName({debian}), "Debian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(systemName({quoted}), "Say \"hi\" \\ $5");
+    EXPECT_EQ(systemName({files.missing(), nameless, bare, debian}), "Bare");
+
+    utsname kernel{};
+    ASSERT_EQ(uname(&kernel), 0);
+    const std::string kernelName = std::string(kernel.sysname) + ' ' + kernel.release;
+    EXPECT_EQ(systemName({files.missing(), nameless}), kernelName);
+    EXPECT_EQ(systemName({}), kernelName);
 }

@@ -19,7 +19,8 @@ deb=$(find "$E2E_TMP/pkg" -maxdepth 1 -name 'quintaro_*.deb')
 [ "$(dpkg-deb -f "$deb" Package)" = quintaro ] || fail "the package is not named quintaro"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins fonts-liberation2; do
+for needed in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins qt6-wayland \
+    fonts-liberation2; do
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <tuple>
+
 using namespace quintaro;
 
 namespace {
@@ -90,6 +92,60 @@ private Q_SLOTS:
         const QPoint at(20, 36);
         for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
             QCOMPARE(shown.pixel(at + p), welcome.pixel(p));
+    }
+
+    // The test runs on two screens: "left", 800 x 600 at (0, 0), and "right", 1024 x 768
+    // at (800, 0) drawn at twice the pixels; both are 32 bits deep.
+    void theSystemPageDescribesTheScreenOfTheTable() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        // This machine's name as its os-release file gives it.
+        QString prettyName;
+        QFile release(QStringLiteral("/etc/os-release"));
+        QVERIFY(release.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : release.readAll().split('\n'))
+            if (line.startsWith("PRETTY_NAME="))
+                prettyName = QString::fromUtf8(line.mid(12)).remove(u'"');
+        QVERIFY(!prettyName.isEmpty());
+
+        MemoryRegistryStore store;
+        SilentOutput output;
+        for (const auto& [left, resolution, screenLeft, screenWidth, screenHeight] :
+             {std::tuple(100, "800 X 600", 0, 800, 600),
+              std::tuple(1000, "2048 X 1536", 800, 1024, 768)}) {
+            Frame frame(store, output);
+            frame.move(left, 50);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QString system;
+            QPoint placed;
+            QSize size;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+                if (dialog == nullptr)
+                    return;
+                system = dialog->fixedText(1)->text();
+                placed = dialog->pos();
+                size = dialog->size();
+                dialog->okButton()->click();
+            });
+            frame.onHelpMenuSelect(6);
+
+            // The system's own name and version, the display system, the screen in device
+            // pixels, and a deep screen's colour count.
+            const QStringList lines = system.split(QStringLiteral("\n\n"));
+            QCOMPARE(lines.size(), 5);
+            QCOMPARE(lines[0], QStringLiteral("1,024 kb memory free"));
+            QCOMPARE(lines[1], prettyName);
+            QCOMPARE(lines[2], QStringLiteral("Display driver - OFFSCREEN"));
+            QCOMPARE(lines[3], QString::fromLatin1(resolution) + QStringLiteral(" Resolution"));
+            QCOMPARE(lines[4], QStringLiteral("65535 Colors"));
+
+            // Centred on the table's screen, halves rounded toward zero.
+            QCOMPARE(placed, QPoint(screenLeft + (screenWidth - size.width()) / 2,
+                                    (screenHeight - size.height()) / 2));
+        }
     }
 };
 

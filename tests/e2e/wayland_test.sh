@@ -1,0 +1,145 @@
+# The game runs natively on Wayland, under Weston, with no QT_IM_MODULE set.
+# A headless Weston has no seat: there the sign-in field draws its cursor without a crash,
+# and /h:, which names an X11 window, is skipped with one line. A headless compositor
+# cannot be typed into, so the game is then played under Weston in an Xvfb window, whose
+# seat takes xdotool's keys: sign in, a round, Options, Hall of Fame, About and Exit, all by
+# keyboard while the compositor places every window. Window titles come from the client's
+# protocol log (WAYLAND_DEBUG).
+APP=$1
+source "$QUINTARO_E2E_LIB"
+export QUINTARO_SEED=1618
+ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
+log="$E2E_TMP/app.log"
+unset QT_IM_MODULE
+export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+stop_weston() {
+    [ -n "${WESTON_PID:-}" ] || return 0
+    kill "$WESTON_PID" 2>/dev/null || true
+    wait "$WESTON_PID" 2>/dev/null || true
+    WESTON_PID=""
+}
+trap 'stop_weston; e2e_cleanup' EXIT
+
+# Starts Weston with the given backend options and points the game at it.
+start_weston() {
+    local socket="quintaro-$$-$RANDOM"
+    weston --no-config --idle-time=0 --socket="$socket" "$@" >"$E2E_TMP/weston.log" 2>&1 &
+    WESTON_PID=$!
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
+        kill -0 "$WESTON_PID" 2>/dev/null || fail "weston ended: $(cat "$E2E_TMP/weston.log")"
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
+    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
+}
+
+# Prints the number of the first line after line $1 of the program's protocol log that
+# matches the extended regular expression $2, or nothing.
+find_line() {
+    PATTERN=$2 awk -v from="$1" 'NR > from && $0 ~ ENVIRON["PATTERN"] { print NR; exit }' "$log"
+}
+
+# Like find_line, but waits for the line up to 30 s.
+wait_line() {
+    local found=""
+    for _ in $(seq 300); do
+        found=$(find_line "$1" "$2")
+        [ -n "$found" ] && break
+        kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(tail -n 20 "$log")"
+        sleep 0.1
+    done
+    [ -n "$found" ] || fail "no '$2' in the protocol log"
+    echo "$found"
+}
+
+# After line $1, waits for the window titled $2 to open and take the keyboard, then sends
+# the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
+# before it makes the new window active; the modal window's owner drops such a key, so
+# it is sent again when the window is still open 10 s later.
+answer_window() {
+    local at toplevel gone=""
+    at=$(wait_line "$1" "set_title\\(\"$2\"\\)")
+    toplevel=$(sed -n "${at}s/.*\\(xdg_toplevel@[0-9]*\\).*/\\1/p" "$log")
+    wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+    for _ in $(seq 5); do
+        sleep 0.5
+        keys "$3"
+        for _ in $(seq 100); do
+            gone=$(find_line "$at" "-> $toplevel\\.destroy\\(\\)")
+            [ -n "$gone" ] && break 2
+            sleep 0.1
+        done
+    done
+    [ -n "$gone" ] || fail "'$2' did not close"
+    wait_line "$gone" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+    sleep 0.5
+}
+
+lines() { wc -l <"$log"; }
+
+# No seat: no keyboard and no input method, and no crash when the cursor blinks.
+start_weston --backend=headless-backend.so
+start_app "/h:4242"
+wait_line 0 'set_title\("Please Sign In"\)' >/dev/null
+# The field's cursor is drawn at once and then blinks.
+sleep 3
+kill -0 "$APP_PID" 2>/dev/null || fail "the program died at its sign-in: $(tail -n 30 "$log")"
+[ "$(grep -c '/h:' "$log")" = 1 ] || fail "no single line about /h: $(grep '/h:' "$log")"
+grep -q 'skipped under Wayland' "$log" || fail "/h: was not skipped: $(grep '/h:' "$log")"
+kill "$APP_PID"
+wait_exit >/dev/null
+stop_weston
+
+# A seat, through Weston's X11 backend in a private Xvfb.
+start_xvfb
+xdisplay=$DISPLAY
+start_weston --backend=x11-backend.so --use-pixman --width=1024 --height=768
+unset DISPLAY
+x() { DISPLAY=$xdisplay xdotool "$@"; }
+# Weston logs the X window it draws its output in.
+compositor=""
+for _ in $(seq 100); do
+    compositor=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
+    [ -n "$compositor" ] && break
+    sleep 0.1
+done
+[ -n "$compositor" ] || fail "no Weston window on the X server: $(cat "$E2E_TMP/weston.log")"
+keys() {
+    x windowfocus --sync "$compositor"
+    x key --clearmodifiers --delay 100 "$@"
+    sleep 0.5
+}
+
+start_app
+at=$(wait_line 0 'set_title\("Please Sign In"\)')
+wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+sleep 1
+x type --delay 50 "Wanda Land"
+# The table takes the keyboard back when the sign-in closes.
+answer_window 0 "Please Sign In" Return
+wait_line 0 'set_title\("Quintaro - Wanda Land"\)' >/dev/null
+
+# A round at $1: Deal, discard the second and fourth cards, Redeal.
+keys Return
+keys 2 4
+keys Return
+
+# Options, the Hall of Fame of Straight Poker and About, each closed with Escape.
+for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About Quintaro"; do
+    from=$(lines)
+    # The menu keys are separate words for xdotool.
+    # shellcheck disable=SC2086
+    keys ${dialog%%/*}
+    answer_window "$from" "${dialog#*/}" Escape
+done
+
+keys alt+F4
+code=$(wait_exit)
+[ "$code" = 0 ] || fail "exit code $code: $(tail -n 20 "$log")"
+expected=$("$QUINTARO_PREDICT_ROUND" "$QUINTARO_SEED" 1 2 4)
+grep -Fxq "Score_0_0=$expected" "$ini" || fail "expected balance $expected, INI: $(cat "$ini")"
+grep -Fxq 'Name__0_0=Wanda Land' "$ini" || fail "player not in the Hall of Fame: $(cat "$ini")"
+echo "wayland: passed (balance $expected)"
