@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-
 namespace quintaro {
 
 // The hand-name column left of the bet columns: the game's title and the name of each

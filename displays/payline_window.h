@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-
 namespace quintaro {
 
 // One bet column of the pay table. It paints the column record it is given and nothing
