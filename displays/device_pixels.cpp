@@ -1,5 +1,7 @@
 #include "displays/device_pixels.h"
 
+#include "displays/hairline.h"
+
 #include <QBrush>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -82,6 +84,20 @@ QImage tileForRatio(const QImage& picture, qreal ratio) {
                            .copy(QRect(QPoint(pixels.width(), pixels.height()), pixels));
     resampled.setDevicePixelRatio(ratio);
     return resampled;
+}
+
+void drawHairline(QPainter& painter, const QColor& colour, QPoint from, QPoint to) {
+    if (devicePixelRatioOf(painter) == 1.0) {
+        painter.setPen(hairline(colour));
+        painter.drawLine(from, to);
+        return;
+    }
+    // A pen one pixel wide is centred on its line: moved half a pixel, it covers the pixel.
+    painter.save();
+    painter.translate(0.5, 0.5);
+    painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawLine(from, to);
+    painter.restore();
 }
 
 void drawTiles(QPainter& painter, const QRect& area, const QImage& tile, QPoint origin) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -49,6 +50,11 @@ QRect pixelsOf(const QImage& image, const QRect& logical);
 // A tile resampled to exactly `ratio` device pixels per pixel of its 1x size, rounded to
 // whole pixels, seamless as the tile was; unchanged when it is at that ratio already.
 QImage tileForRatio(const QImage& picture, qreal ratio);
+
+// Draws a line from `from` to `to`, both end pixels included, in `colour`. Off ratio 1 it
+// covers exactly the device pixels of the pixels it crosses, where a one-device-pixel pen
+// would leave gaps between neighbouring lines; at 1 it is the hairline pen.
+void drawHairline(QPainter& painter, const QColor& colour, QPoint from, QPoint to);
 
 // Fills `area` with `tile` repeated from `origin`, both in the painter's coordinates. Off
 // ratio 1 the tiles are laid in device pixels, so each is the same whole number of pixels
