@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
 
 namespace quintaro {
 
@@ -50,9 +51,10 @@ const QImage& DevicePicture::forPainter(const QPainter& painter) {
     return forRatio(devicePixelRatioOf(painter));
 }
 
-QImage surfaceAtScaleOf(const QImage& bitmap, QSize size, QImage::Format format) {
+QImage surfaceAtScaleOf(const QImage& bitmap, QSize size) {
     const qreal scale = bitmap.isNull() ? 1.0 : bitmap.devicePixelRatio();
-    QImage surface(QSize(scaled(size.width(), scale), scaled(size.height(), scale)), format);
+    QImage surface(QSize(scaled(size.width(), scale), scaled(size.height(), scale)),
+                   QImage::Format_RGB32);
     surface.setDevicePixelRatio(scale);
     return surface;
 }

@@ -38,10 +38,9 @@ private:
     qreal m_ratio = 0;
 };
 
-// A blank surface of `size` device-independent pixels at the scale of `bitmap`, or at 1
-// when the bitmap is null (the library lacks it).
-QImage surfaceAtScaleOf(const QImage& bitmap, QSize size,
-                        QImage::Format format = QImage::Format_RGB32);
+// A blank opaque surface of `size` device-independent pixels at the scale of `bitmap`, or
+// at 1 when the bitmap is null (the library lacks it).
+QImage surfaceAtScaleOf(const QImage& bitmap, QSize size);
 
 // The pixels of `image` under a rectangle given in its device-independent pixels. Exact for
 // the whole-number scales the library's variants come in.
