@@ -96,6 +96,20 @@ private Q_SLOTS:
         QCOMPARE(largestBitmapScale, 3);
     }
 
+    void aRatioAboveOneLoadsTheVariantDrawnForIt() {
+        LibraryBracket bracket;
+        const QSize size = loadBitmap(2012).size();
+        QCOMPARE(loadBitmap(2012).devicePixelRatio(), 1.0);
+        QCOMPARE(loadBitmap(2012, 1.0).size(), size);
+        for (const qreal ratio : {1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) {
+            const QImage image = loadBitmap(2012, ratio);
+            const int scale = bitmapScaleFor(ratio);
+            QCOMPARE(image.devicePixelRatio(), qreal(scale));
+            QCOMPARE(image.size(), size * scale);
+            QCOMPARE(image.deviceIndependentSize(), QSizeF(size));
+        }
+    }
+
     // The fixtures compiled into this test lie under the library's root: 9001 has only a
     // 2x variant, 9002 none, 9003 only a 3x one.
     void aMissingVariantFallsBackToASmallerOne() {
