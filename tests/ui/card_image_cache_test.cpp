@@ -14,9 +14,12 @@ const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
 const QPoint at(6, 9); // the card's place on the test table
 
+// The library's picture for `ratio`, counted in its own pixels.
 QImage library(int id, qreal ratio = 1.0) {
     wqgame::LibraryBracket bracket;
-    return wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
 // A table of magenta with one card drawn on it, at `ratio` device pixels per pixel.
