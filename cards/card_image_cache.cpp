@@ -178,10 +178,13 @@ void CardImageCache::drawFace(QPainter& painter, const Card& card) const {
     QImage& face = m_faces[static_cast<std::size_t>(card.rank * 4 + card.suit)];
     if (face.isNull())
         face = composeFace(card);
-    const QPainter::CompositionMode previous = painter.compositionMode();
+    painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Between whole scales (1.25, 1.5) the face is resampled: smoothly, so the glyphs stay even.
+    if (devicePixelRatioOf(painter) != face.devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QPoint(card.x, card.y), face);
-    painter.setCompositionMode(previous);
+    painter.restore();
 }
 
 // The card on a clear picture: every pixel ends up opaque or clear, so copying the picture
