@@ -66,8 +66,11 @@ QRect pixelsOf(const QImage& image, const QRect& logical) {
 }
 
 QImage tileForRatio(const QImage& picture, qreal ratio) {
-    if (picture.isNull() || picture.devicePixelRatio() == ratio)
+    if (picture.isNull() || (ratio == 1.0 && picture.devicePixelRatio() == 1.0))
         return picture;
+    // Off ratio 1 tiles are laid from their bare pixels, which need a format without a palette.
+    if (picture.devicePixelRatio() == ratio)
+        return picture.convertToFormat(QImage::Format_RGB32);
     const QSizeF oneX = picture.deviceIndependentSize();
     const QSize pixels(static_cast<int>(std::lround(oneX.width() * ratio)),
                        static_cast<int>(std::lround(oneX.height() * ratio)));
@@ -113,8 +116,9 @@ void drawTiles(QPainter& painter, const QRect& area, const QImage& tile, QPoint 
         painter.restore();
         return;
     }
-    QImage devicePixels = tile;
-    devicePixels.setDevicePixelRatio(1.0);
+    // The tile's own pixels seen at ratio 1, without a copy: `tile` outlives the fill.
+    const QImage devicePixels(tile.constBits(), tile.width(), tile.height(), tile.bytesPerLine(),
+                              tile.format());
     painter.save();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
     painter.setBrushOrigin(QPoint(scaled(origin.x(), ratio), scaled(origin.y(), ratio)));

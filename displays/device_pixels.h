@@ -47,7 +47,7 @@ QImage surfaceAtScaleOf(const QImage& bitmap, QSize size);
 QRect pixelsOf(const QImage& image, const QRect& logical);
 
 // A tile resampled to exactly `ratio` device pixels per pixel of its 1x size, rounded to
-// whole pixels, seamless as the tile was; unchanged when it is at that ratio already.
+// whole pixels, seamless as the tile was, and in a format without a palette; unchanged at 1x.
 QImage tileForRatio(const QImage& picture, qreal ratio);
 
 // Draws a line from `from` to `to`, both end pixels included, in `colour`. Off ratio 1 it
