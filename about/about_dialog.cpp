@@ -26,7 +26,7 @@ constexpr int dialogId = 1000;
 struct PictureLook {
     int number;
     int bitmapId;
-    // An empty surface size means the bitmap's own size, shown whole and unmasked.
+    // An empty size means the bitmap's own size, shown whole and unmasked.
     QSize surfaceSize;
     QSize shownSize;
     bool masked;
@@ -70,12 +70,13 @@ constexpr std::array<PageEntry, 7> pageEntries{{
 // Qt knows no palette size: a deep screen reports none, a palette screen its depth's count.
 constexpr int deepestPaletteScreen = 8;
 
-QImage pictureSurface(const PictureLook& picture) {
-    const QImage bitmap = wqgame::loadBitmap(picture.bitmapId);
+QImage pictureSurface(const PictureLook& picture, qreal ratio) {
+    wqgame::LibraryBracket library;
+    const QImage bitmap = wqgame::loadBitmap(picture.bitmapId, ratio);
     if (!picture.masked)
-        return bitmap.convertToFormat(QImage::Format_RGB32);
+        return bitmap;
     // Without its bitmap the surface is a black picture under a white mask: it draws nothing.
-    QImage surface(picture.surfaceSize, QImage::Format_RGB32);
+    QImage surface = surfaceAtScaleOf(bitmap, picture.surfaceSize);
     surface.fill(Qt::white);
     QPainter painter(&surface);
     painter.fillRect(QRect(QPoint(0, 0), picture.shownSize), Qt::black);
@@ -120,9 +121,9 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
 
     for (std::size_t i = 0; i < pictureLooks.size(); ++i) {
         const PictureLook& picture = pictureLooks[i];
-        const QImage surface = pictureSurface(picture);
         m_pictures[i] = new AboutPicture(
-            this, surface, picture.masked ? picture.shownSize : surface.size(), picture.masked);
+            this, [picture](qreal ratio) { return pictureSurface(picture, ratio); },
+            picture.shownSize, picture.masked);
         place(m_pictures[i], control(ControlKind::Picture, picture.number));
     }
     for (std::size_t i = 0; i < m_texts.size(); ++i) {

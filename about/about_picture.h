@@ -1,5 +1,7 @@
 #pragma once
 
+#include "displays/device_pixels.h"
+
 #include <QImage>
 #include <QSize>
 #include <QWidget>
@@ -7,19 +9,21 @@
 namespace quintaro {
 
 // A picture of the About box. A masked surface holds the picture in its left part and
-// the mask in its right part, each of the shown size.
+// the mask in its right part, each of the shown size. The surface is made for the pixel
+// ratio the picture is painted at, again when that changes.
 class AboutPicture : public QWidget {
     Q_OBJECT
 public:
-    AboutPicture(QWidget* parent, const QImage& surface, QSize shownSize, bool masked);
+    AboutPicture(QWidget* parent, DevicePicture::Maker makeSurface, QSize shownSize, bool masked);
 
-    const QImage& surface() const { return m_surface; }
+    // As made for the ratio last painted at.
+    const QImage& surface() const { return m_surface.image(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage m_surface;
+    DevicePicture m_surface;
     QSize m_shownSize;
     bool m_masked;
 };

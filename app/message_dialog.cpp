@@ -41,16 +41,16 @@ QLabel* fixedText(QWidget* dialog, const wqgame::DialogLayout& box, int id) {
     return label;
 }
 
-QImage loadPicture(int style) {
+QImage loadPicture(int style, qreal ratio) {
     const int id = messageLook.firstPictureId + std::clamp(style, 0, messageLook.pictureStyles - 1);
-    QImage surface(messageLook.surface, QImage::Format_RGB32);
     QImage bitmap;
     {
         wqgame::LibraryBracket library;
-        bitmap = wqgame::loadBitmap(id);
+        bitmap = wqgame::loadBitmap(id, ratio);
     }
     if (bitmap.isNull())
         return {};
+    QImage surface = surfaceAtScaleOf(bitmap, messageLook.surface);
     surface.fill(Qt::white);
     QPainter painter(&surface);
     painter.drawImage(0, 0, bitmap);
@@ -86,7 +86,9 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
     m_secondLine->setText(secondLine);
     if (!heading.isEmpty())
         m_heading->setText(heading);
-    m_picture = loadPicture(pictureStyle);
+    m_picture =
+        DevicePicture([pictureStyle](qreal ratio) { return loadPicture(pictureStyle, ratio); },
+                      devicePixelRatioF());
 }
 
 QString MessageDialog::heading() const {
@@ -103,7 +105,7 @@ QString MessageDialog::secondLine() const {
 
 void MessageDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    drawMaskedPicture(painter, QPoint(0, 0), m_picture);
+    drawMaskedPicture(painter, QPoint(0, 0), m_picture.forPainter(painter));
 }
 
 } // namespace quintaro

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/centered_dialog.h"
+#include "displays/device_pixels.h"
 
-#include <QImage>
 #include <QString>
 
 class QLabel;
@@ -23,8 +23,8 @@ public:
     QString heading() const;
     QString message() const;
     QString secondLine() const;
-    // The picture sheet: picture left, mask right.
-    const QImage& picture() const { return m_picture; }
+    // The picture sheet: picture left, mask right, as made for the ratio last painted at.
+    const QImage& picture() const { return m_picture.image(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +33,7 @@ private:
     QLabel* m_heading = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_secondLine = nullptr;
-    QImage m_picture;
+    DevicePicture m_picture;
 };
 
 } // namespace quintaro

@@ -25,20 +25,34 @@ const BacksLook look;
 BacksPage::BacksPage(QWidget* dialog, const QRect& geometry, const QString& text,
                      const QRect& pageRect)
     : ListPreviewPage(dialog, geometry, text, pageRect, QString::fromUtf8(look.title),
-                      QString::fromUtf8(look.previewCaption)),
-      m_backs(card_layout::cardWidth * look.cells, card_layout::cardHeight, QImage::Format_RGB32) {
-    // Black ORs nothing onto the dialog: a back the library lacks shows as a black card.
-    m_backs.fill(Qt::black);
-}
+                      QString::fromUtf8(look.previewCaption)) {}
 
 void BacksPage::setUpPage() {
     createControls();
+    const qreal ratio = parentWidget()->devicePixelRatioF();
+    m_backs = DevicePicture(
+        [](qreal ratio) {
+            wqgame::LibraryBracket library;
+            const QImage strip = wqgame::loadBitmap(card_layout::backBitmap, ratio);
+            QImage backs = surfaceAtScaleOf(
+                strip, QSize(card_layout::cardWidth * look.cells, card_layout::cardHeight));
+            // Black ORs nothing onto the dialog: a back the library lacks shows as a black card.
+            backs.fill(Qt::black);
+            QPainter painter(&backs);
+            painter.drawImage(0, 0, strip);
+            return backs;
+        },
+        ratio);
+    m_mask = DevicePicture(
+        [](qreal ratio) {
+            wqgame::LibraryBracket library;
+            return wqgame::loadBitmap(card_layout::maskBitmap, ratio)
+                .convertToFormat(QImage::Format_RGB32);
+        },
+        ratio);
     QString names;
     {
         wqgame::LibraryBracket library;
-        QPainter painter(&m_backs);
-        painter.drawImage(0, 0, wqgame::loadBitmap(card_layout::backBitmap));
-        m_mask = wqgame::loadBitmap(card_layout::maskBitmap).convertToFormat(QImage::Format_RGB32);
         names = wqgame::loadString(look.namesId);
     }
     fillNames(names);
@@ -56,15 +70,17 @@ void BacksPage::paintPage(QPainter& painter) const {
     if (!pageShown())
         return;
     const int back = selectedRow(*nameList());
-    if (back < 0 || m_mask.isNull())
+    const QImage& mask = m_mask.forPainter(painter);
+    if (back < 0 || mask.isNull())
         return;
+    const QImage& backs = m_backs.forPainter(painter);
     const QPainter::CompositionMode previous = painter.compositionMode();
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.drawImage(previewAt(), m_mask);
+    painter.drawImage(previewAt(), mask);
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    painter.drawImage(
-        previewAt(), m_backs,
-        QRect(card_layout::cardWidth * back, 0, card_layout::cardWidth, card_layout::cardHeight));
+    painter.drawImage(previewAt(), backs,
+                      pixelsOf(backs, QRect(card_layout::cardWidth * back, 0,
+                                            card_layout::cardWidth, card_layout::cardHeight)));
     painter.setCompositionMode(previous);
 }
 

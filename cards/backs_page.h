@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cards/list_preview_page.h"
-
-#include <QImage>
+#include "displays/device_pixels.h"
 
 namespace quintaro {
 
@@ -22,9 +21,10 @@ protected:
     QRect previewArea() const override;
 
 private:
-    // The library's strip of backs, one card-sized cell each, and the card mask.
-    QImage m_backs;
-    QImage m_mask;
+    // The library's strip of backs, one card-sized cell each, and the card mask, made for
+    // the dialog's pixel ratio and again when it paints at another.
+    mutable DevicePicture m_backs;
+    mutable DevicePicture m_mask;
 };
 
 } // namespace quintaro

@@ -1,6 +1,7 @@
 #include "cards/card_image_cache.h"
 
 #include "cards/card_layout.h"
+#include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
 #include "wqgame/resource_module.h"
 
@@ -16,13 +17,51 @@ bool isJoker(int rank) {
     return rank == firstJokerRank || rank == secondJokerRank;
 }
 
-QImage opaqueBitmap(int id) {
-    return wqgame::loadBitmap(id).convertToFormat(QImage::Format_RGB32);
+QImage opaqueBitmap(int id, int scale) {
+    return wqgame::loadBitmap(id, scale).convertToFormat(QImage::Format_RGB32);
+}
+
+// A surface of `size` pixels of the 1x size at `scale`, filled with `colour`.
+QImage blankSurface(QSize size, int scale, Qt::GlobalColor colour) {
+    QImage surface(size * scale, QImage::Format_RGB32);
+    surface.setDevicePixelRatio(scale);
+    surface.fill(colour);
+    return surface;
+}
+
+// The card's shape is where the mask is black. Its outline is every pixel of the shape with
+// the table within one pixel of the 1x size straight across or up or down, so it keeps its
+// thickness at every scale, matches a one-pixel pen at 1x, and the face-up card covers
+// exactly what the face-down one does.
+QImage blankCard(const QImage& mask) {
+    const int scale = qRound(mask.devicePixelRatio());
+    const auto inShape = [&mask](int x, int y) {
+        return mask.valid(x, y) && mask.pixel(x, y) != qRgb(255, 255, 255);
+    };
+    const auto interior = [&](int x, int y) {
+        for (int d = -scale; d <= scale; ++d)
+            if (!inShape(x + d, y) || !inShape(x, y + d))
+                return false;
+        return true;
+    };
+    QImage card(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    card.setDevicePixelRatio(scale);
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x) {
+            QRgb colour = qRgba(0, 0, 0, 0);
+            if (interior(x, y))
+                colour = vgaColour(VgaColour::White).rgb();
+            else if (inShape(x, y))
+                colour = vgaColour(VgaColour::Black).rgb();
+            card.setPixel(x, y, colour);
+        }
+    return card;
 }
 
 void copyCell(QPainter& painter, Spot at, const QImage& sheet, int cellX, int cellY, int width,
               int height) {
-    painter.drawImage(QPoint(at.x, at.y), sheet, QRect(cellX, cellY, width, height));
+    painter.drawImage(QPoint(at.x, at.y), sheet,
+                      pixelsOf(sheet, QRect(cellX, cellY, width, height)));
 }
 
 // The face-set cell of a card that shows a picture in its centre, or -1 for none.
@@ -47,77 +86,90 @@ int faceCell(const Card& card) {
 
 } // namespace
 
-CardImageCache::CardImageCache()
-    : m_back(cardWidth, cardHeight, QImage::Format_RGB32),
-      m_faceSet(faceSetWidth, faceHeight, QImage::Format_RGB32) {
-    m_back.fill(Qt::black);
-    m_faceSet.fill(Qt::white);
-    wqgame::LibraryBracket bracket;
-    m_mask = opaqueBitmap(maskBitmap);
-    m_pips = opaqueBitmap(pipBitmap);
-    m_suits = opaqueBitmap(suitBitmap);
-    m_indices = opaqueBitmap(indexBitmap);
-}
+CardImageCache::CardImageCache() = default;
 
 void CardImageCache::rebuildBackImage(int back) {
-    m_pendingBack = back;
+    m_backChoice = back;
+    m_backCut = false;
 }
 
 void CardImageCache::reloadFaceSet(int faceSet) {
-    m_pendingFaceSet = faceSet;
+    m_faceSetChoice = faceSet;
+    m_faceSetCopied = false;
+    m_faces.fill(QImage());
+}
+
+void CardImageCache::useScaleOf(const QPainter& painter) const {
+    const int scale = wqgame::bitmapScaleFor(devicePixelRatioOf(painter));
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    {
+        wqgame::LibraryBracket bracket;
+        m_mask = opaqueBitmap(maskBitmap, scale);
+        m_pips = opaqueBitmap(pipBitmap, scale);
+        m_suits = opaqueBitmap(suitBitmap, scale);
+        m_indices = opaqueBitmap(indexBitmap, scale);
+    }
+    m_blankCard = blankCard(m_mask);
+    m_back = blankSurface(QSize(cardWidth, cardHeight), scale, Qt::black);
+    m_faceSet = blankSurface(QSize(faceSetWidth, faceHeight), scale, Qt::white);
+    m_backCut = false;
+    m_faceSetCopied = false;
     m_faces.fill(QImage());
 }
 
 void CardImageCache::cutPendingBack() const {
-    if (!m_pendingBack)
+    if (m_backCut)
         return;
-    const int back = *m_pendingBack;
-    m_pendingBack.reset();
+    m_backCut = true;
+    if (!m_backChoice)
+        return;
     QImage strip;
     {
         wqgame::LibraryBracket bracket;
-        strip = wqgame::loadBitmap(backBitmap);
+        strip = wqgame::loadBitmap(backBitmap, m_scale);
     }
     // Black outside the strip, so that a back the library does not hold lets the
     // masked card show black rather than leftovers of the previous back.
     m_back.fill(Qt::black);
     QPainter painter(&m_back);
-    painter.drawImage(QPoint(0, 0), strip, QRect(cardWidth * back, 0, cardWidth, cardHeight));
+    painter.drawImage(QPoint(0, 0), strip,
+                      pixelsOf(strip, QRect(cardWidth * *m_backChoice, 0, cardWidth, cardHeight)));
 }
 
 void CardImageCache::copyPendingFaceSet() const {
-    if (!m_pendingFaceSet)
+    if (m_faceSetCopied)
         return;
-    const int faceSet = *m_pendingFaceSet;
-    m_pendingFaceSet.reset();
+    m_faceSetCopied = true;
+    if (!m_faceSetChoice)
+        return;
     QImage strip;
     {
         wqgame::LibraryBracket bracket;
-        strip = wqgame::loadBitmap(firstFaceSetBitmap + faceSet);
+        strip = wqgame::loadBitmap(firstFaceSetBitmap + *m_faceSetChoice, m_scale);
     }
     QPainter painter(&m_faceSet);
     painter.drawImage(QPoint(0, 0), strip);
 }
 
 void CardImageCache::drawCard(QPainter& painter, const Card& card) const {
-    switch (card.state) {
-    case CardState::FaceDown: {
-        cutPendingBack();
-        const QPainter::CompositionMode previous = painter.compositionMode();
-        const QPoint at(card.x, card.y);
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.drawImage(at, m_mask);
-        painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-        painter.drawImage(at, m_back);
-        painter.setCompositionMode(previous);
-        break;
-    }
-    case CardState::FaceUp:
+    if (card.state == CardState::FaceUp) {
+        useScaleOf(painter);
         drawFace(painter, card);
-        break;
-    default:
-        break;
+        return;
     }
+    if (card.state != CardState::FaceDown)
+        return;
+    useScaleOf(painter);
+    cutPendingBack();
+    const QPainter::CompositionMode previous = painter.compositionMode();
+    const QPoint at(card.x, card.y);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(at, m_mask);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(at, m_back);
+    painter.setCompositionMode(previous);
 }
 
 void CardImageCache::drawFace(QPainter& painter, const Card& card) const {
@@ -126,23 +178,20 @@ void CardImageCache::drawFace(QPainter& painter, const Card& card) const {
     QImage& face = m_faces[static_cast<std::size_t>(card.rank * 4 + card.suit)];
     if (face.isNull())
         face = composeFace(card);
-    const QPainter::CompositionMode previous = painter.compositionMode();
+    painter.save();
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // Between whole scales (1.25, 1.5) the face is resampled: smoothly, so the glyphs stay even.
+    if (devicePixelRatioOf(painter) != face.devicePixelRatio())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QPoint(card.x, card.y), face);
-    painter.setCompositionMode(previous);
+    painter.restore();
 }
 
-// The card drawn without antialiasing on a clear picture: every pixel ends up opaque or
-// clear, so copying the picture gives the pixels that drawing the card in place would.
+// The card on a clear picture: every pixel ends up opaque or clear, so copying the picture
+// gives the pixels that drawing the card in place would.
 QImage CardImageCache::composeFace(const Card& card) const {
-    QImage face(cardWidth, cardHeight, QImage::Format_ARGB32_Premultiplied);
-    face.fill(Qt::transparent);
+    QImage face = m_blankCard.copy();
     QPainter painter(&face);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(vgaColour(VgaColour::Black), 1));
-    painter.setBrush(vgaColour(VgaColour::White));
-    painter.drawRoundedRect(QRectF(0, 0, cardWidth - 1, cardHeight - 1), cornerRadius,
-                            cornerRadius);
     drawIndices(painter, card);
     drawCentre(painter, card);
     return face;

@@ -12,16 +12,17 @@ class QPainter;
 
 namespace quintaro {
 
-// The pictures cards are drawn from, copied once out of the game resource library into
-// opaque surfaces: the current back, the card mask, the current face set and the pip,
-// suit and index sheets. Each face-up card is composed from them the first time it is
-// drawn and kept until the face set changes, so that a repaint copies one picture per
-// card. The table window owns the one cache and keeps it for its whole life; the library
-// must be open when the cache is built and whenever a card is drawn.
+// The pictures cards are drawn from, copied out of the game resource library into opaque
+// surfaces: the current back, the card mask, the current face set and the pip, suit and
+// index sheets. All of them are held at the library's variant scale for the device pixel
+// ratio of the target last drawn on, and loaded again when a target of another ratio asks
+// (the window moved to another screen). Each face-up card is composed at that scale the
+// first time it is drawn and kept until the face set or the scale changes, so that a
+// repaint copies one picture per card. The table window owns the one cache and keeps it
+// for its whole life; the library must be open whenever a card is drawn.
 class CardImageCache : public CardPictureSink {
 public:
-    // Loads the mask and the three sheets. The back and the face set stay blank until the
-    // card look asks for them.
+    // Loads nothing: the sheets come at the scale of the first target a card is drawn on.
     CardImageCache();
 
     // The back's and the face set's strips are decoded when a card first shows them: each
@@ -36,6 +37,7 @@ public:
     void drawCard(QPainter& painter, const Card& card) const;
 
 private:
+    void useScaleOf(const QPainter& painter) const;
     void cutPendingBack() const;
     void copyPendingFaceSet() const;
     void drawFace(QPainter& painter, const Card& card) const;
@@ -43,14 +45,21 @@ private:
     void drawIndices(QPainter& painter, const Card& card) const;
     void drawCentre(QPainter& painter, const Card& card) const;
 
+    // The variant scale the surfaces below are held at; 0 before the first card is drawn.
+    mutable int m_scale = 0;
+    // The player's choices; none until the card look makes one, and the surfaces stay blank.
+    std::optional<int> m_backChoice;
+    std::optional<int> m_faceSetChoice;
+    mutable bool m_backCut = false;
+    mutable bool m_faceSetCopied = false;
     mutable QImage m_back;
-    mutable std::optional<int> m_pendingBack;
-    QImage m_mask;
+    mutable QImage m_mask;
     mutable QImage m_faceSet;
-    mutable std::optional<int> m_pendingFaceSet;
-    QImage m_pips;
-    QImage m_suits;
-    QImage m_indices;
+    mutable QImage m_pips;
+    mutable QImage m_suits;
+    mutable QImage m_indices;
+    // White inside a black outline one pixel of the 1x size wide, clear outside the mask.
+    mutable QImage m_blankCard;
     // The composed face-up cards, by rank and suit; null until first drawn.
     mutable std::array<QImage, (secondJokerRank + 1) * 4> m_faces;
 };

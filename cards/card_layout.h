@@ -13,7 +13,6 @@ struct Spot {
 
 inline constexpr int cardWidth = 71;
 inline constexpr int cardHeight = 96;
-inline constexpr int cornerRadius = 6;
 
 inline constexpr int backBitmap = 2000;
 inline constexpr int pipBitmap = 2001;

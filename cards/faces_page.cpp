@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPainter>
 
+#include <array>
+
 namespace quintaro {
 
 namespace {
@@ -16,7 +18,7 @@ struct FacesLook {
     const char* previewCaption = "Face Preview";
     int namesId = 1002;
     int previewCells = 8;
-    int filledCells = 4;
+    static constexpr int filledCells = 4;
     QPoint previewOffset{44, 36};
 };
 const FacesLook look;
@@ -26,24 +28,36 @@ const FacesLook look;
 FacesPage::FacesPage(QWidget* dialog, const QRect& geometry, const QString& text,
                      const QRect& pageRect)
     : ListPreviewPage(dialog, geometry, text, pageRect, QString::fromUtf8(look.title),
-                      QString::fromUtf8(look.previewCaption)),
-      m_previews(card_layout::faceWidth * look.previewCells, card_layout::faceHeight,
-                 QImage::Format_RGB32) {
-    // Cells no face set fills show as the dialog's own background.
-    m_previews.fill(dialog->palette().color(QPalette::Window));
-}
+                      QString::fromUtf8(look.previewCaption)) {}
 
 void FacesPage::setUpPage() {
     createControls();
+    QWidget* dialog = parentWidget();
+    const QColor blank = dialog->palette().color(QPalette::Window);
+    m_previews = DevicePicture(
+        [blank](qreal ratio) {
+            wqgame::LibraryBracket library;
+            std::array<QImage, look.filledCells> sets;
+            for (int set = 0; set < look.filledCells; ++set)
+                sets[static_cast<std::size_t>(set)] =
+                    wqgame::loadBitmap(card_layout::firstFaceSetBitmap + set, ratio);
+            QImage previews =
+                surfaceAtScaleOf(sets[0], QSize(card_layout::faceWidth * look.previewCells,
+                                                card_layout::faceHeight));
+            // Cells no face set fills show as the dialog's own background.
+            previews.fill(blank);
+            // Each strip is wider than a cell, so the next set covers all but the first
+            // picture of the one before: what stays of each set is its jack of suit 0.
+            QPainter painter(&previews);
+            for (int set = 0; set < look.filledCells; ++set)
+                painter.drawImage(card_layout::faceWidth * set, 0,
+                                  sets[static_cast<std::size_t>(set)]);
+            return previews;
+        },
+        dialog->devicePixelRatioF());
     QString names;
     {
         wqgame::LibraryBracket library;
-        // Each strip is wider than a cell, so the next set covers all but the first picture
-        // of the one before: what stays of each set is its jack of suit 0.
-        QPainter painter(&m_previews);
-        for (int set = 0; set < look.filledCells; ++set)
-            painter.drawImage(card_layout::faceWidth * set, 0,
-                              wqgame::loadBitmap(card_layout::firstFaceSetBitmap + set));
         names = wqgame::loadString(look.namesId);
     }
     fillNames(names);
@@ -63,9 +77,10 @@ void FacesPage::paintPage(QPainter& painter) const {
     const int set = selectedRow(*nameList());
     if (set < 0)
         return;
-    painter.drawImage(
-        previewAt(), m_previews,
-        QRect(card_layout::faceWidth * set, 0, card_layout::faceWidth, card_layout::faceHeight));
+    const QImage& previews = m_previews.forPainter(painter);
+    painter.drawImage(previewAt(), previews,
+                      pixelsOf(previews, QRect(card_layout::faceWidth * set, 0,
+                                               card_layout::faceWidth, card_layout::faceHeight)));
 }
 
 } // namespace quintaro

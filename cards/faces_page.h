@@ -1,8 +1,7 @@
 #pragma once
 
 #include "cards/list_preview_page.h"
-
-#include <QImage>
+#include "displays/device_pixels.h"
 
 namespace quintaro {
 
@@ -23,8 +22,9 @@ protected:
     QRect previewArea() const override;
 
 private:
-    // One 45 x 74 cell per face set; room for eight, the first four filled.
-    QImage m_previews;
+    // One 45 x 74 cell per face set; room for eight, the first four filled. Made for the
+    // dialog's pixel ratio, again when it paints at another.
+    mutable DevicePicture m_previews;
 };
 
 } // namespace quintaro

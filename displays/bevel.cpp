@@ -1,6 +1,6 @@
 #include "displays/bevel.h"
 
-#include "displays/hairline.h"
+#include "displays/device_pixels.h"
 
 #include <QPainter>
 
@@ -11,8 +11,7 @@ namespace {
 void edge(QPainter& painter, const std::optional<QColor>& colour, QPoint from, QPoint to) {
     if (!colour)
         return;
-    painter.setPen(hairline(*colour));
-    painter.drawLine(from, to);
+    drawHairline(painter, *colour, from, to);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
+#include "displays/device_pixels.h"
 #include "displays/hairline.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
@@ -28,16 +29,21 @@ struct TabLook {
 constexpr TabLook look;
 
 // Process-wide: the tabs alive, the one created last (a new tab joins its group), and
-// the decoration sheets, which live exactly as long as some tab does.
+// the decoration sheets, which live exactly as long as some tab does. The sheets are held
+// for the pixel ratio of the dialog last painted.
 int g_tabCount = 0;
 FramedTab* g_lastCreated = nullptr;
 std::array<QImage, 2> g_decorations;
+qreal g_decorationRatio = 0;
 
-void loadDecorations() {
+void loadDecorations(qreal ratio) {
+    if (ratio == g_decorationRatio)
+        return;
+    g_decorationRatio = ratio;
     wqgame::LibraryBracket library;
     for (std::size_t i = 0; i < g_decorations.size(); ++i)
         g_decorations[i] =
-            wqgame::loadBitmap(look.decorationIds[i]).convertToFormat(QImage::Format_RGB32);
+            wqgame::loadBitmap(look.decorationIds[i], ratio).convertToFormat(QImage::Format_RGB32);
 }
 
 struct Bevel {
@@ -77,7 +83,7 @@ FramedTab::FramedTab(QWidget* parent, const QRect& geometry, const QString& text
                      const QRect& pageRect, bool opensGroup)
     : QWidget(parent), m_text(text), m_pageRect(pageRect) {
     if (g_tabCount == 0)
-        loadDecorations();
+        loadDecorations(devicePixelRatioF());
     ++g_tabCount;
 
     setGeometry(geometry);
@@ -107,8 +113,10 @@ FramedTab::~FramedTab() {
         m_forward->m_back = m_back;
     if (g_lastCreated == this)
         g_lastCreated = m_back;
-    if (--g_tabCount == 0)
+    if (--g_tabCount == 0) {
         g_decorations = {};
+        g_decorationRatio = 0;
+    }
 }
 
 int FramedTab::tabCount() {
@@ -250,6 +258,7 @@ void FramedTab::paintPageFrame(QPainter& painter) const {
         painter.drawLine(rr - i, bb - i, l + i, bb - i);
     }
 
+    loadDecorations(devicePixelRatioOf(painter));
     const QImage& row = decoration(0);
     const int p = maskedPictureSize(row).width();
     int x = l + look.decorationMargin;

@@ -112,18 +112,24 @@ void GameFrameWindow::setBackground(std::uint8_t choice) {
     m_client->update();
 }
 
-void GameFrameWindow::setBackgroundPicture(const QPixmap& picture) {
-    m_backgroundPicture = picture;
+void GameFrameWindow::setBackgroundPicture(const QImage& picture) {
+    m_backgroundPicture =
+        DevicePicture([picture](qreal ratio) { return tileForRatio(picture, ratio); },
+                      m_client->devicePixelRatioF());
     m_client->update();
 }
 
 void GameFrameWindow::loadBackgroundPicture() {
-    m_backgroundPicture = QPixmap();
+    m_backgroundPicture = DevicePicture();
     if (m_settings.background < firstPictureBackground)
         return;
-    wqgame::LibraryBracket library;
-    m_backgroundPicture =
-        QPixmap::fromImage(wqgame::loadBitmap(backgroundBitmapBase + m_settings.background));
+    const int id = backgroundBitmapBase + m_settings.background;
+    m_backgroundPicture = DevicePicture(
+        [id](qreal ratio) {
+            wqgame::LibraryBracket library;
+            return tileForRatio(wqgame::loadBitmap(id, ratio), ratio);
+        },
+        m_client->devicePixelRatioF());
 }
 
 void GameFrameWindow::RegisterSound(const std::string& name, const std::string& defaultFile) {
@@ -249,11 +255,10 @@ void GameFrameWindow::paintBackground(QPainter& painter, const QRect& rect) cons
         return;
     }
     // A picture that could not be loaded leaves the background unpainted.
-    if (m_backgroundPicture.isNull())
+    const QImage& tile = m_backgroundPicture.forPainter(painter);
+    if (tile.isNull())
         return;
-    // One tiled fill from the client origin, not a drawing per tile: Qt hands every fill
-    // of a hundred rows or more to its worker threads, and a tile is 128 rows high.
-    painter.fillRect(rect, QBrush(m_backgroundPicture));
+    drawTiles(painter, rect, tile, QPoint(0, 0));
 }
 
 void GameFrameWindow::paintClient(QPainter& painter, const QRect& rect) {

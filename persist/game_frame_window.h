@@ -1,12 +1,12 @@
 #pragma once
 
+#include "displays/device_pixels.h"
 #include "persist/frame_settings.h"
 #include "platform/beeper.h"
 #include "platform/registry_store.h"
 #include "platform/sound_output.h"
 
 #include <QMainWindow>
-#include <QPixmap>
 
 #include <cstdint>
 #include <memory>
@@ -53,11 +53,12 @@ public:
     std::uint8_t background() const { return m_settings.background; }
     // Takes the choice into use and loads its picture; a choice above 30 means 30.
     void setBackground(std::uint8_t choice);
-    // Null for a colour, or when the picture could not be loaded.
-    const QPixmap& backgroundPicture() const { return m_backgroundPicture; }
-    // Replaces the picture of the choice in use with one already loaded, such as the
-    // Extras page's preview of that choice.
-    void setBackgroundPicture(const QPixmap& picture);
+    // Null for a colour, or when the picture could not be loaded; else the tile as made for
+    // the pixel ratio the client was last painted at.
+    const QImage& backgroundPicture() const { return m_backgroundPicture.image(); }
+    // Replaces the picture of the choice in use with one already loaded, at any scale: it is
+    // resampled to the client's pixel ratio.
+    void setBackgroundPicture(const QImage& picture);
 
     // 0 off, anything else on.
     std::uint8_t soundEnabled() const { return m_settings.soundEnabled; }
@@ -125,7 +126,7 @@ private:
     std::unique_ptr<Beeper> m_beeper;
     mutable std::optional<bool> m_soundDevicePresent;
     FrameSettings m_settings;
-    QPixmap m_backgroundPicture;
+    mutable DevicePicture m_backgroundPicture;
     bool m_popupHelpMode = false;
     bool m_placed = false;
     PopupHelp* m_popupHelp;

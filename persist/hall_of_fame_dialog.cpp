@@ -42,6 +42,18 @@ constexpr int rowPitch = 27;
 constexpr int rowHeight = 17;
 constexpr VgaColour boxFill = VgaColour::White;
 
+QImage pictureSheet(qreal ratio) {
+    wqgame::LibraryBracket library;
+    const QImage bitmap = wqgame::loadBitmap(pictureId, ratio);
+    // Without the bitmap the sheet is a black picture under a white mask: it draws nothing.
+    QImage sheet = surfaceAtScaleOf(bitmap, sheetSize);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    painter.fillRect(QRect(QPoint(0, 0), maskedPictureSize(sheet)), Qt::black);
+    painter.drawImage(0, 0, bitmap);
+    return sheet;
+}
+
 QRect box(const BoxColumns& columns, int row) {
     const int dx = rowShift * row;
     const int top = firstRowTop + rowPitch * row;
@@ -66,7 +78,7 @@ void placeButton(const wqgame::DialogLayout& layout, wqgame::ControlKind kind,
 
 HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     : CenteredDialog(parent), m_ok(new QPushButton(this)), m_clear(new QPushButton(this)),
-      m_font(wqgame::loadFont(fontId)), m_picture(sheetSize, QImage::Format_RGB32),
+      m_font(wqgame::loadFont(fontId)), m_picture(pictureSheet, devicePixelRatioF()),
       m_hallOfFame(hallOfFame) {
     // The picture's cut-out shows the surface it was drawn for.
     useClassicSurface(*this);
@@ -79,12 +91,6 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_clear, &QPushButton::clicked, this, &HallOfFameDialog::onClear);
-
-    // Without the bitmap the sheet is a black picture under a white mask: it draws nothing.
-    m_picture.fill(Qt::white);
-    QPainter sheet(&m_picture);
-    sheet.fillRect(QRect(QPoint(0, 0), maskedPictureSize(m_picture)), Qt::black);
-    sheet.drawImage(0, 0, wqgame::loadBitmap(pictureId));
 }
 
 void HallOfFameDialog::copyEntries() {
@@ -96,7 +102,7 @@ void HallOfFameDialog::copyEntries() {
 
 void HallOfFameDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    drawMaskedPicture(painter, pictureAt, m_picture);
+    drawMaskedPicture(painter, pictureAt, m_picture.forPainter(painter));
 
     painter.save();
     painter.setFont(m_font);

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/centered_dialog.h"
+#include "displays/device_pixels.h"
 
 #include <QFont>
-#include <QImage>
 #include <QString>
 
 #include <array>
@@ -39,7 +39,8 @@ private:
     QPushButton* m_ok;
     QPushButton* m_clear;
     QFont m_font;
-    QImage m_picture;
+    // Made for the dialog's pixel ratio, again when it paints at another.
+    DevicePicture m_picture;
     HallOfFame& m_hallOfFame;
 };
 

@@ -57,11 +57,15 @@ Control* libraryControl(QWidget* dialog, wqgame::ControlKind kind, int id, QPoin
     return control;
 }
 
-QPixmap backgroundPicture(int choice) {
+DevicePicture backgroundPicture(int choice, qreal ratio) {
     if (choice < firstPictureBackground)
         return {};
-    wqgame::LibraryBracket library;
-    return QPixmap::fromImage(wqgame::loadBitmap(backgroundBitmapBase + choice));
+    return DevicePicture(
+        [choice](qreal ratio) {
+            wqgame::LibraryBracket library;
+            return tileForRatio(wqgame::loadBitmap(backgroundBitmapBase + choice, ratio), ratio);
+        },
+        ratio);
 }
 
 } // namespace
@@ -99,7 +103,8 @@ void ExtrasPage::setUp() {
     drawOutlineOnly(*m_backgroundGroup);
     drawOutlineOnly(*m_soundGroup);
     m_backgroundList->addItems(listNames(backgroundNames));
-    m_previewPicture = backgroundPicture(std::min<int>(m_frame.background(), lastBackground));
+    m_previewPicture = backgroundPicture(std::min<int>(m_frame.background(), lastBackground),
+                                         m_dialog->devicePixelRatioF());
 
     connect(m_backgroundList, &QListWidget::itemSelectionChanged, this,
             &ExtrasPage::onBackgroundSelected);
@@ -141,7 +146,8 @@ QRect ExtrasPage::previewRect() {
 
 void ExtrasPage::onBackgroundSelected() {
     const int choice = selectedBackground();
-    m_previewPicture = choice < 0 ? QPixmap() : backgroundPicture(choice);
+    m_previewPicture =
+        choice < 0 ? DevicePicture() : backgroundPicture(choice, m_dialog->devicePixelRatioF());
     m_dialog->update(look.preview);
 }
 
@@ -154,12 +160,8 @@ void ExtrasPage::paintPreview(QPainter& painter) const {
     painter.setClipRegion(QRegion(look.preview).subtracted(QRegion(list)));
     if (choice < firstPictureBackground) {
         painter.fillRect(look.preview, vgaColour(choice));
-    } else if (!m_previewPicture.isNull()) {
-        const int w = m_previewPicture.width();
-        const int h = m_previewPicture.height();
-        for (int y = look.preview.top(); y < look.preview.bottom(); y += h)
-            for (int x = look.preview.left(); x < look.preview.right(); x += w)
-                painter.drawPixmap(x, y, m_previewPicture);
+    } else if (const QImage& tile = m_previewPicture.forPainter(painter); !tile.isNull()) {
+        drawTiles(painter, look.preview, tile, look.preview.topLeft());
     }
     painter.restore();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "displays/device_pixels.h"
 #include "displays/framed_tab.h"
 #include "sound/sound_events.h"
 
 #include <QCheckBox>
-#include <QPixmap>
 #include <QPointer>
 
 class QGroupBox;
@@ -60,7 +60,7 @@ private:
     void playSelected();
     void locateSelected();
 
-    QPixmap m_previewPicture;
+    mutable DevicePicture m_previewPicture;
     SoundEventList m_soundCopy;
     QListWidget* m_backgroundList = nullptr;
     QPointer<QCheckBox> m_soundSwitch;

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QResource>
 
+#include <cmath>
+
 namespace quintaro::wqgame {
 
 namespace {
@@ -88,9 +90,28 @@ bool isLibraryCurrent() {
     return g_nesting > 0 && isLibraryOpen();
 }
 
-QImage loadBitmap(int id) {
+int bitmapScaleFor(qreal devicePixelRatio) {
+    // Ratios come out of float arithmetic (a screen's scale, QT_SCALE_FACTOR); a hair above
+    // a whole number must not ask for the next variant. !(x > 1) also catches NaN.
+    constexpr qreal tolerance = 1e-4;
+    if (!(devicePixelRatio > 1 + tolerance))
+        return 1;
+    if (devicePixelRatio >= largestBitmapScale)
+        return largestBitmapScale;
+    return static_cast<int>(std::ceil(devicePixelRatio - tolerance));
+}
+
+QImage loadBitmap(int id, qreal devicePixelRatio) {
     if (!isLibraryCurrent())
         return {};
+    for (int scale = bitmapScaleFor(devicePixelRatio); scale > 1; --scale) {
+        QImage variant = loadPngResource(
+            QStringLiteral(":%1/bitmap/%2@%3x.png").arg(mapRoot).arg(id).arg(scale));
+        if (!variant.isNull()) {
+            variant.setDevicePixelRatio(scale);
+            return variant;
+        }
+    }
     return loadPngResource(resourcePath(QStringLiteral("bitmap"), id, ".png"));
 }
 

@@ -43,9 +43,20 @@ public:
     LibraryBracket& operator=(const LibraryBracket&) = delete;
 };
 
+// Besides each picture /bitmap/<id>.png at its 1x size, the library holds variants
+// /bitmap/<id>@2x.png and @3x.png drawn at 2 and 3 times that size.
+inline constexpr int largestBitmapScale = 3;
+
+// The variant scale for a device pixel ratio: the ratio rounded up (2.0000001 counts as 2),
+// from 1 to largestBitmapScale. So 1.25, 1.5 and 2 give 2.
+int bitmapScaleFor(qreal devicePixelRatio);
+
 // Typed look-ups against the current module; a null image, empty text or default font
 // when the library is not current or holds no such id.
-QImage loadBitmap(int id);
+// Above ratio 1 the variant of bitmapScaleFor(ratio) is loaded, else the next smaller one,
+// at last the 1x picture; the image's devicePixelRatio() is the scale loaded, so its
+// deviceIndependentSize() is the 1x size. At ratio 1 only the 1x picture is read.
+QImage loadBitmap(int id, qreal devicePixelRatio = 1.0);
 QString loadString(int id);
 QString loadQueryText(int id);
 // A font description "family,pixel size,weight" (weight as QFont::Weight's number).

@@ -14,23 +14,29 @@ const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
 const QPoint at(6, 9); // the card's place on the test table
 
-QImage library(int id) {
+// The library's picture for `ratio`, counted in its own pixels.
+QImage library(int id, qreal ratio = 1.0) {
     wqgame::LibraryBracket bracket;
-    return wqgame::loadBitmap(id).convertToFormat(QImage::Format_RGB32);
+    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
-// A table of magenta with one card drawn on it.
-QImage drawn(const CardImageCache& cache, const Card& card) {
-    QImage table(90, 120, QImage::Format_RGB32);
+// A table of magenta with one card drawn on it, at `ratio` device pixels per pixel.
+QImage drawn(const CardImageCache& cache, const Card& card, qreal ratio = 1.0) {
+    QImage table(QSize(90, 120) * ratio, QImage::Format_RGB32);
+    table.setDevicePixelRatio(ratio);
     table.fill(magenta);
     QPainter painter(&table);
     cache.drawCard(painter, card);
     return table;
 }
 
-// The 15 x 15 (or other) region at a card position, as it was drawn.
+// The 15 x 15 (or other) region at a card position, as it was drawn, in device pixels.
 QImage region(const QImage& table, QPoint onCard, QSize size) {
-    return table.copy(QRect(at + onCard, size));
+    QImage copy = table.copy(QRect(at * qRound(table.devicePixelRatio()) + onCard, size));
+    copy.setDevicePixelRatio(1);
+    return copy;
 }
 
 } // namespace
@@ -124,6 +130,48 @@ private Q_SLOTS:
                 QCOMPARE(region(table, suitPlace, QSize(11, 11)), expected);
             }
         }
+    }
+
+    // At ratio 2 every device pixel comes from the library's 2x pictures, the card keeps the
+    // 2x mask's shape face up and face down, and the cache follows the target's ratio both
+    // ways: a card drawn at 1x first is not reused, pixel-doubled, at 2x.
+    void atRatioTwoCardsAreDrawnFromFinerPicturesInTheMasksShape() {
+        const QImage mask = library(2012, 2), backs = library(2000, 2), pips = library(2001, 2);
+        QCOMPARE(mask.size(), QSize(142, 192));
+        Card card(3, 2);
+        card.x = static_cast<std::int16_t>(at.x());
+        card.y = static_cast<std::int16_t>(at.y());
+        CardImageCache cache;
+        cache.rebuildBackImage(1);
+        cache.reloadFaceSet(0);
+        for (CardState state : {CardState::FaceUp, CardState::FaceDown}) {
+            card.state = state;
+            const QImage oneX = drawn(cache, card);
+            const QImage twoX = drawn(cache, card, 2);
+            CardImageCache fresh;
+            fresh.rebuildBackImage(1);
+            fresh.reloadFaceSet(0);
+            QCOMPARE(twoX, drawn(fresh, card, 2));
+            QCOMPARE(drawn(cache, card), oneX);
+
+            const QImage doubled = oneX.scaled(oneX.size() * 2);
+            int differing = 0;
+            for (int y = 0; y < 192; ++y)
+                for (int x = 0; x < 142; ++x) {
+                    const QPoint device = at * 2 + QPoint(x, y);
+                    QVERIFY((twoX.pixel(device) == magenta) == (mask.pixel(x, y) == white));
+                    differing += twoX.pixel(device) != doubled.pixel(device);
+                }
+            QVERIFY2(differing > 500, qPrintable(QString::number(differing)));
+            QCOMPARE(twoX.pixel(at * 2 - QPoint(1, 1)), magenta);
+            QCOMPARE(twoX.pixel(at * 2 + QPoint(142, 191)), magenta);
+        }
+        card.state = CardState::FaceUp;
+        QCOMPARE(region(drawn(cache, card, 2), QPoint(28, 40) * 2, QSize(30, 30)),
+                 pips.copy(60, 0, 30, 30));
+        card.state = CardState::FaceDown;
+        QCOMPARE(region(drawn(cache, card, 2), QPoint(16, 16), QSize(110, 160)),
+                 backs.copy(142 + 16, 16, 110, 160));
     }
 
     void aCardOffTheTableDrawsNothing() {

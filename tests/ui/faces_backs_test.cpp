@@ -18,14 +18,19 @@ public:
     void play(const std::string&) override {}
 };
 
-QImage library(int id) {
+QImage library(int id, qreal ratio = 1.0) {
     wqgame::LibraryBracket bracket;
-    return wqgame::loadBitmap(id).convertToFormat(QImage::Format_RGB32);
+    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
 }
 
-QImage rendered(QWidget& dialog) {
-    QImage image(dialog.size(), QImage::Format_RGB32);
+// The dialog at `ratio` device pixels per pixel; the result counts in device pixels.
+QImage rendered(QWidget& dialog, qreal ratio = 1.0) {
+    QImage image(dialog.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     dialog.render(&image);
+    image.setDevicePixelRatio(1);
     return image;
 }
 
@@ -83,6 +88,33 @@ private Q_SLOTS:
             QCOMPARE(image.pixel(at + corner), window);
         for (QPoint inside : {QPoint(35, 48), QPoint(10, 10), QPoint(60, 85)})
             QCOMPARE(image.pixel(at + inside), backs.pixel(3 * 71 + inside.x(), inside.y()));
+    }
+
+    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures,
+    // and the back keeps the 2x mask's shape.
+    void previewsFollowTheRatioTheyArePaintedAt() {
+        MemoryRegistryStore store;
+        SilentOutput output;
+        GameFrameWindow frame(QStringLiteral("Ratio Test"), QSize(600, 410), &store, &output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 1, 3);
+        dialog.facesPage()->select(true);
+        rendered(dialog);
+        QCOMPARE(rendered(dialog, 2).copy(QRect(QPoint(306, 76) * 2, QSize(90, 148))),
+                 library(2005, 2).copy(0, 0, 90, 148));
+
+        dialog.backsPage()->select(true);
+        rendered(dialog);
+        const QImage image = rendered(dialog, 2);
+        const QImage backs = library(2000, 2);
+        const QImage mask = library(2012, 2);
+        const QRgb window = dialog.palette().color(QPalette::Window).rgb();
+        const QPoint at = QPoint(294, 64) * 2;
+        for (int y = 0; y < 192; ++y)
+            for (int x = 0; x < 142; ++x) {
+                const QRgb expected =
+                    mask.pixel(x, y) == qRgb(255, 255, 255) ? window : backs.pixel(3 * 142 + x, y);
+                QCOMPARE(image.pixel(at + QPoint(x, y)), expected);
+            }
     }
 };
 

@@ -29,8 +29,9 @@ public:
         : GameFrameWindow(QStringLiteral("Frame Test"), QSize(600, 410), &store, &output) {}
 };
 
-QImage paintedClient(GameFrameWindow& frame, const QRect& rect) {
-    QImage image(600, 410, QImage::Format_RGB32);
+QImage paintedClient(GameFrameWindow& frame, const QRect& rect, qreal ratio = 1.0) {
+    QImage image(QSize(600, 410) * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     frame.paintBackground(painter, rect);
@@ -92,13 +93,13 @@ private Q_SLOTS:
         QCOMPARE(frame.background(), 30);
 
         // Without its picture the background stays unpainted.
-        frame.setBackgroundPicture(QPixmap());
+        frame.setBackgroundPicture(QImage());
         QCOMPARE(paintedClient(frame, QRect(0, 0, 600, 410)).pixel(5, 5), qRgb(0xFF, 0xFF, 0xFF));
 
         QImage tile(7, 5, QImage::Format_RGB32);
         tile.fill(Qt::blue);
         tile.setPixel(0, 0, qRgb(0xFF, 0, 0));
-        frame.setBackgroundPicture(QPixmap::fromImage(tile));
+        frame.setBackgroundPicture(tile);
         // Rectangle (10, 12) to (39, 31): tiles start at x = 7, 14, ... and y = 10, 15, ...
         const QImage image = paintedClient(frame, QRect(10, 12, 30, 20));
         QCOMPARE(image.pixel(14, 15), qRgb(0xFF, 0, 0));
@@ -124,7 +125,7 @@ private Q_SLOTS:
         RecordingOutput output(0);
         Frame frame(store, output);
         QCOMPARE(frame.background(), 16);
-        QCOMPARE(frame.backgroundPicture().toImage().convertToFormat(QImage::Format_RGB32), felt);
+        QCOMPARE(frame.backgroundPicture().convertToFormat(QImage::Format_RGB32), felt);
 
         const QImage image = paintedClient(frame, QRect(0, 0, 600, 410));
         const int w = felt.width();
@@ -132,6 +133,43 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(0, 0), felt.pixel(0, 0));
         QCOMPARE(image.pixel(w, h), felt.pixel(0, 0));
         QCOMPARE(image.pixel(599, 409), felt.pixel(599 % w, 409 % h));
+    }
+
+    // Off ratio 1 the felt is laid in device pixels: at 2 the library's 2x tile itself,
+    // finer than the 1x one doubled; at 1.5 a tile of 1.5 x 128 pixels made from it. Every
+    // device pixel, across every tile edge, is the tile's own pixel at that place.
+    void aPictureBackgroundMeetsWithoutGapsAtEveryRatio() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+        QImage felt, felt2x;
+        {
+            wqgame::LibraryBracket library;
+            felt = wqgame::loadBitmap(1100).convertToFormat(QImage::Format_RGB32);
+            felt2x = wqgame::loadBitmap(1100, 2).convertToFormat(QImage::Format_RGB32);
+        }
+        QCOMPARE(felt2x.size(), QSize(256, 256));
+        QVERIFY(felt2x != felt.scaled(256, 256));
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        Frame frame(store, output);
+        for (qreal ratio : {2.0, 1.5}) {
+            const QImage image = paintedClient(frame, QRect(0, 0, 600, 410), ratio);
+            const QImage tile = frame.backgroundPicture().convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(tile.size(), QSize(128, 128) * ratio);
+            if (ratio == 2.0)
+                QCOMPARE(tile, felt2x);
+            int wrong = 0;
+            for (int y = 0; y < image.height(); y += 7)
+                for (int x = 0; x < image.width(); ++x)
+                    wrong += image.pixel(x, y) != tile.pixel(x % tile.width(), y % tile.height());
+            for (int x = 0; x < image.width(); x += 7)
+                for (int y = 0; y < image.height(); ++y)
+                    wrong += image.pixel(x, y) != tile.pixel(x % tile.width(), y % tile.height());
+            QCOMPARE(wrong, 0);
+        }
+        // Back at ratio 1 the 1x felt is used again.
+        paintedClient(frame, QRect(0, 0, 600, 410));
+        QCOMPARE(frame.backgroundPicture().convertToFormat(QImage::Format_RGB32), felt);
     }
 
     void escapeEndsThePopupHelpModeAndMinimises() {

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 using namespace quintaro::wqgame;
@@ -12,8 +14,15 @@ namespace {
 constexpr QRgb white = 0xFFFFFFFF;
 constexpr QRgb black = 0xFF000000;
 
-QImage bitmap(int id) {
-    return loadBitmap(id).convertToFormat(QImage::Format_RGB32);
+// The library's picture `id` as drawn for `scale` (1, 2 or 3), in device pixels.
+QImage bitmap(int id, int scale = 1) {
+    QImage image = loadBitmap(id, scale).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+const QString at(int id, int scale, int x, int y) {
+    return QStringLiteral("%1 at %2x: %3,%4").arg(id).arg(scale).arg(x).arg(y);
 }
 
 double difference(QRgb a, QRgb b) {
@@ -55,6 +64,52 @@ int faceSetCount() {
     return count;
 }
 
+QList<int> bitmapIds() {
+    QList<int> ids{1000, 1001, 1002, 1003, 1004, 1005, 1115,
+                   1116, 2000, 2001, 2002, 2003, 2012, 3000};
+    for (int id = 1100; id <= 1114; ++id)
+        ids << id;
+    for (int f = 0; f < faceSetCount(); ++f)
+        ids << 2004 + f;
+    return ids;
+}
+
+QImage nearestDoubled(const QImage& image) {
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QImage smoothDoubled(const QImage& image) {
+    return image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// The 2x picture must be the 1x one drawn again at twice the size, not the 1x one
+// enlarged, by doubling its pixels or smoothly: it differs from both.
+void checkDrawnAtScale(const QString& what, const QImage& one, const QImage& two) {
+    QCOMPARE(two.size(), one.size() * 2);
+    const double fromDoubled = meanDifference(two, nearestDoubled(one));
+    const double fromSmooth = meanDifference(two, smoothDoubled(one));
+    const QString figures = QStringLiteral("%1: from doubled %2, from smooth %3")
+                                .arg(what)
+                                .arg(fromDoubled)
+                                .arg(fromSmooth);
+    qInfo("%s", qPrintable(figures));
+    QVERIFY2(fromDoubled > 2 && fromSmooth > 2, qPrintable(figures));
+}
+
+// The white (see-through) pixels of a card mask in the corner squares of `size` device pixels.
+std::array<int, 4> cornerWhites(const QImage& mask, int size) {
+    std::array<int, 4> counts{};
+    for (int corner = 0; corner < 4; ++corner) {
+        const int left = corner % 2 == 0 ? 0 : mask.width() - size;
+        const int top = corner < 2 ? 0 : mask.height() - size;
+        for (int y = top; y < top + size; ++y)
+            for (int x = left; x < left + size; ++x)
+                counts[corner] += mask.pixel(x, y) == white;
+    }
+    return counts;
+}
+
 int inkPixels(const QImage& cell) {
     int ink = 0;
     for (int y = 0; y < cell.height(); ++y)
@@ -77,6 +132,14 @@ void checkTurnedRow(const QImage& sheet, int cellWidth, int cellHeight, int top)
 
 class WqgameBundleTest : public QObject {
     Q_OBJECT
+
+    static void scaleRows() {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+        QTest::newRow("3x") << 3;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         QString error;
@@ -110,6 +173,49 @@ private Q_SLOTS:
             QVERIFY2(bitmap(id).width() > 0, qPrintable(QString::number(id)));
     }
 
+    // Every reader cuts cells at s times their 1x places, so every variant is exactly s
+    // times its 1x picture in both directions.
+    void everyPictureHasVariantsAtTwiceAndThreeTimesItsSize() {
+        const QList<int> ids = bitmapIds();
+        QCOMPARE(ids.size(), 33);
+        for (int id : ids) {
+            const QSize size = bitmap(id).size();
+            QVERIFY2(!size.isEmpty(), qPrintable(QString::number(id)));
+            for (int scale : {2, 3}) {
+                const QImage variant = loadBitmap(id, scale);
+                QCOMPARE(variant.devicePixelRatio(), qreal(scale));
+                QCOMPARE(variant.size(), size * scale);
+                QCOMPARE(variant.deviceIndependentSize(), QSizeF(size));
+            }
+        }
+    }
+
+    // Drawn again at 2x from the decks and our own drawing code, not enlarged: a deck's back,
+    // our own backs, a face picture, the sheets, and pictures of the library.
+    void variantsAreDrawnAtScaleNotEnlarged() {
+        const QImage backs1 = bitmap(2000), backs2 = bitmap(2000, 2);
+        const int backCount = backs1.width() / 71;
+        // Two of the decks' backs and our own Argyle (our Tartan is all whole-pixel bands:
+        // drawn at 2x it is its 1x picture doubled, rightly).
+        for (int back : {0, 2, backCount - 2})
+            checkDrawnAtScale(QStringLiteral("back %1").arg(back),
+                              backs1.copy(71 * back, 0, 71, 96),
+                              backs2.copy(142 * back, 0, 142, 192));
+        for (int f = 0; f < faceSetCount(); ++f)
+            for (int picture : {0, 12, 16})
+                checkDrawnAtScale(QStringLiteral("face set %1 picture %2").arg(f).arg(picture),
+                                  bitmap(2004 + f).copy(45 * picture, 0, 45, 74),
+                                  bitmap(2004 + f, 2).copy(90 * picture, 0, 90, 148));
+        for (int id : {2001, 2002, 2003, 1100})
+            checkDrawnAtScale(QString::number(id), bitmap(id), bitmap(id, 2));
+        for (int id : {1000, 1001, 1002, 1003, 1004, 1115, 3000}) {
+            const QImage one = bitmap(id), two = bitmap(id, 2);
+            checkDrawnAtScale(QString::number(id), one.copy(0, 0, one.width() / 2, one.height()),
+                              two.copy(0, 0, two.width() / 2, two.height()));
+        }
+        checkDrawnAtScale(QStringLiteral("1116"), bitmap(1116), bitmap(1116, 2));
+    }
+
     void aboutPicturesFitTheControlsThatShowThem() {
         const DialogLayout about = dialogLayout(1000).value();
         const auto shown = [&](int id) {
@@ -123,75 +229,151 @@ private Q_SLOTS:
 
     // Drawn with AND through the mask and then OR with the picture, a masked picture shows
     // the background exactly where the mask is white, so the picture must be black there.
+    // At every scale the picture keeps the left half and its mask the right.
     void masksAreWhiteOnlyWherePicturesAreBlack() {
-        for (int id : {1000, 1001, 1002, 1003, 1004, 1005, 1115, 3000}) {
-            const QImage packed = bitmap(id);
-            const int w = packed.width() / 2;
-            int see = 0;
-            for (int y = 0; y < packed.height(); ++y)
-                for (int x = 0; x < w; ++x) {
-                    const QRgb mask = packed.pixel(w + x, y);
-                    QVERIFY2(
-                        mask == white || mask == black,
-                        qPrintable(QStringLiteral("%1 grey mask at %2,%3").arg(id).arg(x).arg(y)));
-                    if (mask == white) {
-                        ++see;
-                        QVERIFY2(packed.pixel(x, y) == black,
-                                 qPrintable(QStringLiteral("%1 at %2,%3").arg(id).arg(x).arg(y)));
+        for (int scale = 1; scale <= 3; ++scale)
+            for (int id : {1000, 1001, 1002, 1003, 1004, 1005, 1115, 3000}) {
+                const QImage packed = bitmap(id, scale);
+                const int w = packed.width() / 2;
+                int see = 0;
+                for (int y = 0; y < packed.height(); ++y)
+                    for (int x = 0; x < w; ++x) {
+                        const QRgb mask = packed.pixel(w + x, y);
+                        QVERIFY2(mask == white || mask == black,
+                                 qPrintable(QStringLiteral("grey mask: ") + at(id, scale, x, y)));
+                        if (mask == white) {
+                            ++see;
+                            QVERIFY2(packed.pixel(x, y) == black, qPrintable(at(id, scale, x, y)));
+                        }
                     }
-                }
-            const double share = double(see) / (w * packed.height());
-            QVERIFY2(share > 0.02 && share < 0.9, qPrintable(QString::number(id)));
-        }
+                const double share = double(see) / (w * packed.height());
+                QVERIFY2(share > 0.02 && share < 0.9, qPrintable(QString::number(id)));
+            }
     }
 
     void hallOfFameBoxesLieOnThePicture() {
         // The dialog draws ten rows of boxes over the picture, each 11 pixels further right.
-        const QImage packed = bitmap(3000);
-        for (int row = 0; row < 10; ++row)
-            for (int x = 6 + 11 * row; x <= 251 + 11 * row && x < 351; x += 5)
-                for (int y = 27 * row; y <= 27 * row + 17; y += 4)
-                    QVERIFY2(packed.pixel(351 + x, y) == black,
-                             qPrintable(QStringLiteral("row %1 at %2,%3").arg(row).arg(x).arg(y)));
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QImage packed = bitmap(3000, scale);
+            for (int row = 0; row < 10; ++row)
+                for (int x = 6 + 11 * row; x <= 251 + 11 * row && x < 351; x += 5)
+                    for (int y = 27 * row; y <= 27 * row + 17; y += 4)
+                        for (const int d : {0, scale - 1})
+                            QVERIFY2(packed.pixel(scale * (351 + x) + d, scale * y + d) == black,
+                                     qPrintable(at(3000, scale, x, y)));
+        }
     }
 
     void cardMaskIsTheRoundedCard() {
-        const QImage mask = bitmap(2012);
-        for (int y = 0; y < 96; ++y)
-            for (int x = 0; x < 71; ++x) {
-                // Fold every corner onto the top-left one; its arc has radius 6 about (6, 6).
-                const double cx = std::min(x, 70 - x) + 0.5;
-                const double cy = std::min(y, 95 - y) + 0.5;
-                const QRgb pixel = mask.pixel(x, y);
-                QVERIFY(pixel == white || pixel == black);
-                if (cx >= 6 || cy >= 6)
-                    QVERIFY2(pixel == black, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-                else if (std::hypot(cx - 6, cy - 6) > 6.6)
-                    QVERIFY2(pixel == white, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-                else if (std::hypot(cx - 6, cy - 6) < 5.4)
-                    QVERIFY2(pixel == black, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-            }
-        QCOMPARE(mask.pixel(0, 0), white);
-        QCOMPARE(mask.pixel(70, 95), white);
-        QCOMPARE(mask.pixel(35, 48), black);
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QImage mask = bitmap(2012, scale);
+            const int w = 71 * scale, h = 96 * scale;
+            const double r = 6.0 * scale;
+            QCOMPARE(mask.size(), QSize(w, h));
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    // Fold every corner onto the top-left one; its arc has radius 6 about
+                    // (6, 6) in 1x pixels.
+                    const double cx = std::min(x, w - 1 - x) + 0.5;
+                    const double cy = std::min(y, h - 1 - y) + 0.5;
+                    const QRgb pixel = mask.pixel(x, y);
+                    QVERIFY(pixel == white || pixel == black);
+                    if (cx >= r || cy >= r)
+                        QVERIFY2(pixel == black, qPrintable(at(2012, scale, x, y)));
+                    else if (std::hypot(cx - r, cy - r) > r + 0.6)
+                        QVERIFY2(pixel == white, qPrintable(at(2012, scale, x, y)));
+                    else if (std::hypot(cx - r, cy - r) < r - 0.6)
+                        QVERIFY2(pixel == black, qPrintable(at(2012, scale, x, y)));
+                }
+            QCOMPARE(mask.pixel(0, 0), white);
+            QCOMPARE(mask.pixel(w - 1, h - 1), white);
+            QCOMPARE(mask.pixel(w / 2, h / 2), black);
+        }
     }
 
+    // The four corners of the card are one corner turned: the mask is its own mirror image
+    // across and down, at every scale.
+    void cardMaskCornersAreAlike() {
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QImage mask = bitmap(2012, scale);
+            const std::array<int, 4> corners = cornerWhites(mask, 8 * scale);
+            QVERIFY2(corners[0] > 0, qPrintable(QString::number(scale)));
+            for (int corner = 1; corner < 4; ++corner)
+                QVERIFY2(corners[corner] == corners[0],
+                         qPrintable(QStringLiteral("%1x: corner %2 has %3 white pixels, the top "
+                                                   "left %4")
+                                        .arg(scale)
+                                        .arg(corner)
+                                        .arg(corners[corner])
+                                        .arg(corners[0])));
+            QCOMPARE(mask, mask.mirrored(true, false));
+            QCOMPARE(mask, mask.mirrored(false, true));
+        }
+    }
+
+    // AND/OR drawing at a higher scale must give the card the same shape: each corner as
+    // much see-through as the 1x corner scaled, and the outline where the 1x one lies.
+    void largerMasksAreTheCardScaled() {
+        const QImage one = bitmap(2012);
+        const std::array<int, 4> oneCorners = cornerWhites(one, 8);
+        for (int scale : {2, 3}) {
+            const QImage mask = bitmap(2012, scale);
+            const std::array<int, 4> corners = cornerWhites(mask, 8 * scale);
+            for (int corner = 0; corner < 4; ++corner) {
+                const int expected = oneCorners[corner] * scale * scale;
+                // Rounding the arc at another pixel size moves it by well under a 1x pixel
+                // per corner; a lost or cut corner is several.
+                QVERIFY2(std::abs(corners[corner] - expected) <= 2 * scale * scale,
+                         qPrintable(QStringLiteral("%1x corner %2: %3 white, 1x scaled %4")
+                                        .arg(scale)
+                                        .arg(corner)
+                                        .arg(corners[corner])
+                                        .arg(expected)));
+            }
+            // Row by row, the first and last card pixel lie within a 1x pixel of the 1x row's.
+            for (int y = 0; y < mask.height(); ++y) {
+                const auto firstBlack = [](const QImage& image, int row, bool fromRight) {
+                    for (int i = 0; i < image.width(); ++i) {
+                        const int x = fromRight ? image.width() - 1 - i : i;
+                        if (image.pixel(x, row) == black)
+                            return i;
+                    }
+                    return image.width();
+                };
+                for (const bool fromRight : {false, true}) {
+                    const int here = firstBlack(mask, y, fromRight);
+                    const int there = firstBlack(one, y / scale, fromRight) * scale;
+                    QVERIFY2(std::abs(here - there) <= scale,
+                             qPrintable(QStringLiteral("%1x row %2 %3: %4 against %5")
+                                            .arg(scale)
+                                            .arg(y)
+                                            .arg(fromRight ? "right" : "left")
+                                            .arg(here)
+                                            .arg(there)));
+                }
+            }
+        }
+    }
+
+    void backsAreDistinctAndBlackOutsideTheCard_data() { scaleRows(); }
     void backsAreDistinctAndBlackOutsideTheCard() {
-        const QImage mask = bitmap(2012);
-        const QImage strip = bitmap(2000);
+        QFETCH(int, scale);
+        const QImage mask = bitmap(2012, scale);
+        const QImage strip = bitmap(2000, scale);
+        const int w = 71 * scale, h = 96 * scale;
         QList<QImage> backs;
-        for (int b = 0; b < strip.width() / 71; ++b)
-            backs << strip.copy(71 * b, 0, 71, 96);
+        for (int b = 0; b < strip.width() / w; ++b)
+            backs << strip.copy(w * b, 0, w, h);
         for (const QImage& back : backs) {
             int blackInside = 0;
-            for (int y = 0; y < 96; ++y)
-                for (int x = 0; x < 71; ++x) {
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
                     if (mask.pixel(x, y) == white)
-                        QCOMPARE(back.pixel(x, y), black);
+                        QVERIFY2(back.pixel(x, y) == black, qPrintable(at(2000, scale, x, y)));
                     else
                         blackInside += back.pixel(x, y) == black;
                 }
-            QVERIFY(blackInside < 71 * 96 / 4);
+            QVERIFY(blackInside < w * h / 4);
         }
         for (qsizetype i = 0; i < backs.size(); ++i)
             for (qsizetype j = i + 1; j < backs.size(); ++j)
@@ -199,14 +381,17 @@ private Q_SLOTS:
                          qPrintable(QStringLiteral("backs %1 and %2").arg(i).arg(j)));
     }
 
+    void sheetsTurnTheirLowerRowsAndColourTheRedSuits_data() { scaleRows(); }
     void sheetsTurnTheirLowerRowsAndColourTheRedSuits() {
-        const QImage pips = bitmap(2001);
-        const QImage suits = bitmap(2002);
-        const QImage indices = bitmap(2003);
-        checkTurnedRow(pips, 15, 15, 0);
-        checkTurnedRow(suits, 11, 11, 0);
-        checkTurnedRow(indices, 9, 14, 0);
-        checkTurnedRow(indices, 9, 14, 28);
+        QFETCH(int, scale);
+        const QImage pips = bitmap(2001, scale);
+        const QImage suits = bitmap(2002, scale);
+        const QImage indices = bitmap(2003, scale);
+        const int s = scale;
+        checkTurnedRow(pips, 15 * s, 15 * s, 0);
+        checkTurnedRow(suits, 11 * s, 11 * s, 0);
+        checkTurnedRow(indices, 9 * s, 14 * s, 0);
+        checkTurnedRow(indices, 9 * s, 14 * s, 28 * s);
         // Suits 0 and 1 are black, 2 and 3 red, in every sheet; so are the index rows.
         const auto ink = [](const QImage& sheet, QRect cell, bool (*test)(QRgb)) {
             int count = 0, all = 0;
@@ -220,28 +405,32 @@ private Q_SLOTS:
         };
         for (int suit = 0; suit < 4; ++suit) {
             const auto test = suit < 2 ? isNeutral : isRed;
-            QVERIFY(ink(pips, QRect(15 * suit, 0, 15, 15), test));
-            QVERIFY(ink(suits, QRect(11 * suit, 0, 11, 11), test));
+            QVERIFY(ink(pips, QRect(15 * s * suit, 0, 15 * s, 15 * s), test));
+            QVERIFY(ink(suits, QRect(11 * s * suit, 0, 11 * s, 11 * s), test));
         }
         for (int glyph = 0; glyph < 14; ++glyph) {
-            QVERIFY(ink(indices, QRect(9 * glyph, 0, 9, 14), isNeutral));
-            QVERIFY(ink(indices, QRect(9 * glyph, 28, 9, 14), isRed));
+            QVERIFY(ink(indices, QRect(9 * s * glyph, 0, 9 * s, 14 * s), isNeutral));
+            QVERIFY(ink(indices, QRect(9 * s * glyph, 28 * s, 9 * s, 14 * s), isRed));
             for (int other = 0; other < glyph; ++other)
-                QVERIFY(indices.copy(9 * glyph, 0, 9, 14) != indices.copy(9 * other, 0, 9, 14));
+                QVERIFY(indices.copy(9 * s * glyph, 0, 9 * s, 14 * s) !=
+                        indices.copy(9 * s * other, 0, 9 * s, 14 * s));
         }
     }
 
+    void faceSetsDifferAndPutTheRedJokerFirst_data() { scaleRows(); }
     void faceSetsDifferAndPutTheRedJokerFirst() {
+        QFETCH(int, scale);
+        const int s = scale;
         QList<QImage> sets;
         for (int f = 0; f < faceSetCount(); ++f)
-            sets << bitmap(2004 + f);
+            sets << bitmap(2004 + f, scale);
         for (const QImage& set : sets) {
             for (int k = 0; k < 18; ++k)
-                QVERIFY(inkPixels(set.copy(45 * k, 0, 45, 74)) > 60);
+                QVERIFY(inkPixels(set.copy(45 * s * k, 0, 45 * s, 74 * s)) > 60 * s * s);
             const auto redness = [&](int k) {
                 int red = 0;
-                for (int y = 0; y < 74; ++y)
-                    for (int x = 45 * k; x < 45 * k + 45; ++x)
+                for (int y = 0; y < 74 * s; ++y)
+                    for (int x = 45 * s * k; x < 45 * s * (k + 1); ++x)
                         red += isRed(set.pixel(x, y));
                 return red;
             };
@@ -254,10 +443,13 @@ private Q_SLOTS:
 
     // Across a seam the colours jump: the step between the last columns and the first
     // ones is then well above the usual step between neighbouring columns inside the tile.
-    // Four columns are averaged on each side to look past the grain. The same for rows.
+    // Four columns are averaged on each side to look past the grain. The same for rows. The
+    // 2x tiles are the ones a 125 % or 150 % screen lays, scaled down.
+    void backgroundsTileWithoutSeams_data() { scaleRows(); }
     void backgroundsTileWithoutSeams() {
+        QFETCH(int, scale);
         for (int id = 1100; id <= 1114; ++id) {
-            const QImage tile = bitmap(id);
+            const QImage tile = bitmap(id, scale);
             for (const bool down : {false, true}) {
                 const QImage image = down ? tile.transformed(QTransform(0, 1, 1, 0, 0, 0)) : tile;
                 const int w = image.width(), h = image.height();
@@ -274,8 +466,10 @@ private Q_SLOTS:
                 for (int x = 1; x < w; ++x)
                     usual += step(x) / (w - 1);
                 QVERIFY2(usual > 1, qPrintable(QStringLiteral("%1 is flat").arg(id)));
-                QVERIFY2(step(0) < 2 * usual, qPrintable(QStringLiteral("%1 seam %2: %3 against %4")
+                QVERIFY2(step(0) < 2 * usual, qPrintable(QStringLiteral("%1 at %2x seam %3: %4 "
+                                                                        "against %5")
                                                              .arg(id)
+                                                             .arg(scale)
                                                              .arg(down ? "down" : "across")
                                                              .arg(step(0))
                                                              .arg(usual)));

@@ -79,6 +79,60 @@ private Q_SLOTS:
                  QStringLiteral("&About Quintaro..."));
     }
 
+    void theVariantScaleIsTheRatioRoundedUp() {
+        QCOMPARE(bitmapScaleFor(1.0), 1);
+        QCOMPARE(bitmapScaleFor(1.0000001), 1);
+        QCOMPARE(bitmapScaleFor(0.5), 1);
+        QCOMPARE(bitmapScaleFor(qQNaN()), 1);
+        QCOMPARE(bitmapScaleFor(1.25), 2);
+        QCOMPARE(bitmapScaleFor(1.5), 2);
+        QCOMPARE(bitmapScaleFor(1.75), 2);
+        QCOMPARE(bitmapScaleFor(2.0), 2);
+        QCOMPARE(bitmapScaleFor(2.0000001), 2);
+        QCOMPARE(bitmapScaleFor(0.1 * 20), 2);
+        QCOMPARE(bitmapScaleFor(2.25), 3);
+        QCOMPARE(bitmapScaleFor(3.0), 3);
+        QCOMPARE(bitmapScaleFor(4.0), largestBitmapScale);
+        QCOMPARE(largestBitmapScale, 3);
+    }
+
+    void aRatioAboveOneLoadsTheVariantDrawnForIt() {
+        LibraryBracket bracket;
+        const QSize size = loadBitmap(2012).size();
+        QCOMPARE(loadBitmap(2012).devicePixelRatio(), 1.0);
+        QCOMPARE(loadBitmap(2012, 1.0).size(), size);
+        for (const qreal ratio : {1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) {
+            const QImage image = loadBitmap(2012, ratio);
+            const int scale = bitmapScaleFor(ratio);
+            QCOMPARE(image.devicePixelRatio(), qreal(scale));
+            QCOMPARE(image.size(), size * scale);
+            QCOMPARE(image.deviceIndependentSize(), QSizeF(size));
+        }
+    }
+
+    // The fixtures compiled into this test lie under the library's root: 9001 has only a
+    // 2x variant, 9002 none, 9003 only a 3x one.
+    void aMissingVariantFallsBackToASmallerOne() {
+        QVERIFY(loadBitmap(9001, 2).isNull());
+        LibraryBracket bracket;
+        const auto check = [](int id, qreal ratio, int scale, QRgb colour) {
+            const QImage image = loadBitmap(id, ratio);
+            QCOMPARE(image.devicePixelRatio(), qreal(scale));
+            QCOMPARE(image.size(), QSize(3, 2) * scale);
+            QCOMPARE(image.deviceIndependentSize(), QSizeF(3, 2));
+            QCOMPARE(image.pixel(0, 0), colour);
+        };
+        check(9001, 1, 1, 0xFFFF0000);
+        check(9001, 1.5, 2, 0xFF00FF00);
+        check(9001, 3, 2, 0xFF00FF00);
+        check(9002, 1.25, 1, 0xFF0000FF);
+        check(9002, 3, 1, 0xFF0000FF);
+        // Never a larger variant than the ratio asks for.
+        check(9003, 2, 1, 0xFFFFFF00);
+        check(9003, 3, 3, 0xFF00FFFF);
+        QVERIFY(loadBitmap(9999, 2).isNull());
+    }
+
     void hallOfFameFontFitsItsBoxes() {
         LibraryBracket bracket;
         const QFont font = loadFont(3000);

@@ -68,7 +68,7 @@ void drawButtons(QPainter& painter, const QRectF& deck) {
 } // namespace
 
 QImage aboutMachinePicture(const CardComposer& cards) {
-    QImage picture = transparentImage(321, 298);
+    QImage picture = transparentImage(321, 298, cards.scale());
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -123,8 +123,8 @@ QImage aboutMachinePicture(const CardComposer& cards) {
     return maskedPicture(picture, dialogFace());
 }
 
-QImage aboutJesterPicture() {
-    QImage picture = transparentImage(91, 98);
+QImage aboutJesterPicture(int scale) {
+    QImage picture = transparentImage(91, 98, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x20, 0x10, 0x10), 1.2));
@@ -165,15 +165,16 @@ QImage aboutJesterPicture() {
 }
 
 QImage aboutWelcomePicture(const CardComposer& cards, const QImage& felt) {
-    QImage picture(welcomeWidth, welcomeHeight, QImage::Format_RGB32);
+    QImage picture = scaledImage(welcomeWidth, welcomeHeight, cards.scale(), QImage::Format_RGB32);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(picture.rect(), QBrush(felt));
+    const QRectF whole(0, 0, welcomeWidth, welcomeHeight);
+    painter.fillRect(whole, QBrush(felt));
 
     QRadialGradient light(QPointF(welcomeWidth / 2.0, welcomeHeight * 0.45), welcomeWidth * 0.6);
     light.setColorAt(0, QColor(255, 255, 220, 40));
     light.setColorAt(1, QColor(0, 0, 0, 110));
-    painter.fillRect(picture.rect(), light);
+    painter.fillRect(whole, light);
 
     // The padded rail of the table along the foot of the picture.
     QPainterPath rail;

@@ -30,37 +30,73 @@ QColor blend(QColor a, QColor b, double t) {
                             static_cast<float>(a.blueF() + (b.blueF() - a.blueF()) * t));
 }
 
-// Fills a size x size tile from a function of the tile position u, v in [0, 1).
-QImage sampled(int size, const std::function<QRgb(double, double, int, int)>& colourAt) {
-    QImage tile(size, size, QImage::Format_RGB32);
-    for (int y = 0; y < size; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
-        for (int x = 0; x < size; ++x)
-            line[x] = colourAt(double(x) / size, double(y) / size, x, y);
+int wrappedIndex(int value, int period) {
+    const int rest = value % period;
+    return rest < 0 ? rest + period : rest;
+}
+
+// Where one device pixel of a tile samples the pattern. The 1x tile samples pixel (x, y) at
+// the tile position u = x / size, v = y / size; a tile drawn at scale s samples each device
+// pixel at its centre in those same coordinates, tx = (X + 0.5) / s - 0.5, so at scale 1
+// tx = x. x and y are then the 1x pixel that holds the device pixel, for the patterns made
+// of whole 1x pixels (seams, specks, weave).
+struct Spot {
+    double u, v;
+    double tx, ty;
+    int x, y;
+    int size;
+
+    // Per-pixel grain: `hash` of the 1x pixel, blended between neighbouring 1x pixels (wrapped
+    // round the tile) where the device pixel lies between their centres. Exactly hash(x, y)
+    // at scale 1.
+    template <typename Hash> double grain(const Hash& hash) const {
+        const double fx = std::floor(tx), fy = std::floor(ty);
+        const double ax = tx - fx, ay = ty - fy;
+        const int x0 = wrappedIndex(static_cast<int>(fx), size);
+        const int y0 = wrappedIndex(static_cast<int>(fy), size);
+        const int x1 = wrappedIndex(x0 + 1, size), y1 = wrappedIndex(y0 + 1, size);
+        const double top = hash(x0, y0) + (hash(x1, y0) - hash(x0, y0)) * ax;
+        const double bottom = hash(x0, y1) + (hash(x1, y1) - hash(x0, y1)) * ax;
+        return top + (bottom - top) * ay;
     }
+};
+
+// Fills a size x size tile, drawn at `scale`, from a function of where each pixel samples.
+QImage sampled(int size, int scale, const std::function<QRgb(const Spot&)>& colourAt) {
+    QImage tile(size * scale, size * scale, QImage::Format_RGB32);
+    for (int y = 0; y < tile.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
+        const double ty = (y + 0.5) / scale - 0.5;
+        for (int x = 0; x < tile.width(); ++x) {
+            const double tx = (x + 0.5) / scale - 0.5;
+            line[x] = colourAt({tx / size, ty / size, tx, ty, x / scale, y / scale, size});
+        }
+    }
+    tile.setDevicePixelRatio(scale);
     return tile;
 }
 
 // Draws `draw` nine times, shifted by a tile in every direction, so strokes that cross an
-// edge come back in on the other side.
+// edge come back in on the other side. The painter draws in the 1x tile's coordinates.
 void wrapped(QImage& tile, const std::function<void(QPainter&)>& draw) {
+    const QSizeF size = tile.deviceIndependentSize();
     QPainter painter(&tile);
     painter.setRenderHint(QPainter::Antialiasing);
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             painter.save();
-            painter.translate(dx * tile.width(), dy * tile.height());
+            painter.translate(dx * size.width(), dy * size.height());
             draw(painter);
             painter.restore();
         }
 }
 
-QImage felt(QColor base, std::uint32_t seed) {
+QImage felt(QColor base, std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    QImage tile = sampled(size, [&](double u, double v, int x, int y) {
-        const double cloud = noise.fractal(u * 4, v * 4, 4, 4, 4);
-        const double grain = noise.hash(x, y + 7919) - 0.5;
+    QImage tile = sampled(size, scale, [&](const Spot& at) {
+        const double cloud = noise.fractal(at.u * 4, at.v * 4, 4, 4, 4);
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y + 7919); }) - 0.5;
         return shade(base, 1.0 + 0.07 * cloud + 0.09 * grain);
     });
     // Loose fibres lying every way across the nap.
@@ -79,24 +115,27 @@ QImage felt(QColor base, std::uint32_t seed) {
     return tile;
 }
 
-QImage wood(QColor light, QColor dark, std::uint32_t seed, int rings) {
+QImage wood(QColor light, QColor dark, std::uint32_t seed, int rings, int scale) {
     const int size = 256;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         // Growth rings run along the planks, wandering and bunching as real ones do.
         const double warp = 1.1 * noise.fractal(u * 1, v * 3, 1, 3, 4);
         const double ring = 0.5 + 0.5 * std::sin(tau * (v * rings + warp));
         const double streak = noise.fractal(u * 2, v * 96, 2, 96, 3);
-        const bool pore = noise.hash(x / 6, y) < 0.04;
+        const bool pore = noise.hash(at.x / 6, at.y) < 0.04;
         const QColor colour = blend(light, dark, 0.6 * std::pow(ring, 3) + 0.35 * streak + 0.15);
-        return shade(colour, (pore ? 0.88 : 1.0) + 0.03 * (noise.hash(x, y + 1) - 0.5));
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y + 1); });
+        return shade(colour, (pore ? 0.88 : 1.0) + 0.03 * (grain - 0.5));
     });
 }
 
-QImage marble(QColor stone, QColor vein, std::uint32_t seed) {
+QImage marble(QColor stone, QColor vein, std::uint32_t seed, int scale) {
     const int size = 256;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int, int) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         // Veins follow the creases of turbulent noise; a fainter second set crosses them.
         const double turbulence = noise.turbulence(u * 2, v * 2, 2, 2, 6);
         const double crossing = noise.turbulence(u * 3 + 7, v * 3, 3, 3, 5);
@@ -110,15 +149,17 @@ QImage marble(QColor stone, QColor vein, std::uint32_t seed) {
     });
 }
 
-QImage slate(std::uint32_t seed) {
+QImage slate(std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         const double layers = noise.fractal(u * 2, v * 6, 2, 6, 5);
         const double flakes = noise.fractal(u * 16, v * 16, 16, 16, 2);
         const QColor colour =
             blend(QColor(0x2E, 0x36, 0x3E), QColor(0x5A, 0x66, 0x70), 0.5 + 0.8 * layers);
-        return shade(colour, 1.0 + 0.12 * std::max(0.0, flakes) + 0.05 * (noise.hash(x, y) - 0.5));
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y); });
+        return shade(colour, 1.0 + 0.12 * std::max(0.0, flakes) + 0.05 * (grain - 0.5));
     });
 }
 
@@ -126,8 +167,8 @@ QImage slate(std::uint32_t seed) {
 // points, with the points wrapped round the tile.
 std::pair<double, double> cellDistances(const PeriodicNoise& noise, double u, double v, int cells) {
     double first = 10, second = 10;
-    const int cx = static_cast<int>(u * cells);
-    const int cy = static_cast<int>(v * cells);
+    const int cx = static_cast<int>(std::floor(u * cells));
+    const int cy = static_cast<int>(std::floor(v * cells));
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             const int gx = cx + dx, gy = cy + dy;
@@ -145,67 +186,74 @@ std::pair<double, double> cellDistances(const PeriodicNoise& noise, double u, do
     return {first, second};
 }
 
-QImage leather(std::uint32_t seed) {
+QImage leather(std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         const auto [first, second] = cellDistances(noise, u, v, 14);
         const double crease = std::clamp((second - first) * 4, 0.0, 1.0);
         const double tone = noise.fractal(u * 3, v * 3, 3, 3, 4);
         const QColor colour =
             blend(QColor(0x4A, 0x24, 0x10), QColor(0x8A, 0x4E, 0x26), 0.55 + 0.6 * tone);
-        return shade(colour, (0.72 + 0.3 * crease) * (1.0 + 0.04 * (noise.hash(x, y) - 0.5)));
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y); });
+        return shade(colour, (0.72 + 0.3 * crease) * (1.0 + 0.04 * (grain - 0.5)));
     });
 }
 
-QImage cork(std::uint32_t seed) {
+QImage cork(std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         const double nearest = cellDistances(noise, u, v, 40).first;
         const double granule = std::clamp(1.2 - nearest, 0.0, 1.0);
         const double tone = noise.fractal(u * 8, v * 8, 8, 8, 3);
         const QColor colour =
             blend(QColor(0x8C, 0x5E, 0x34), QColor(0xC8, 0x96, 0x60), 0.45 + 0.6 * tone);
-        const double speck = noise.hash(x, y) < 0.05 ? 0.7 : 1.0;
+        const double speck = noise.hash(at.x, at.y) < 0.05 ? 0.7 : 1.0;
         return shade(colour, (0.8 + 0.25 * granule) * speck);
     });
 }
 
-QImage linen(std::uint32_t seed) {
+QImage linen(std::uint32_t seed, int scale) {
     const int size = 128;
     const int threads = 64;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         const double warp = 0.5 + 0.5 * std::sin(tau * u * threads);
         const double weft = 0.5 + 0.5 * std::sin(tau * v * threads);
-        const double warpTone = noise.hash(static_cast<int>(u * threads), 17) - 0.5;
-        const double weftTone = noise.hash(static_cast<int>(v * threads), 23) - 0.5;
-        const bool over = ((x / 2) + (y / 2)) % 2 == 0;
+        const double warpTone = noise.hash(at.x * threads / size, 17) - 0.5;
+        const double weftTone = noise.hash(at.y * threads / size, 23) - 0.5;
+        const bool over = ((at.x / 2) + (at.y / 2)) % 2 == 0;
         const double thread = over ? warp * (1 + 0.3 * warpTone) : weft * (1 + 0.3 * weftTone);
         const double slub = noise.fractal(u * 4, v * 32, 4, 32, 2);
         return shade(QColor(0xD8, 0xCC, 0xB0), 0.84 + 0.14 * thread + 0.05 * slub);
     });
 }
 
-QImage denim(std::uint32_t seed) {
+QImage denim(std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    return sampled(size, [&](double u, double v, int x, int y) {
+    return sampled(size, scale, [&](const Spot& at) {
+        const double u = at.u, v = at.v;
         const double twill = 0.5 + 0.5 * std::sin(tau * (u + v) * 32);
         const double fade = noise.fractal(u * 4, v * 4, 4, 4, 4);
-        const double thread = noise.hash(x, y / 3 + 500) - 0.5;
+        const double thread =
+            at.grain([&](int x, int y) { return noise.hash(x, y / 3 + 500); }) - 0.5;
         const QColor colour =
             blend(QColor(0x1C, 0x2C, 0x5A), QColor(0x5A, 0x74, 0xA8), 0.3 + 0.35 * fade);
         return shade(colour, 0.86 + 0.18 * twill + 0.1 * thread);
     });
 }
 
-QImage casinoCarpet(std::uint32_t seed) {
+QImage casinoCarpet(std::uint32_t seed, int scale) {
     const int size = 128;
     const PeriodicNoise noise(seed);
-    QImage tile = sampled(size, [&](double, double, int x, int y) {
-        return shade(QColor(0x5E, 0x0E, 0x1A), 1.0 + 0.12 * (noise.hash(x, y) - 0.5));
+    QImage tile = sampled(size, scale, [&](const Spot& at) {
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y); });
+        return shade(QColor(0x5E, 0x0E, 0x1A), 1.0 + 0.12 * (grain - 0.5));
     });
     wrapped(tile, [&](QPainter& painter) {
         painter.setPen(Qt::NoPen);
@@ -239,11 +287,12 @@ QImage casinoCarpet(std::uint32_t seed) {
     return tile;
 }
 
-QImage argyle(std::uint32_t seed) {
+QImage argyle(std::uint32_t seed, int scale) {
     const int size = 96;
     const PeriodicNoise noise(seed);
-    QImage tile = sampled(size, [&](double, double, int x, int y) {
-        return shade(QColor(0x2A, 0x3A, 0x5C), 1.0 + 0.08 * (noise.hash(x, y) - 0.5));
+    QImage tile = sampled(size, scale, [&](const Spot& at) {
+        const double grain = at.grain([&](int x, int y) { return noise.hash(x, y); });
+        return shade(QColor(0x2A, 0x3A, 0x5C), 1.0 + 0.08 * (grain - 0.5));
     });
     wrapped(tile, [&](QPainter& painter) {
         painter.setPen(Qt::NoPen);
@@ -266,15 +315,15 @@ QImage argyle(std::uint32_t seed) {
     return tile;
 }
 
-QImage parquet(std::uint32_t seed) {
+QImage parquet(std::uint32_t seed, int scale) {
     const int size = 128;
     const int block = 64;
     const int planks = 4;
     const PeriodicNoise noise(seed);
     // The blocks are set off from the tile's edge so that the edge runs through wood.
     const int offset = 8;
-    return sampled(size, [&](double, double, int tileX, int tileY) {
-        const int x = (tileX + offset) % size, y = (tileY + offset) % size;
+    return sampled(size, scale, [&](const Spot& at) {
+        const int x = (at.x + offset) % size, y = (at.y + offset) % size;
         const int bx = x / block, by = y / block;
         const bool across = (bx + by) % 2 == 0;
         const int along = across ? x % block : y % block;
@@ -282,39 +331,46 @@ QImage parquet(std::uint32_t seed) {
         const int plank = sideways / (block / planks);
         const int id = ((bx * 2 + by) * planks + plank);
         const double tone = noise.hash(id, 31) - 0.5;
-        const double grain =
-            noise.fractal(along / 24.0 + id * 3.0, sideways / 2.0, 1 << 20, 1 << 20, 2);
+        // The grain runs on within a pixel at the device pixel's place; 0 at scale 1.
+        const double alongPart = across ? at.tx - at.x : at.ty - at.y;
+        const double sidewaysPart = across ? at.ty - at.y : at.tx - at.x;
+        const double grain = noise.fractal((along + alongPart) / 24.0 + id * 3.0,
+                                           (sideways + sidewaysPart) / 2.0, 1 << 20, 1 << 20, 2);
         const bool seam = sideways % (block / planks) == 0 || along == 0;
         const QColor colour = blend(QColor(0xB0, 0x78, 0x40), QColor(0x70, 0x40, 0x1C),
                                     0.45 + 0.5 * tone + 0.4 * grain);
-        return shade(colour, seam ? 0.6 : 1.0 + 0.04 * (noise.hash(x, y) - 0.5));
+        const double fine = at.grain(
+            [&](int gx, int gy) { return noise.hash((gx + offset) % size, (gy + offset) % size); });
+        return shade(colour, seam ? 0.6 : 1.0 + 0.04 * (fine - 0.5));
     });
 }
 
 struct Background {
     const char* name;
-    std::function<QImage()> make;
+    std::function<QImage(int scale)> make;
 };
 
 const std::array<Background, 15>& backgrounds() {
     static const std::array<Background, 15> list{{
-        {"Green Felt", [] { return felt(QColor(0x0F, 0x6B, 0x2E), 11); }},
-        {"Blue Felt", [] { return felt(QColor(0x17, 0x3C, 0x7A), 12); }},
-        {"Red Felt", [] { return felt(QColor(0x86, 0x14, 0x1E), 13); }},
-        {"Oak", [] { return wood(QColor(0xD2, 0xA4, 0x6A), QColor(0x8E, 0x5C, 0x2C), 21, 5); }},
-        {"Walnut", [] { return wood(QColor(0x7A, 0x4E, 0x2C), QColor(0x3A, 0x20, 0x10), 22, 7); }},
+        {"Green Felt", [](int s) { return felt(QColor(0x0F, 0x6B, 0x2E), 11, s); }},
+        {"Blue Felt", [](int s) { return felt(QColor(0x17, 0x3C, 0x7A), 12, s); }},
+        {"Red Felt", [](int s) { return felt(QColor(0x86, 0x14, 0x1E), 13, s); }},
+        {"Oak",
+         [](int s) { return wood(QColor(0xD2, 0xA4, 0x6A), QColor(0x8E, 0x5C, 0x2C), 21, 5, s); }},
+        {"Walnut",
+         [](int s) { return wood(QColor(0x7A, 0x4E, 0x2C), QColor(0x3A, 0x20, 0x10), 22, 7, s); }},
         {"White Marble",
-         [] { return marble(QColor(0xEC, 0xEA, 0xE4), QColor(0x70, 0x74, 0x7C), 31); }},
+         [](int s) { return marble(QColor(0xEC, 0xEA, 0xE4), QColor(0x70, 0x74, 0x7C), 31, s); }},
         {"Green Marble",
-         [] { return marble(QColor(0x1E, 0x4E, 0x3A), QColor(0xD4, 0xE4, 0xD4), 32); }},
-        {"Slate", [] { return slate(41); }},
-        {"Leather", [] { return leather(42); }},
-        {"Linen", [] { return linen(43); }},
-        {"Cork", [] { return cork(44); }},
-        {"Casino Carpet", [] { return casinoCarpet(45); }},
-        {"Argyle", [] { return argyle(46); }},
-        {"Parquet", [] { return parquet(47); }},
-        {"Denim", [] { return denim(48); }},
+         [](int s) { return marble(QColor(0x1E, 0x4E, 0x3A), QColor(0xD4, 0xE4, 0xD4), 32, s); }},
+        {"Slate", [](int s) { return slate(41, s); }},
+        {"Leather", [](int s) { return leather(42, s); }},
+        {"Linen", [](int s) { return linen(43, s); }},
+        {"Cork", [](int s) { return cork(44, s); }},
+        {"Casino Carpet", [](int s) { return casinoCarpet(45, s); }},
+        {"Argyle", [](int s) { return argyle(46, s); }},
+        {"Parquet", [](int s) { return parquet(47, s); }},
+        {"Denim", [](int s) { return denim(48, s); }},
     }};
     return list;
 }
@@ -325,8 +381,8 @@ int backgroundCount() {
     return static_cast<int>(backgrounds().size());
 }
 
-QImage background(int index) {
-    return backgrounds().at(static_cast<std::size_t>(index)).make();
+QImage background(int index, int scale) {
+    return backgrounds().at(static_cast<std::size_t>(index)).make(scale);
 }
 
 QStringList backgroundNames() {

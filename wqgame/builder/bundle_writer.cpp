@@ -10,10 +10,15 @@
 #include "wqgame/builder/message_pictures.h"
 #include "wqgame/builder/stored_png.h"
 #include "wqgame/builder/tab_decorations.h"
+#include "wqgame/resource_module.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QSaveFile>
+
+#include <array>
+#include <future>
 
 namespace quintaro::wqgame {
 
@@ -22,20 +27,59 @@ namespace {
 constexpr int firstBackground = 1100;
 constexpr int firstFaceSet = 2004;
 
+struct WrittenBitmap {
+    int id;
+    QString name;
+    QSize size;
+};
+
+// Draws every picture of the library at `scale` into `folder`/bitmap. The scales are drawn
+// on threads of their own, so each reads the decks through a DeckArt of its own.
+bool writeBitmaps(const QString& folder, const QString& deckFolder, int scale,
+                  QList<WrittenBitmap>* written, QString* error) {
+    const DeckArt decks(deckFolder);
+    const QImage backs = decks.backs(scale);
+    QList<QImage> faceSets;
+    for (int f = 0; f < decks.faceSetCount(); ++f)
+        faceSets << decks.faceSet(f, scale);
+    const QImage pips = pipSheet(scale);
+    const QImage suits = suitSheet(scale);
+    const QImage indices = indexSheet(scale);
+    const QImage mask = cardMask(scale);
+    const CardComposer cards({pips, suits, indices, faceSets.value(0), backs, mask});
+    const QImage felt = background(0, scale);
+
+    const auto write = [&](int id, const QImage& image) {
+        const QString name = scale == 1 ? QStringLiteral("bitmap/%1.png").arg(id)
+                                        : QStringLiteral("bitmap/%1@%2x.png").arg(id).arg(scale);
+        const QString path = QDir(folder).filePath(name);
+        // The 1x pictures are read at every start and stay stored for speed; the variants
+        // only at higher device pixel ratios, so they are compressed to keep the package small.
+        if (!(scale == 1 ? writeStoredPng(image, path) : writeCompressedPng(image, path))) {
+            *error = QStringLiteral("cannot write %1").arg(path);
+            return false;
+        }
+        written->append({id, name, image.size()});
+        return true;
+    };
+    bool ok = write(2000, backs) && write(2001, pips) && write(2002, suits) &&
+              write(2003, indices) && write(2012, mask);
+    for (int f = 0; ok && f < faceSets.size(); ++f)
+        ok = write(firstFaceSet + f, faceSets[f]);
+    for (int b = 0; ok && b < backgroundCount(); ++b)
+        ok = write(firstBackground + b, b == 0 ? felt : background(b, scale));
+    for (int style = 0; ok && style < 3; ++style)
+        ok = write(1001 + style, messagePicture(style, cards));
+    return ok && write(1000, aboutMachinePicture(cards)) &&
+           write(1115, aboutJesterPicture(scale)) &&
+           write(1116, aboutWelcomePicture(cards, felt)) && write(1004, tabDecorationRow(scale)) &&
+           write(1005, tabDecorationEnd(scale)) && write(3000, hallOfFamePicture(scale));
+}
+
 } // namespace
 
 BundleWriter::BundleWriter(QString folder, QString deckFolder)
     : m_folder(std::move(folder)), m_deckFolder(std::move(deckFolder)) {}
-
-bool BundleWriter::writeBitmap(int id, const QImage& image, QString* error) {
-    const QString name = QStringLiteral("bitmap/%1.png").arg(id);
-    if (!writeStoredPng(image, QDir(m_folder).filePath(name))) {
-        *error = QStringLiteral("cannot write %1").arg(QDir(m_folder).filePath(name));
-        return false;
-    }
-    m_files << name;
-    return true;
-}
 
 bool BundleWriter::writeText(const QString& kind, int id, const QString& text, QString* error) {
     const QString name = QStringLiteral("%1/%2.txt").arg(kind).arg(id);
@@ -67,6 +111,40 @@ bool BundleWriter::writeCollection(QString* error) const {
     return true;
 }
 
+bool BundleWriter::writeAllBitmaps(QString* error) {
+    constexpr int scales = largestBitmapScale;
+    std::array<QList<WrittenBitmap>, scales> written;
+    std::array<QString, scales> errors;
+    std::array<std::future<bool>, scales> passes;
+    for (int s = 0; s < scales; ++s)
+        passes[s] = std::async(std::launch::async, writeBitmaps, m_folder, m_deckFolder, s + 1,
+                               &written[s], &errors[s]);
+    bool ok = true;
+    for (int s = 0; s < scales; ++s)
+        if (!passes[s].get() && ok) {
+            *error = errors[s];
+            ok = false;
+        }
+    QMap<int, QSize> sizes;
+    for (int s = 0; ok && s < scales; ++s)
+        for (const WrittenBitmap& bitmap : written[s]) {
+            if (s == 0) {
+                sizes.insert(bitmap.id, bitmap.size);
+            } else if (bitmap.size != sizes.value(bitmap.id) * (s + 1)) {
+                // The readers cut cells at s times their 1x places: a variant of any other
+                // size would show the wrong pieces.
+                *error = QStringLiteral("%1 is %2 x %3, not %4 times its 1x picture")
+                             .arg(bitmap.name)
+                             .arg(bitmap.size.width())
+                             .arg(bitmap.size.height())
+                             .arg(s + 1);
+                return false;
+            }
+            m_files << bitmap.name;
+        }
+    return ok;
+}
+
 bool BundleWriter::write(QString* error) {
     const DeckArt decks(m_deckFolder);
     if (const QStringList missing = decks.missingDecks(); !missing.isEmpty()) {
@@ -79,31 +157,7 @@ bool BundleWriter::write(QString* error) {
         return false;
     }
     m_files.clear();
-
-    const QImage backs = decks.backs();
-    QList<QImage> faceSets;
-    for (int f = 0; f < decks.faceSetCount(); ++f)
-        faceSets << decks.faceSet(f);
-    const CardComposer cards(
-        {pipSheet(), suitSheet(), indexSheet(), faceSets.value(0), backs, cardMask()});
-    const QImage felt = background(0);
-
-    bool ok = writeBitmap(2000, backs, error) && writeBitmap(2001, pipSheet(), error) &&
-              writeBitmap(2002, suitSheet(), error) && writeBitmap(2003, indexSheet(), error) &&
-              writeBitmap(2012, cardMask(), error);
-    for (int f = 0; ok && f < faceSets.size(); ++f)
-        ok = writeBitmap(firstFaceSet + f, faceSets[f], error);
-    for (int b = 0; ok && b < backgroundCount(); ++b)
-        ok = writeBitmap(firstBackground + b, b == 0 ? felt : background(b), error);
-    for (int style = 0; ok && style < 3; ++style)
-        ok = writeBitmap(1001 + style, messagePicture(style, cards), error);
-    ok = ok && writeBitmap(1000, aboutMachinePicture(cards), error) &&
-         writeBitmap(1115, aboutJesterPicture(), error) &&
-         writeBitmap(1116, aboutWelcomePicture(cards, felt), error) &&
-         writeBitmap(1004, tabDecorationRow(), error) &&
-         writeBitmap(1005, tabDecorationEnd(), error) &&
-         writeBitmap(3000, hallOfFamePicture(), error);
-
+    bool ok = writeAllBitmaps(error);
     const QList<TextResource> texts =
         libraryTexts(decks.faceSetNames(), decks.backNames(), backgroundNames());
     for (const TextResource& text : texts)

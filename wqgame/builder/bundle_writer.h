@@ -7,7 +7,9 @@
 namespace quintaro::wqgame {
 
 // Renders every resource of the library into `folder` as /<kind>/<id> files, with a Qt
-// resource collection file `wqgame32.qrc` listing them for rcc.
+// resource collection file `wqgame32.qrc` listing them for rcc. Each picture is written at
+// its 1x size as bitmap/<id>.png and, drawn again at 2 and 3 times that size, as
+// bitmap/<id>@2x.png and bitmap/<id>@3x.png.
 class BundleWriter {
 public:
     BundleWriter(QString folder, QString deckFolder);
@@ -16,7 +18,8 @@ public:
     bool write(QString* error);
 
 private:
-    bool writeBitmap(int id, const QImage& image, QString* error);
+    // Every picture at every scale, the scales side by side on threads of their own.
+    bool writeAllBitmaps(QString* error);
     bool writeText(const QString& kind, int id, const QString& text, QString* error);
     bool writeCollection(QString* error) const;
 

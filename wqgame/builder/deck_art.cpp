@@ -1,6 +1,7 @@
 #include "wqgame/builder/deck_art.h"
 
 #include "wqgame/builder/card_sheets.h"
+#include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
 
 #include <QDir>
@@ -74,14 +75,14 @@ const char* suitName(int suit) {
     return names.at(static_cast<std::size_t>(suit));
 }
 
-QImage blankCard() {
-    QImage card(cardWidth, cardHeight, QImage::Format_ARGB32_Premultiplied);
+QImage blankCard(int scale) {
+    QImage card = scaledImage(cardWidth, cardHeight, scale, QImage::Format_ARGB32_Premultiplied);
     card.fill(Qt::white);
     return card;
 }
 
-QImage renderCard(QSvgRenderer& renderer, const QString& element, qreal zoom) {
-    QImage card = blankCard();
+QImage renderCard(QSvgRenderer& renderer, const QString& element, qreal zoom, int scale) {
+    QImage card = blankCard(scale);
     QPainter painter(&card);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
     const QSizeF size(cardWidth * zoom, cardHeight * zoom);
@@ -91,8 +92,8 @@ QImage renderCard(QSvgRenderer& renderer, const QString& element, qreal zoom) {
 }
 
 // A picture of only the jester, fitted into the face cell on white.
-QImage framedJester(QSvgRenderer& renderer, const QString& element) {
-    QImage face(faceWidth, faceHeight, QImage::Format_ARGB32_Premultiplied);
+QImage framedJester(QSvgRenderer& renderer, const QString& element, int scale) {
+    QImage face = scaledImage(faceWidth, faceHeight, scale, QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::white);
     const QRectF bounds =
         renderer.transformForElement(element).mapRect(renderer.boundsOnElement(element));
@@ -179,8 +180,8 @@ void drawTartan(QPainter& painter, const QRectF& field) {
                              band.colour);
 }
 
-QImage ownBack(void (*drawField)(QPainter&, const QRectF&)) {
-    QImage back = blankCard();
+QImage ownBack(void (*drawField)(QPainter&, const QRectF&), int scale) {
+    QImage back = blankCard(scale);
     QPainter painter(&back);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF field(4, 4, cardWidth - 8, cardHeight - 8);
@@ -197,16 +198,11 @@ QImage ownBack(void (*drawField)(QPainter&, const QRectF&)) {
 // be laid through the card mask with OR.
 QImage trimmedToCard(const QImage& back) {
     QImage trimmed = back.convertToFormat(QImage::Format_RGB32);
-    {
-        QPainter painter(&trimmed);
-        painter.setPen(QColor(0x40, 0x40, 0x40));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(cardOutline(), cardCornerRadius, cardCornerRadius);
-    }
-    const QImage mask = cardMask();
-    for (int y = 0; y < cardHeight; ++y)
-        for (int x = 0; x < cardWidth; ++x)
-            if (mask.pixel(x, y) == qRgb(255, 255, 255))
+    drawCardOutline(trimmed, QColor(0x40, 0x40, 0x40));
+    const int scale = qRound(trimmed.devicePixelRatio());
+    for (int y = 0; y < trimmed.height(); ++y)
+        for (int x = 0; x < trimmed.width(); ++x)
+            if (!onCard(x, y, scale))
                 trimmed.setPixel(x, y, qRgb(0, 0, 0));
     return trimmed;
 }
@@ -215,21 +211,30 @@ QImage trimmedToCard(const QImage& back) {
 
 DeckArt::DeckArt(QString deckFolder) : m_deckFolder(std::move(deckFolder)) {}
 
+DeckArt::~DeckArt() = default;
+
+QSvgRenderer& DeckArt::renderer(const char* deck) const {
+    const QString file = deckFile(QLatin1String(deck));
+    std::unique_ptr<QSvgRenderer>& parsed = m_renderers[file];
+    if (!parsed)
+        parsed = std::make_unique<QSvgRenderer>(file);
+    return *parsed;
+}
+
 QString DeckArt::deckFile(const QString& deck) const {
     return QDir(m_deckFolder).filePath(deck);
 }
 
 QStringList DeckArt::missingDecks() const {
-    QStringList files;
-    for (const FaceSetSource& source : faceSetSources)
-        files << deckFile(QLatin1String(source.deck));
-    for (const BackSource& source : backSources)
-        files << deckFile(QLatin1String(source.deck));
-    files.removeDuplicates();
     QStringList missing;
-    for (const QString& file : files)
-        if (!QSvgRenderer(file).isValid())
-            missing << file;
+    const auto check = [&](const char* deck) {
+        if (!renderer(deck).isValid() && !missing.contains(deckFile(QLatin1String(deck))))
+            missing << deckFile(QLatin1String(deck));
+    };
+    for (const FaceSetSource& source : faceSetSources)
+        check(source.deck);
+    for (const BackSource& source : backSources)
+        check(source.deck);
     return missing;
 }
 
@@ -244,27 +249,26 @@ QStringList DeckArt::faceSetNames() const {
     return names;
 }
 
-QImage DeckArt::faceSet(int index) const {
+QImage DeckArt::faceSet(int index, int scale) const {
     const FaceSetSource& source = faceSetSources.at(static_cast<std::size_t>(index));
-    QSvgRenderer renderer(deckFile(QLatin1String(source.deck)));
+    QSvgRenderer& renderer = this->renderer(source.deck);
     if (!renderer.isValid())
         return {};
-    QImage strip(faceWidth * 18, faceHeight, QImage::Format_RGB32);
+    QImage strip = scaledImage(faceWidth * 18, faceHeight, scale, QImage::Format_RGB32);
     QPainter painter(&strip);
+    const QRect cut(faceCut * scale, QSize(faceWidth, faceHeight) * scale);
     const char* ranks[] = {"jack", "queen", "king", "1"};
     for (int rank = 0; rank < 4; ++rank)
         for (int suit = 0; suit < suitCount; ++suit) {
             const QString element = QStringLiteral("%1_%2").arg(QLatin1String(ranks[rank]),
                                                                 QLatin1String(suitName(suit)));
-            const QImage card = renderCard(renderer, element, source.zoom);
-            painter.drawImage(faceWidth * (4 * rank + suit), 0,
-                              card.copy(QRect(faceCut, QSize(faceWidth, faceHeight))));
+            const QImage card = renderCard(renderer, element, source.zoom, scale);
+            painter.drawImage(faceWidth * (4 * rank + suit), 0, card.copy(cut));
         }
     const auto jokerFace = [&](const char* element) {
         if (source.jokers == JokerKind::FaceOnly)
-            return framedJester(renderer, QLatin1String(element));
-        return renderCard(renderer, QLatin1String(element), source.zoom)
-            .copy(QRect(faceCut, QSize(faceWidth, faceHeight)));
+            return framedJester(renderer, QLatin1String(element), scale);
+        return renderCard(renderer, QLatin1String(element), source.zoom, scale).copy(cut);
     };
     const QImage red = jokerFace(source.redJoker);
     painter.drawImage(faceWidth * 16, 0,
@@ -286,20 +290,21 @@ QStringList DeckArt::backNames() const {
     return names << QStringLiteral("Argyle") << QStringLiteral("Tartan");
 }
 
-QImage DeckArt::backs() const {
+QImage DeckArt::backs(int scale) const {
     const QStringList names = backNames();
-    QImage strip(cardWidth * static_cast<int>(names.size()), cardHeight, QImage::Format_RGB32);
+    QImage strip = scaledImage(cardWidth * static_cast<int>(names.size()), cardHeight, scale,
+                               QImage::Format_RGB32);
     QPainter painter(&strip);
     int cell = 0;
     for (const BackSource& source : backSources) {
-        QSvgRenderer renderer(deckFile(QLatin1String(source.deck)));
-        QImage back = renderCard(renderer, QLatin1String(source.element), 1.0);
+        QSvgRenderer& renderer = this->renderer(source.deck);
+        QImage back = renderCard(renderer, QLatin1String(source.element), 1.0, scale);
         if (source.hueTurn != 0)
             back = turnedHue(back, source.hueTurn);
         painter.drawImage(cardWidth * cell++, 0, trimmedToCard(back));
     }
-    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawArgyle)));
-    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawTartan)));
+    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawArgyle, scale)));
+    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawTartan, scale)));
     return strip;
 }
 

@@ -85,8 +85,10 @@ bool writeGallery(const QString& bundle, const QString& output, QString* error) 
         return false;
     }
     std::vector<int> ids;
+    // The 1x pictures only: the @2x and @3x variants show the same at a larger size.
     for (const QString& name : QDir(root + QStringLiteral("/bitmap")).entryList(QDir::Files))
-        ids.push_back(name.section(u'.', 0, 0).toInt());
+        if (!name.contains(u'@'))
+            ids.push_back(name.section(u'.', 0, 0).toInt());
     std::sort(ids.begin(), ids.end());
 
     const QImage backs = bitmap(2000);

@@ -143,8 +143,8 @@ void drawBanner(QPainter& painter) {
 
 } // namespace
 
-QImage hallOfFamePicture() {
-    QImage picture = transparentImage(width, height);
+QImage hallOfFamePicture(int scale) {
+    QImage picture = transparentImage(width, height, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     drawMarquee(painter);

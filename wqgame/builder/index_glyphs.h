@@ -10,7 +10,10 @@ namespace quintaro::wqgame {
 inline constexpr int indexGlyphWidth = 9;
 inline constexpr int indexGlyphHeight = 14;
 
-// The upright glyph of `rank` (1 to 14) in `colour` on white, indexGlyphWidth x indexGlyphHeight.
-QImage indexGlyph(int rank, QColor colour);
+// The upright glyph of `rank` (1 to 14) in `colour` on white, indexGlyphWidth x indexGlyphHeight
+// logical pixels at `scale` device pixels to each. At scale 1 the hand-set pixels; above it the
+// same characters as outlines (a bold sans, the joker's star), each fitted into the box its
+// hand-set pixels take, so the corners read alike at every scale.
+QImage indexGlyph(int rank, QColor colour, int scale = 1);
 
 } // namespace quintaro::wqgame

@@ -24,6 +24,7 @@ QImage maskedPicture(const QImage& picture, QColor edge) {
             out[w + x] = qRgb(0, 0, 0);
         }
     }
+    packed.setDevicePixelRatio(picture.devicePixelRatio());
     return packed;
 }
 

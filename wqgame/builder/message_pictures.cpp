@@ -53,7 +53,7 @@ void drawCoinPile(QPainter& painter) {
 } // namespace
 
 QImage messagePicture(int style, const CardComposer& cards) {
-    QImage picture = transparentImage(width, height);
+    QImage picture = transparentImage(width, height, cards.scale());
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     if (style == 0) {

@@ -12,8 +12,14 @@ QColor dialogFace() {
     return QColor(0xEF, 0xEF, 0xEF);
 }
 
-QImage transparentImage(int width, int height) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+QImage scaledImage(int width, int height, int scale, QImage::Format format) {
+    QImage image(width * scale, height * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+QImage transparentImage(int width, int height, int scale) {
+    QImage image = scaledImage(width, height, scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -109,7 +115,8 @@ void drawLaidCard(QPainter& painter, const QImage& card, QPointF centre, qreal d
     painter.translate(centre);
     painter.rotate(degrees);
     painter.scale(scale, scale);
-    const QRectF place(-card.width() / 2.0, -card.height() / 2.0, card.width(), card.height());
+    const QSizeF size = card.deviceIndependentSize();
+    const QRectF place(-size.width() / 2, -size.height() / 2, size.width(), size.height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 60));
     painter.drawRoundedRect(place.translated(2, 2), 6, 6);

@@ -13,7 +13,11 @@ namespace quintaro::wqgame {
 // The face colour of the dialogs the masked pictures mostly sit on.
 QColor dialogFace();
 
-QImage transparentImage(int width, int height);
+// A picture of `width` x `height` logical pixels drawn at `scale` device pixels to each: its
+// devicePixelRatio is `scale`, so a painter on it draws in the 1x picture's coordinates, and
+// images that carry their own ratio are laid at their 1x size.
+QImage scaledImage(int width, int height, int scale, QImage::Format format);
+QImage transparentImage(int width, int height, int scale = 1);
 QLinearGradient gilt(QPointF from, QPointF to);
 QFont pictureFont(const QString& family, int pixelSize, bool bold, bool italic = false);
 
@@ -22,8 +26,8 @@ QFont pictureFont(const QString& family, int pixelSize, bool bold, bool italic =
 void drawChip(QPainter& painter, QPointF centre, qreal radius, QColor colour);
 void drawChipStack(QPainter& painter, QPointF base, qreal width, int count, QColor colour);
 void drawBulb(QPainter& painter, QPointF centre, qreal radius);
-// A card (71 x 96 with see-through corners) turned by `degrees` about its centre, with a
-// soft shadow.
+// A card (71 x 96 logical pixels with see-through corners) turned by `degrees` about its centre,
+// with a soft shadow.
 void drawLaidCard(QPainter& painter, const QImage& card, QPointF centre, qreal degrees,
                   qreal scale = 1.0);
 // A five-pointed star.

@@ -17,7 +17,7 @@ void appendBytes(png_structp png, png_bytep data, size_t length) {
 void flushNothing(png_structp) {}
 
 // libpng reports errors by longjmp, so nothing here may need a destructor to run.
-bool encode(const QImage& rows, bool hasAlpha, QByteArray* out) {
+bool encode(const QImage& rows, bool hasAlpha, bool compressed, QByteArray* out) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
@@ -33,8 +33,8 @@ bool encode(const QImage& rows, bool hasAlpha, QByteArray* out) {
                  static_cast<png_uint_32>(rows.height()), 8,
                  hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(png, 0);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, compressed ? PNG_ALL_FILTERS : PNG_FILTER_NONE);
+    png_set_compression_level(png, compressed ? 6 : 0);
     png_write_info(png, info);
     for (int y = 0; y < rows.height(); ++y)
         png_write_row(png, rows.constScanLine(y));
@@ -43,19 +43,27 @@ bool encode(const QImage& rows, bool hasAlpha, QByteArray* out) {
     return true;
 }
 
-} // namespace
-
-bool writeStoredPng(const QImage& picture, const QString& path) {
+bool writePng(const QImage& picture, const QString& path, bool compressed) {
     if (picture.isNull())
         return false;
     const bool hasAlpha = picture.hasAlphaChannel();
     const QImage rows =
         picture.convertToFormat(hasAlpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     QByteArray bytes;
-    if (!encode(rows, hasAlpha, &bytes))
+    if (!encode(rows, hasAlpha, compressed, &bytes))
         return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+} // namespace
+
+bool writeStoredPng(const QImage& picture, const QString& path) {
+    return writePng(picture, path, false);
+}
+
+bool writeCompressedPng(const QImage& picture, const QString& path) {
+    return writePng(picture, path, true);
 }
 
 } // namespace quintaro::wqgame

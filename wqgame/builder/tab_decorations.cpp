@@ -8,9 +8,9 @@
 
 namespace quintaro::wqgame {
 
-QImage tabDecorationRow() {
+QImage tabDecorationRow(int scale) {
     const int cell = 12;
-    QImage picture = transparentImage(cell * suitCount, cell);
+    QImage picture = transparentImage(cell * suitCount, cell, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
@@ -24,8 +24,8 @@ QImage tabDecorationRow() {
     return maskedPicture(picture, dialogFace());
 }
 
-QImage tabDecorationEnd() {
-    QImage picture = transparentImage(20, 12);
+QImage tabDecorationEnd(int scale) {
+    QImage picture = transparentImage(20, 12, scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x6A, 0x40, 0x00), 1));
