@@ -221,9 +221,13 @@ QImage linen(std::uint32_t seed, int scale) {
     const int threads = 64;
     const PeriodicNoise noise(seed);
     return sampled(size, scale, [&](const Spot& at) {
+        // The threads are two 1x pixels apart, and the 1x tile samples their light and dark at
+        // its pixels' edges, where they even out: so do the larger tiles, lest they show a
+        // weave the 1x linen does not.
+        const double pixelU = double(at.x) / size, pixelV = double(at.y) / size;
+        const double warp = 0.5 + 0.5 * std::sin(tau * pixelU * threads);
+        const double weft = 0.5 + 0.5 * std::sin(tau * pixelV * threads);
         const double u = at.u, v = at.v;
-        const double warp = 0.5 + 0.5 * std::sin(tau * u * threads);
-        const double weft = 0.5 + 0.5 * std::sin(tau * v * threads);
         const double warpTone = noise.hash(at.x * threads / size, 17) - 0.5;
         const double weftTone = noise.hash(at.y * threads / size, 23) - 0.5;
         const bool over = ((at.x / 2) + (at.y / 2)) % 2 == 0;

@@ -17,8 +17,8 @@
 #include <QMap>
 #include <QSaveFile>
 
-#include <array>
 #include <future>
+#include <vector>
 
 namespace quintaro::wqgame {
 
@@ -33,10 +33,46 @@ struct WrittenBitmap {
     QSize size;
 };
 
-// Draws every picture of the library at `scale` into `folder`/bitmap. The scales are drawn
-// on threads of their own, so each reads the decks through a DeckArt of its own.
-bool writeBitmaps(const QString& folder, const QString& deckFolder, int scale,
-                  QList<WrittenBitmap>* written, QString* error) {
+// A share of the pictures at one scale, drawn on a thread of its own: the cards and the
+// pictures (with the first background, which the welcome picture lies on), or some of the
+// other backgrounds.
+struct Share {
+    int scale;
+    bool cards;
+    int firstBackground;
+    int endBackground;
+    QList<WrittenBitmap> written;
+    QString error;
+};
+
+QString bitmapName(int id, int scale) {
+    return scale == 1 ? QStringLiteral("bitmap/%1.png").arg(id)
+                      : QStringLiteral("bitmap/%1@%2x.png").arg(id).arg(scale);
+}
+
+bool writeBitmap(const QString& folder, int id, const QImage& image, Share* share) {
+    const QString name = bitmapName(id, share->scale);
+    const QString path = QDir(folder).filePath(name);
+    // The 1x pictures are read at every start and stay stored for speed; the variants only
+    // at higher device pixel ratios, so they are compressed to keep the package small.
+    if (!(share->scale == 1 ? writeStoredPng(image, path) : writeCompressedPng(image, path))) {
+        share->error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    share->written.append({id, name, image.size()});
+    return true;
+}
+
+bool writeBackgrounds(const QString& folder, Share* share) {
+    for (int b = share->firstBackground; b < share->endBackground; ++b)
+        if (!writeBitmap(folder, firstBackground + b, background(b, share->scale), share))
+            return false;
+    return true;
+}
+
+// Each thread reads the decks through a DeckArt of its own.
+bool writeCards(const QString& folder, const QString& deckFolder, Share* share) {
+    const int scale = share->scale;
     const DeckArt decks(deckFolder);
     const QImage backs = decks.backs(scale);
     QList<QImage> faceSets;
@@ -50,24 +86,13 @@ bool writeBitmaps(const QString& folder, const QString& deckFolder, int scale,
     const QImage felt = background(0, scale);
 
     const auto write = [&](int id, const QImage& image) {
-        const QString name = scale == 1 ? QStringLiteral("bitmap/%1.png").arg(id)
-                                        : QStringLiteral("bitmap/%1@%2x.png").arg(id).arg(scale);
-        const QString path = QDir(folder).filePath(name);
-        // The 1x pictures are read at every start and stay stored for speed; the variants
-        // only at higher device pixel ratios, so they are compressed to keep the package small.
-        if (!(scale == 1 ? writeStoredPng(image, path) : writeCompressedPng(image, path))) {
-            *error = QStringLiteral("cannot write %1").arg(path);
-            return false;
-        }
-        written->append({id, name, image.size()});
-        return true;
+        return writeBitmap(folder, id, image, share);
     };
     bool ok = write(2000, backs) && write(2001, pips) && write(2002, suits) &&
               write(2003, indices) && write(2012, mask);
     for (int f = 0; ok && f < faceSets.size(); ++f)
         ok = write(firstFaceSet + f, faceSets[f]);
-    for (int b = 0; ok && b < backgroundCount(); ++b)
-        ok = write(firstBackground + b, b == 0 ? felt : background(b, scale));
+    ok = ok && write(firstBackground, felt);
     for (int style = 0; ok && style < 3; ++style)
         ok = write(1001 + style, messagePicture(style, cards));
     return ok && write(1000, aboutMachinePicture(cards)) &&
@@ -112,32 +137,41 @@ bool BundleWriter::writeCollection(QString* error) const {
 }
 
 bool BundleWriter::writeAllBitmaps(QString* error) {
-    constexpr int scales = largestBitmapScale;
-    std::array<QList<WrittenBitmap>, scales> written;
-    std::array<QString, scales> errors;
-    std::array<std::future<bool>, scales> passes;
-    for (int s = 0; s < scales; ++s)
-        passes[s] = std::async(std::launch::async, writeBitmaps, m_folder, m_deckFolder, s + 1,
-                               &written[s], &errors[s]);
+    // Every scale in three shares, the backgrounds being the largest part of the work.
+    std::vector<Share> shares;
+    const int half = (backgroundCount() + 1) / 2;
+    for (int scale = 1; scale <= largestBitmapScale; ++scale) {
+        shares.push_back({scale, true, 0, 0, {}, {}});
+        shares.push_back({scale, false, 1, half, {}, {}});
+        shares.push_back({scale, false, half, backgroundCount(), {}, {}});
+    }
+    std::vector<std::future<bool>> threads;
+    for (Share& share : shares)
+        threads.push_back(std::async(std::launch::async, [this, &share] {
+            return share.cards ? writeCards(m_folder, m_deckFolder, &share)
+                               : writeBackgrounds(m_folder, &share);
+        }));
     bool ok = true;
-    for (int s = 0; s < scales; ++s)
-        if (!passes[s].get() && ok) {
-            *error = errors[s];
+    for (std::size_t i = 0; i < shares.size(); ++i)
+        if (!threads[i].get() && ok) {
+            *error = shares[i].error;
             ok = false;
         }
+    // The shares of scale 1 come first, so every 1x size is known before its variants.
     QMap<int, QSize> sizes;
-    for (int s = 0; ok && s < scales; ++s)
-        for (const WrittenBitmap& bitmap : written[s]) {
-            if (s == 0) {
+    for (std::size_t i = 0; ok && i < shares.size(); ++i)
+        for (const WrittenBitmap& bitmap : shares[i].written) {
+            const int scale = shares[i].scale;
+            if (scale == 1) {
                 sizes.insert(bitmap.id, bitmap.size);
-            } else if (bitmap.size != sizes.value(bitmap.id) * (s + 1)) {
+            } else if (bitmap.size != sizes.value(bitmap.id) * scale) {
                 // The readers cut cells at s times their 1x places: a variant of any other
                 // size would show the wrong pieces.
                 *error = QStringLiteral("%1 is %2 x %3, not %4 times its 1x picture")
                              .arg(bitmap.name)
                              .arg(bitmap.size.width())
                              .arg(bitmap.size.height())
-                             .arg(s + 1);
+                             .arg(scale);
                 return false;
             }
             m_files << bitmap.name;

@@ -18,7 +18,7 @@ public:
     bool write(QString* error);
 
 private:
-    // Every picture at every scale, the scales side by side on threads of their own.
+    // Every picture at every scale, drawn in shares side by side on threads of their own.
     bool writeAllBitmaps(QString* error);
     bool writeText(const QString& kind, int id, const QString& text, QString* error);
     bool writeCollection(QString* error) const;
