@@ -40,6 +40,8 @@ constexpr int rowShift = 11;
 constexpr int firstRowTop = 10;
 constexpr int rowPitch = 27;
 constexpr int rowHeight = 17;
+// Space kept clear between a box's outline and its text.
+constexpr int textMargin = 2;
 constexpr VgaColour boxFill = VgaColour::White;
 
 QImage pictureSheet(qreal ratio) {
@@ -60,10 +62,12 @@ QRect box(const BoxColumns& columns, int row) {
     return {QPoint(columns.left + dx, top), QPoint(columns.right + dx, top + rowHeight)};
 }
 
-// The box's outline on its own edge pixels, white inside, the text centred.
+// The box's outline on its own edge pixels, white inside, the text centred; a text too
+// long for the box is shortened with an ellipsis, so it never runs over its neighbours.
 void drawBox(QPainter& painter, const QRect& rect, const QString& text) {
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    drawCentredText(painter, rect, text);
+    const int room = rect.width() - 2 * textMargin;
+    drawCentredText(painter, rect, painter.fontMetrics().elidedText(text, Qt::ElideRight, room));
 }
 
 void placeButton(const wqgame::DialogLayout& layout, wqgame::ControlKind kind,

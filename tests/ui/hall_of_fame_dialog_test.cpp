@@ -103,6 +103,19 @@ private Q_SLOTS:
         QVERIFY(nonWhiteInside(image, box(2, 0)) > 0); // "4700"
         QCOMPARE(nonWhiteInside(image, box(1, 1)), 0);
         QCOMPARE(nonWhiteInside(image, box(2, 9)), 0);
+
+        // A name too long for its box stays inside it: nothing else changes.
+        store.writeValue(settingsPath, HallOfFame::nameValue(0, 0), std::string(60, 'W'));
+        HallOfFame longHall(store, "Quintaro", 0, 1);
+        HallOfFameDialog longDialog(longHall, nullptr);
+        longDialog.copyEntries();
+        const QImage longImage = longDialog.grab().toImage();
+        const QRect name = box(1, 0);
+        for (int y = name.top() - 3; y <= name.bottom() + 3; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (!name.adjusted(1, 1, -1, -1).contains(x, y))
+                    QCOMPARE(longImage.pixel(x, y), image.pixel(x, y));
+        QVERIFY(nonWhiteInside(longImage, name) > nonWhiteInside(image, name));
     }
 
     void clearAsksFirstAndEmptiesOnlyOnYes() {
