@@ -94,7 +94,7 @@ void DrawTables::walkHandsBelow(int top, const CardDeck& deck, PokerHand& hand) 
                     hand.setCard(0, deck.card(a));
                     const int line = hand.winningLine(m_pay.categories, m_pay.lineCount);
                     m_lines[index++] =
-                        line == PokerHand::noLine ? noHandLine : static_cast<std::uint8_t>(line);
+                        line == noLine ? noHandLine : static_cast<std::uint8_t>(line);
                 }
             }
         }
@@ -141,7 +141,7 @@ void DrawTables::buildCounts(int workers) {
 
 int DrawTables::lineOf(std::span<const int> ascending) const {
     const std::uint8_t line = m_lines[subsetIndex(ascending)];
-    return line == noHandLine ? PokerHand::noLine : line;
+    return line == noHandLine ? noLine : line;
 }
 
 DrawTables::SortedDeal DrawTables::sortDeal(const DealtCards& dealt) {
@@ -219,7 +219,7 @@ std::array<std::int64_t, maxPayLines> DrawTables::drawsWinning(const DealtCards&
         const std::int64_t sign = std::popcount(superset ^ hold) % 2 ? -1 : 1;
         if (size == 5) {
             const int line = lineOf(cards);
-            if (line != PokerHand::noLine)
+            if (line != noLine)
                 draws[static_cast<std::size_t>(line)] += sign;
             continue;
         }

@@ -34,7 +34,7 @@ public:
     const PayDisplayData& pay() const { return m_pay; }
     int lineCount() const { return m_pay.lineCount; }
 
-    // The winning line, or PokerHand::noLine. Precondition: five ascending deck indices.
+    // The winning line, or noLine. Precondition: five ascending deck indices.
     int lineOf(std::span<const int> ascending) const;
 
     // The exact worth of every hold of the dealt cards over all draws from the rest of the

@@ -8,9 +8,6 @@
 
 namespace quintaro {
 
-// The line value that means "no line", for a winning line and for a highlight.
-inline constexpr std::uint8_t noLine = 100;
-
 // What one bet column of the pay table shows. The round flow owns these; the column
 // widgets paint from them.
 struct PaylineColumn {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace quintaro {
+
+// The line value that means "no line", wherever a pay line is named: the winning line of a
+// hand, the highlighted line of a column.
+inline constexpr std::uint8_t noLine = 100;
 
 // Codes as stored in the pay tables; their values do not order the hands, the pay lines do.
 // Nothing and Pair have names but no test; any other value outside 2..14 never matches.

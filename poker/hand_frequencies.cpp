@@ -35,7 +35,7 @@ HandFrequencies countHandFrequencies(GameType type) {
                         table.hand.setCard(4, deck.card(e));
                         const int line =
                             table.hand.winningLine(table.pay.categories, table.pay.lineCount);
-                        if (line == PokerHand::noLine)
+                        if (line == noLine)
                             ++result.nothing;
                         else
                             ++result.lines[static_cast<std::size_t>(line)];

@@ -16,8 +16,6 @@ class PokerHand {
 public:
     static constexpr int handSize = 5;
     static constexpr int maxWildCards = 4;
-    // The winning line when no line matches.
-    static constexpr int noLine = 100;
 
     using Cards = std::array<const Card*, handSize>;
     using WildCards = std::array<const Card*, maxWildCards>;

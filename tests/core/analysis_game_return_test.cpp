@@ -21,7 +21,7 @@ TEST(AnalysisGameReturn, StraightPokerDealsTheTextbookHandsAndPaysThePublishedRe
     std::uint64_t total = 0;
     for (const DealClass& deal : dealClasses(false)) {
         const int line = tables.lineOf(deal.cards);
-        if (line != PokerHand::noLine)
+        if (line != noLine)
             lines[static_cast<std::size_t>(line)] += deal.weight;
         total += deal.weight;
     }

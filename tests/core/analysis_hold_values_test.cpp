@@ -76,7 +76,7 @@ private:
             const int line =
                 m_table.hand.winningLine(m_table.pay.categories, m_table.pay.lineCount);
             ++m_result.draws;
-            if (line != PokerHand::noLine) {
+            if (line != noLine) {
                 m_result.payoffSum += m_table.pay.payoff(line, m_bet);
                 ++m_result.lines[static_cast<std::size_t>(line)];
             }

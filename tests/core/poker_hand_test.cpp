@@ -45,7 +45,7 @@ public:
     // The name of the winning line, or "none".
     std::string wins(const std::string& cards) {
         const int line = deal(cards).winningLine(m_table.pay.categories, m_table.pay.lineCount);
-        if (line == PokerHand::noLine)
+        if (line == noLine)
             return "none";
         return std::string(
             handCategoryName(m_table.pay.categories[static_cast<std::size_t>(line)]));
@@ -131,13 +131,13 @@ TEST(PokerHand, GroupCountsAreExact) {
                                   HandCategory::ThreeOfAKind};
     EXPECT_EQ(hand.winningLine(lines, 3), 0);
     EXPECT_EQ(hand.winningLine(std::span(lines).subspan(1), 2), 0);
-    EXPECT_EQ(hand.winningLine(lines, 0), PokerHand::noLine);
+    EXPECT_EQ(hand.winningLine(lines, 0), noLine);
 
     // Codes without a test, or outside 2..14, never match.
     const HandCategory untested[] = {HandCategory::Nothing, HandCategory::Pair,
                                      static_cast<HandCategory>(15), static_cast<HandCategory>(-1),
                                      HandCategory::FiveOfAKind};
-    EXPECT_EQ(t.deal("30 31 X Y 32").winningLine(untested, 4), PokerHand::noLine);
+    EXPECT_EQ(t.deal("30 31 X Y 32").winningLine(untested, 4), noLine);
     EXPECT_EQ(t.deal("30 31 X Y 32").winningLine(untested, 5), 4);
 }
 

@@ -211,7 +211,7 @@ private:
         }
         const int line = winningLine();
         const std::uint32_t payout =
-            line == PokerHand::noLine ? 0 : payTable(m_flow.gameType()).payoff(line, m_betOfRound);
+            line == noLine ? 0 : payTable(m_flow.gameType()).payoff(line, m_betOfRound);
         expect(m_flow.handNames().highlightedLine == static_cast<std::uint8_t>(line),
                "the highlighted line is not the line the final hand wins");
         expect(m_flow.state().lastWin == payout, "the payout is not the pay table's payoff");
