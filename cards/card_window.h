@@ -2,7 +2,6 @@
 
 #include "app/game_state.h"
 #include "cards/hold_state.h"
-#include "poker/card.h"
 
 #include <QWidget>
 
@@ -21,10 +20,6 @@ public:
     void watch(const RoundPhase* phase, const HoldState* holdState);
     HoldState holdState() const;
 
-    // The card shown above the window; not owned, nullptr for none.
-    void setCard(Card* card) { m_card = card; }
-    Card* card() const { return m_card; }
-
     // A click on this window or on its card's picture; the table forwards the latter.
     void press() { Q_EMIT pressed(); }
 
@@ -38,7 +33,6 @@ protected:
 private:
     const RoundPhase* m_phase = nullptr;
     const HoldState* m_holdState = nullptr;
-    Card* m_card = nullptr;
 };
 
 } // namespace quintaro
