@@ -1,5 +1,4 @@
 #include "cards/card_image_cache.h"
-#include "cards/card_on_table.h"
 #include "wqgame/resource_module.h"
 
 #include <QPainter>
@@ -182,36 +181,6 @@ private Q_SLOTS:
         QImage untouched(90, 120, QImage::Format_RGB32);
         untouched.fill(magenta);
         QCOMPARE(drawn(cache, card), untouched);
-    }
-
-    void drawNowRepaintsAtOnceAndTheOldPlaceLater() {
-        QWidget table;
-        table.resize(300, 200);
-        QList<QRect> painted;
-        struct Recorder : QObject {
-            QList<QRect>* log;
-            bool eventFilter(QObject*, QEvent* e) override {
-                if (e->type() == QEvent::Paint)
-                    log->append(static_cast<QPaintEvent*>(e)->rect());
-                return false;
-            }
-        } recorder;
-        recorder.log = &painted;
-        table.installEventFilter(&recorder);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCoreApplication::processEvents();
-        painted.clear();
-
-        Card card(1, 0);
-        setCardPosition(card, QPoint(20, 30), false, false, &table);
-        setCardState(card, CardState::FaceUp, true, &table);
-        QCOMPARE(painted, QList<QRect>{QRect(20, 30, 71, 96)});
-
-        setCardPosition(card, QPoint(150, 30), true, true, &table);
-        QCOMPARE(painted.size(), 2);
-        QCOMPARE(painted.last(), QRect(150, 30, 71, 96));
-        QTRY_VERIFY(painted.size() == 3 && painted.last().contains(QRect(20, 30, 71, 96)));
     }
 };
 
