@@ -2,6 +2,7 @@
 
 #include "displays/choice_list.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -23,16 +24,6 @@ struct PageLook {
     QPoint nameListAt{122, 58};
 };
 const PageLook look;
-
-template <typename Control>
-Control* libraryControl(QWidget* dialog, wqgame::ControlKind kind, int id, QPoint at) {
-    auto* control = new Control(dialog);
-    QSize size;
-    if (auto layout = wqgame::controlLayout(kind, id))
-        size = QSize(layout->width, layout->height);
-    control->setGeometry(QRect(at, size));
-    return control;
-}
 
 constexpr int titleIndent = 6;
 
@@ -111,12 +102,12 @@ ListPreviewPage::ListPreviewPage(QWidget* dialog, const QRect& geometry, const Q
 
 void ListPreviewPage::createControls() {
     using wqgame::ControlKind;
-    m_titleBox = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.titleBoxId,
-                                           look.titleBoxAt);
-    m_previewBox = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.previewBoxId,
-                                             look.previewBoxAt);
-    m_nameList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox, look.nameListId,
-                                            look.nameListAt);
+    m_titleBox = wqgame::libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.titleBoxId,
+                                                   look.titleBoxAt);
+    m_previewBox = wqgame::libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox,
+                                                     look.previewBoxId, look.previewBoxAt);
+    m_nameList = wqgame::libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox, look.nameListId,
+                                                    look.nameListAt);
     drawOutlineOnly(*m_titleBox);
     drawOutlineOnly(*m_previewBox);
     m_titleBox->setTitle(m_title);

@@ -8,6 +8,7 @@
 #include "platform/sound_folder.h"
 #include "sound/locate_sound_dialog.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 #include "wqgame/resource_module.h"
 
 #include <QCheckBox>
@@ -17,7 +18,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <type_traits>
 
 namespace quintaro {
 
@@ -43,19 +43,6 @@ struct ExtrasLook {
     QRect preview{QPoint(68, 56), QPoint(253, 168)};
 };
 const ExtrasLook look;
-
-template <typename Control>
-Control* libraryControl(QWidget* dialog, wqgame::ControlKind kind, int id, QPoint at) {
-    auto* control = new Control(dialog);
-    if (auto layout = wqgame::controlLayout(kind, id)) {
-        control->setGeometry(QRect(at, QSize(layout->width, layout->height)));
-        if constexpr (std::is_base_of_v<QAbstractButton, Control>)
-            control->setText(QString::fromUtf8(layout->text));
-        else if constexpr (std::is_same_v<Control, QGroupBox>)
-            control->setTitle(QString::fromUtf8(layout->text));
-    }
-    return control;
-}
 
 DevicePicture backgroundPicture(int choice, qreal ratio) {
     if (choice < firstPictureBackground)
@@ -84,20 +71,20 @@ void ExtrasPage::setUp() {
     QString backgroundNames;
     {
         wqgame::LibraryBracket library;
-        m_backgroundGroup = libraryControl<QGroupBox>(
+        m_backgroundGroup = wqgame::libraryControl<QGroupBox>(
             m_dialog, ControlKind::GroupBox, look.backgroundGroupId, look.backgroundGroupAt);
-        m_soundGroup = libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox, look.soundGroupId,
-                                                 look.soundGroupAt);
-        m_backgroundList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox,
-                                                      look.backgroundListId, look.backgroundListAt);
-        m_soundSwitch = libraryControl<QCheckBox>(m_dialog, ControlKind::CheckBox,
-                                                  look.soundSwitchId, look.soundSwitchAt);
-        m_soundList = libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox, look.soundListId,
-                                                 look.soundListAt);
-        m_locate = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.locateId,
-                                               look.locateAt);
-        m_play = libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.playId,
-                                             look.playAt);
+        m_soundGroup = wqgame::libraryControl<QGroupBox>(m_dialog, ControlKind::GroupBox,
+                                                         look.soundGroupId, look.soundGroupAt);
+        m_backgroundList = wqgame::libraryControl<ChoiceList>(
+            m_dialog, ControlKind::ListBox, look.backgroundListId, look.backgroundListAt);
+        m_soundSwitch = wqgame::libraryControl<QCheckBox>(m_dialog, ControlKind::CheckBox,
+                                                          look.soundSwitchId, look.soundSwitchAt);
+        m_soundList = wqgame::libraryControl<ChoiceList>(m_dialog, ControlKind::ListBox,
+                                                         look.soundListId, look.soundListAt);
+        m_locate = wqgame::libraryControl<QPushButton>(m_dialog, ControlKind::PushButton,
+                                                       look.locateId, look.locateAt);
+        m_play = wqgame::libraryControl<QPushButton>(m_dialog, ControlKind::PushButton, look.playId,
+                                                     look.playAt);
         backgroundNames = wqgame::loadString(look.backgroundNamesId);
     }
     drawOutlineOnly(*m_backgroundGroup);
