@@ -1,6 +1,6 @@
 #include "app/round_flow.h"
 
-#include "app/table_layout.h"
+#include "displays/table_layout.h"
 
 #include <algorithm>
 

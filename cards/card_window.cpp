@@ -1,8 +1,8 @@
 #include "cards/card_window.h"
 
-#include "app/table_layout.h"
 #include "displays/classic_colours.h"
 #include "displays/table_font.h"
+#include "displays/table_layout.h"
 
 #include <QFontMetrics>
 #include <QPainter>

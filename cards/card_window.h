@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/game_state.h"
 #include "cards/hold_state.h"
+#include "poker/game_state.h"
 
 #include <QWidget>
 

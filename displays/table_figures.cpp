@@ -1,9 +1,9 @@
 #include "displays/table_figures.h"
 
-#include "app/table_layout.h"
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/table_font.h"
+#include "displays/table_layout.h"
 
 #include <QPainter>
 

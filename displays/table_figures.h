@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/game_state.h"
+#include "poker/game_state.h"
 
 #include <QFont>
 #include <QRect>

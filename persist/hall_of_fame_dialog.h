@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/centered_dialog.h"
+#include "displays/centered_dialog.h"
 #include "displays/device_pixels.h"
 
 #include <QFont>

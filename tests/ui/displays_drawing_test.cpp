@@ -1,4 +1,3 @@
-#include "app/game_state.h"
 #include "app/status_window.h"
 #include "dark_theme.h"
 #include "displays/bevel.h"
@@ -8,6 +7,7 @@
 #include "displays/table_font.h"
 #include "displays/vga_palette.h"
 #include "displays_pixels.h"
+#include "poker/game_state.h"
 
 #include <QPainter>
 #include <QtTest>

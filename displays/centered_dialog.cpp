@@ -1,4 +1,4 @@
-#include "app/centered_dialog.h"
+#include "displays/centered_dialog.h"
 
 #include "platform/window_placement.h"
 
