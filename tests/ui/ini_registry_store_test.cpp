@@ -84,22 +84,11 @@ private Q_SLOTS:
         reader.Open("General");
         QCOMPARE(reader.QueryString("AnimationDelay"), "10000");
         QCOMPARE(reader.QueryString("GameType"), "");
-
-        // The plain group a player would write by hand is read too; Qt's own wins.
-        writeFile(QStringLiteral("Plain/General.ini"),
-                  "[General]\nAnimationDelay=250\nSkillLevel=3\n"
-                  "[%General]\nSkillLevel=4\n[Quintaro]\nGameType=1\n");
-        IniRegistryStore plain;
-        const std::string general = "SOFTWARE\\Plain\\General\\General";
-        QCOMPARE(plain.readValue(general, "AnimationDelay").value_or(""), "250");
-        QCOMPARE(plain.readValue(general, "SkillLevel").value_or(""), "4");
-        QCOMPARE(
-            plain.readValue("SOFTWARE\\Plain\\General\\Quintaro", "AnimationDelay").has_value(),
-            false);
     }
 
     void aHandEditedFileIsReadAsText() {
         writeFile(QStringLiteral("Hand/Edited.ini"),
+                  "[General]\nAnimationDelay=250\nSkillLevel=3\n[%General]\nSkillLevel=4\n"
                   "[Quintaro]\nSound2=Change Bet,slotcoin.wav\nBackground=300\n"
                   "Sound3=Deal Cards,\nPlayerName=\"Ann\"\n");
         IniRegistryStore store;
@@ -108,6 +97,12 @@ private Q_SLOTS:
         QCOMPARE(store.readValue(key, "Sound3").value_or(""), "Deal Cards,");
         QCOMPARE(store.readValue(key, "Background").value_or(""), "300");
         QCOMPARE(store.readValue(key, "PlayerName").value_or(""), "Ann");
+        // The plain [General] a player writes is read too, [%General] first; nothing else
+        // reads from the top level.
+        const std::string general = "SOFTWARE\\Hand\\Edited\\General";
+        QCOMPARE(store.readValue(general, "AnimationDelay").value_or(""), "250");
+        QCOMPARE(store.readValue(general, "SkillLevel").value_or(""), "4");
+        QCOMPARE(store.readValue(key, "AnimationDelay").has_value(), false);
     }
 
     void aDamagedOrUnusableFileGivesNothingAndTakesNothing() {
