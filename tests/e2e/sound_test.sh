@@ -99,8 +99,10 @@ beep_during_jingle() {
     xdotool mousemove --window "$win" 60 $((270 + menu)) click 1
 }
 RUN_BETWEEN=beep_during_jingle record_run "beep during jingle"
+# A beep that stops the jingle leaves about 0.2 s of it; a loaded machine may drop a
+# little of a whole one, so half the jingle tells the two apart.
 heard=$(loud_ms "$E2E_TMP/beep during jingle.raw" 0)
-[ "$heard" -ge $((whole - 20)) ] ||
+[ "$heard" -ge $((whole / 2)) ] ||
     fail "a refused click cut the jingle short: $heard ms of its $whole ms heard"
 
 printf '[Quintaro]\nSoundEnabled=0\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
