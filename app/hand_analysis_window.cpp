@@ -35,10 +35,20 @@ const AnalysisLook look;
 
 enum Column : int { MarkColumn, KeepColumn, ExpectedColumn, FirstLineColumn };
 
+// On two lines, to keep the columns narrow: a qualifier in brackets goes below the name
+// ("Royal Flush" over "(No Wilds)"), else the name breaks at the space nearest its middle.
 QString lineHeader(HandCategory category) {
-    // The long names carry their qualifier on a second line: "Royal Flush\n(No Wilds)".
-    return QString::fromUtf8(handCategoryName(category))
-        .replace(QStringLiteral(" ("), QStringLiteral("\n("));
+    QString name = QString::fromUtf8(handCategoryName(category));
+    qsizetype split = name.indexOf(QStringLiteral(" ("));
+    if (split < 0) {
+        const qsizetype middle = name.size() / 2;
+        const qsizetype before = name.lastIndexOf(u' ', middle);
+        const qsizetype after = name.indexOf(u' ', middle);
+        split = after < 0 || (before >= 0 && middle - before <= after - middle) ? before : after;
+    }
+    if (split >= 0)
+        name[split] = u'\n';
+    return name;
 }
 
 void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignment alignment,

@@ -123,7 +123,8 @@ private Q_SLOTS:
         const DrawTables tables(GameType::StraightPoker);
         const DealtCards first = cardsOnTable(table.round());
         QCOMPARE(shownRows(*window), coreRows(tables, first, 2, holdAll));
-        QCOMPARE(window->rows()->headerItem()->text(3), QStringLiteral("Royal Flush"));
+        QCOMPARE(window->rows()->headerItem()->text(3), QStringLiteral("Royal\nFlush"));
+        QCOMPARE(window->rows()->headerItem()->text(9), QStringLiteral("Three of\na Kind"));
         QCOMPARE(window->rows()->headerItem()->text(11), QStringLiteral("Pair\n(Jacks or better)"));
         QVERIFY(window->summary()->text().contains(
             QString::fromStdString(keptCardsText(first, holdAll)) + " at a bet of $2"));
