@@ -43,6 +43,12 @@ HoldValues StrategyAdvisor::holdValues(const PokerHand::Cards& hand, int bet) co
     return m_tables->holdValues(deckIndices(hand), bet);
 }
 
+std::array<HoldOutcome, holdCount> StrategyAdvisor::holdOutcomes(const DealtCards& dealt,
+                                                                 int bet) const {
+    prepare();
+    return quintaro::holdOutcomes(*m_tables, dealt, bet);
+}
+
 HoldAdvice StrategyAdvisor::best(const PokerHand::Cards& hand, int bet) const {
     const HoldValues values = holdValues(hand, bet);
     const unsigned mask = values.best();

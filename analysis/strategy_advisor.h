@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/draw_tables.h"
+#include "analysis/hold_outcomes.h"
 #include "analysis/hold_values.h"
 #include "poker/game_type.h"
 #include "poker/poker_hand.h"
@@ -38,6 +39,8 @@ public:
     // Precondition: five distinct cards of a deck of this game, a bet of 1 to 5.
     HoldAdvice best(const PokerHand::Cards& hand, int bet) const;
     HoldValues holdValues(const PokerHand::Cards& hand, int bet) const;
+    // Every hold of the dealt cards, most preferred first, with its chance of each line.
+    std::array<HoldOutcome, holdCount> holdOutcomes(const DealtCards& dealt, int bet) const;
 
 private:
     GameType m_type;

@@ -11,6 +11,7 @@ enum GameMenuId : int {
     GameMenuHighScores = 12,
     GameMenuOptions = 13,
     GameMenuStrategy = 14,
+    GameMenuAnalysis = 18,
     GameMenuExit = 19,
 };
 
@@ -24,7 +25,7 @@ struct GameMenuItem {
 
 inline constexpr const char* gameMenuTitle = "&Game";
 
-inline constexpr std::array<GameMenuItem, 7> gameMenuItems{{
+inline constexpr std::array<GameMenuItem, 8> gameMenuItems{{
     {GameMenuNew, "&New", "F2",
      "Starts a new game.  Choose this option if you have run out of money, or you want to "
      "restart the game under a different name."},
@@ -40,6 +41,11 @@ inline constexpr std::array<GameMenuItem, 7> gameMenuItems{{
      "While this is checked, the strip under the pay table names the hold that pays most on "
      "average for the cards dealt, with its expected payoff at the current bet.",
      true},
+    {GameMenuAnalysis, "Hand &Analysis...", "",
+     "Opens a window beside the table that lists every way to hold the cards dealt, the best "
+     "first, with what each pays on average at the current bet and its chance of each pay "
+     "line.  Your own hold is marked, and the window follows every deal and every card you "
+     "hold or discard."},
     {GameMenuSeparator, "", "", ""},
     {GameMenuExit, "E&xit", "Alt+F4", "Quits the game."},
 }};

@@ -1,6 +1,7 @@
 #include "app/table_window.h"
 
 #include "app/game_menu.h"
+#include "app/hand_analysis_window.h"
 #include "app/message_dialog.h"
 #include "app/options_dialog.h"
 #include "app/pending_repaints.h"
@@ -89,6 +90,7 @@ TableWindow::~TableWindow() {
     m_round->offerBalanceToHallOfFame();
     const GameType game = m_round->gameType();
     // The children paint from the round's state: they go before it does.
+    delete m_analysis;
     for (std::size_t i = 0; i < 5; ++i) {
         delete m_cardWindows[i];
         delete m_paylines[i];
@@ -184,6 +186,9 @@ void TableWindow::onMenuSelect(int id) {
     case GameMenuStrategy:
         setShowStrategy(!m_showStrategy);
         break;
+    case GameMenuAnalysis:
+        showHandAnalysis();
+        break;
     case GameMenuExit:
         close();
         break;
@@ -216,9 +221,26 @@ void TableWindow::setShowStrategy(bool on) {
     client()->update(paylineHintRect());
 }
 
+void TableWindow::showHandAnalysis() {
+    if (m_analysis == nullptr) {
+        m_analysis = new HandAnalysisWindow(*m_round, this);
+        connect(this, &TableWindow::roundChanged, m_analysis, &HandAnalysisWindow::followRound);
+    }
+    m_analysis->show();
+    m_analysis->raise();
+    m_analysis->activateWindow();
+    prepareAdvisor();
+}
+
 void TableWindow::prepareAdvisor() {
-    if (!m_showStrategy || (m_advisor && m_advisor->gameType() == m_round->gameType()))
-        return;
+    const bool wanted = m_showStrategy || (m_analysis != nullptr && m_analysis->isVisible());
+    if (wanted && !(m_advisor && m_advisor->gameType() == m_round->gameType()))
+        buildAdvisor();
+    if (m_analysis != nullptr)
+        m_analysis->setAdvisor(m_advisor);
+}
+
+void TableWindow::buildAdvisor() {
     auto advisor = std::make_shared<const StrategyAdvisor>(m_round->gameType());
     m_advisor = advisor;
     // The tables take a moment to build: off the event loop, then the hint is repainted.
@@ -319,6 +341,7 @@ void TableWindow::drawCardNow(int window) {
 
 void TableWindow::cardWindowChanged(int window) {
     m_cardWindows[static_cast<std::size_t>(window)]->update();
+    Q_EMIT roundChanged();
 }
 
 void TableWindow::columnBandChanged(int column, int band) {
@@ -347,6 +370,7 @@ void TableWindow::flushRepaints() {
 
 void TableWindow::hintAreaChanged() {
     client()->update(paylineHintRect());
+    Q_EMIT roundChanged();
 }
 
 void TableWindow::statusVisibilityChanged(bool visible) {

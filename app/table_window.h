@@ -18,6 +18,7 @@ class QPushButton;
 namespace quintaro {
 
 class CardWindow;
+class HandAnalysisWindow;
 class HandNamesWindow;
 class PaylineWindow;
 class StatusWindow;
@@ -45,6 +46,12 @@ public:
 
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
+    // The Hand Analysis window, once the player has opened it.
+    HandAnalysisWindow* handAnalysis() const { return m_analysis; }
+
+Q_SIGNALS:
+    // The cards on the table, their holds or the round's phase changed.
+    void roundChanged();
 
 protected:
     void paintClient(QPainter& painter, const QRect& rect) override;
@@ -55,7 +62,11 @@ private:
     void buildChildren();
     void buildMenu();
     void registerGameSounds();
+    // Builds the advisor of the current game when the strategy hint or the open Hand
+    // Analysis window needs it, and hands it to the window.
     void prepareAdvisor();
+    void buildAdvisor();
+    void showHandAnalysis();
     void runOptions();
     void drawStrategyHint(QPainter& painter);
 
@@ -90,6 +101,7 @@ private:
     bool m_showStrategyAsLoaded = false;
     QAction* m_strategyAction = nullptr;
     std::shared_ptr<const StrategyAdvisor> m_advisor;
+    HandAnalysisWindow* m_analysis = nullptr;
 
     StatusWindow* m_statusWindow = nullptr;
     HandNamesWindow* m_handNames = nullptr;

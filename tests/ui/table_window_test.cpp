@@ -83,9 +83,9 @@ private Q_SLOTS:
         for (QAction* a : game->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(texts, (QStringList{"&New", "Show &High Scores...", "-", "&Options...",
-                                     "Show &Strategy", "-", "E&xit"}));
+                                     "Show &Strategy", "Hand &Analysis...", "-", "E&xit"}));
         QCOMPARE(game->actions()[0]->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(game->actions()[6]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        QCOMPARE(game->actions()[7]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
         QVERIFY(game->actions()[4]->isCheckable());
         QVERIFY(!game->actions()[4]->isChecked());
     }

@@ -1,0 +1,63 @@
+#include "analysis/hold_outcomes.h"
+
+#include "analysis/deck_index.h"
+#include "analysis/subset_index.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <string_view>
+
+namespace quintaro {
+
+std::array<HoldOutcome, holdCount> holdOutcomes(const DrawTables& tables, const DealtCards& dealt,
+                                                int bet) {
+    const HoldValues values = tables.holdValues(dealt, bet);
+    const int remaining = tables.deckSize() - PokerHand::handSize;
+    std::array<HoldOutcome, holdCount> outcomes;
+    const auto ranked = values.ranked();
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        const unsigned hold = ranked[i];
+        const int drawn = PokerHand::handSize - std::popcount(hold);
+        outcomes[i] = {hold, values.expectedPayoff(hold), binomial(remaining, drawn),
+                       tables.drawsWinning(dealt, hold)};
+    }
+    return outcomes;
+}
+
+std::string keptCardsText(const DealtCards& dealt, unsigned hold) {
+    static constexpr std::array<std::string_view, 14> ranks{"",  "A", "2", "3",  "4", "5", "6",
+                                                            "7", "8", "9", "10", "J", "Q", "K"};
+    // Deck suits 0 to 3: clubs, spades, hearts, diamonds.
+    static constexpr std::array<std::string_view, 4> suits{"\u2663", "\u2660", "\u2665", "\u2666"};
+    std::string text;
+    for (std::size_t window = 0; window < dealt.size(); ++window) {
+        if (!(hold & (1u << window)))
+            continue;
+        if (!text.empty())
+            text += ' ';
+        const int rank = rankAt(dealt[window]);
+        if (rank >= firstJokerRank) {
+            text += "Joker";
+        } else {
+            text += ranks[static_cast<std::size_t>(rank)];
+            text += suits[static_cast<std::size_t>(suitAt(dealt[window]))];
+        }
+    }
+    return text.empty() ? "Discard all" : text;
+}
+
+std::string percentText(std::int64_t count, std::int64_t total) {
+    if (count == 0)
+        return "0%";
+    if (count == total)
+        return "100%";
+    const double percent = 100.0 * static_cast<double>(count) / static_cast<double>(total);
+    const int decimals = std::max(0, 2 - static_cast<int>(std::floor(std::log10(percent))));
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f%%", decimals, percent);
+    return text;
+}
+
+} // namespace quintaro
