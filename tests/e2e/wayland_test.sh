@@ -58,8 +58,8 @@ wait_line() {
     echo "$found"
 }
 
-# After line $1, waits for the window titled $2 to open and take the keyboard, then sends
-# the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
+# After line $1, waits for the window titled $2 to open and take the keyboard, takes a
+# picture of the output, then sends the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
 # before it makes the new window active; the modal window's owner drops such a key, so
 # it is sent again when the window is still open 10 s later.
 answer_window() {
@@ -67,6 +67,8 @@ answer_window() {
     at=$(wait_line "$1" "set_title\\(\"$2\"\\)")
     toplevel=$(sed -n "${at}s/.*\\(xdg_toplevel@[0-9]*\\).*/\\1/p" "$log")
     wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+    sleep 0.5
+    shot "$2"
     for _ in $(seq 5); do
         sleep 0.5
         keys "$3"
@@ -92,11 +94,14 @@ kill "$APP_PID"
 wait_exit >/dev/null
 stop_weston
 
-# A seat, through Weston's X11 backend in a private Xvfb; the game sees no X server.
+# A seat, through Weston's X11 backend in a private Xvfb; the game sees no X server. Without
+# Qt's title bars a dialog is all that changes on the output when it opens.
 start_xvfb
 xdisplay=$DISPLAY
 unset DISPLAY
+export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 x() { DISPLAY=$xdisplay xdotool "$@"; }
+shot() { DISPLAY=$xdisplay import -window "$compositor" "$E2E_TMP/$1.png"; }
 keys() {
     x windowfocus --sync "$compositor"
     x key --clearmodifiers --delay 100 "$@"
@@ -106,6 +111,8 @@ start_session --backend=x11-backend.so --use-pixman --width=1024 --height=768
 # Weston logged the X window it draws its output in before it took the game in.
 compositor=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
 [ -n "$compositor" ] || fail "no Weston window on the X server: $(cat "$E2E_TMP/weston.log")"
+# Weston draws its pointer: over its panel, clear of every window.
+x mousemove 1010 5
 wait_line 0 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
 sleep 1
 x type --delay 50 "Wanda Land"
@@ -119,6 +126,7 @@ keys 2 4
 keys Return
 
 # Options, the Hall of Fame of Straight Poker and About, each closed with Escape.
+shot table
 for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About Quintaro"; do
     from=$(wc -l <"$log")
     # The menu keys are separate words for xdotool.
@@ -126,6 +134,24 @@ for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About
     keys ${dialog%%/*}
     answer_window "$from" "${dialog#*/}" Escape
 done
+
+# Dialog $1 is what its picture changed from the table's: of size $2, its classic frames
+# and boxes where its layout puts them, as probes colour@x,y.
+expect_dialog() {
+    local box probe
+    box=$(convert "$E2E_TMP/table.png" "$E2E_TMP/$1.png" -compose difference -composite \
+        -fill white +opaque black -format %@ info:)
+    [ "${box%%+*}" = "$2" ] || fail "'$1' showed as $box, not $2"
+    convert "$E2E_TMP/$1.png" -crop "$box" +repage "$E2E_TMP/dialog.png"
+    for probe in "${@:3}"; do
+        [ "$(convert "$E2E_TMP/dialog.png" -format "%[hex:p{${probe#*@}}]" info:)" = "${probe%@*}" ] ||
+            fail "'$1' is not ${probe%@*} at ${probe#*@}"
+    done
+}
+expect_dialog "Quintaro Options" 515x246 000000@17,15 FFFFFF@19,15 C0C0C0@20,15 808080@95,15 \
+    000000@97,15 000000@10,27 FFFFFF@12,28 808080@503,100 000000@505,27
+expect_dialog "Straight Poker" 480x318 000000@10,10 FFFFFF@11,11 000000@27,27 000000@109,253 \
+    FFFFFF@110,254
 
 keys alt+F4
 code=$(wait_exit)
