@@ -3,7 +3,7 @@
 #include "displays/bevel.h"
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
-#include "displays/hairline.h"
+#include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
 
 #include <QMouseEvent>
@@ -32,8 +32,7 @@ StatusWindow::StatusWindow(const GameState& state, QWidget* parent)
 void StatusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const ClassicColours& colours = classicColours();
-    painter.setPen(hairline(vgaColour(VgaColour::Black)));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawHairlineRect(painter, vgaColour(VgaColour::Black), rect());
 
     const QRect inner = rect().adjusted(1, 1, -1, -1);
     drawBevel(painter, inner, look.bevelWidth,

@@ -88,12 +88,18 @@ int faceCell(const Card& card) {
 
 CardImageCache::CardImageCache() = default;
 
+// Every new game asks again for the choices it had: the pictures made for them are kept,
+// as decoding the strips again costs most at high scales.
 void CardImageCache::rebuildBackImage(int back) {
+    if (m_backChoice == back)
+        return;
     m_backChoice = back;
     m_backCut = false;
 }
 
 void CardImageCache::reloadFaceSet(int faceSet) {
+    if (m_faceSetChoice == faceSet)
+        return;
     m_faceSetChoice = faceSet;
     m_faceSetCopied = false;
     m_faces.fill(QImage());

@@ -1,13 +1,13 @@
 #include "displays/device_pixels.h"
 
-#include "displays/hairline.h"
-
 #include <QBrush>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
 
 namespace quintaro {
@@ -92,17 +92,30 @@ QImage tileForRatio(const QImage& picture, qreal ratio) {
 }
 
 void drawHairline(QPainter& painter, const QColor& colour, QPoint from, QPoint to) {
-    if (devicePixelRatioOf(painter) == 1.0) {
-        painter.setPen(hairline(colour));
-        painter.drawLine(from, to);
+    // Whole pixels of the layout, filled: the painter rounds each edge to a device pixel,
+    // so neighbouring lines meet without a gap at any ratio.
+    if (from.x() == to.x() || from.y() == to.y()) {
+        painter.fillRect(QRect(QPoint(std::min(from.x(), to.x()), std::min(from.y(), to.y())),
+                               QPoint(std::max(from.x(), to.x()), std::max(from.y(), to.y()))),
+                         colour);
         return;
     }
-    // A pen one pixel wide is centred on its line: moved half a pixel, it covers the pixel.
-    painter.save();
-    painter.translate(0.5, 0.5);
-    painter.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawLine(from, to);
-    painter.restore();
+    const QPoint delta = to - from;
+    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+    const auto along = [steps](int length, int step) {
+        return static_cast<int>(std::lround(static_cast<double>(length) * step / steps));
+    };
+    for (int step = 0; step <= steps; ++step)
+        painter.fillRect(
+            QRect(from + QPoint(along(delta.x(), step), along(delta.y(), step)), QSize(1, 1)),
+            colour);
+}
+
+void drawHairlineRect(QPainter& painter, const QColor& colour, const QRect& rect) {
+    drawHairline(painter, colour, rect.topLeft(), rect.topRight());
+    drawHairline(painter, colour, rect.bottomLeft(), rect.bottomRight());
+    drawHairline(painter, colour, rect.topLeft(), rect.bottomLeft());
+    drawHairline(painter, colour, rect.topRight(), rect.bottomRight());
 }
 
 void drawTiles(QPainter& painter, const QRect& area, const QImage& tile, QPoint origin) {

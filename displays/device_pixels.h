@@ -50,10 +50,14 @@ QRect pixelsOf(const QImage& image, const QRect& logical);
 // whole pixels, seamless as the tile was, and in a format without a palette; unchanged at 1x.
 QImage tileForRatio(const QImage& picture, qreal ratio);
 
-// Draws a line from `from` to `to`, both end pixels included, in `colour`. Off ratio 1 it
-// covers exactly the device pixels of the pixels it crosses, where a one-device-pixel pen
-// would leave gaps between neighbouring lines; at 1 it is the hairline pen.
+// Draws a line one pixel wide from `from` to `to`, both end pixels included, in `colour`,
+// one pixel per step along its longer side. At any ratio it covers exactly the device
+// pixels of the pixels it crosses, where a pen one device pixel wide would leave stripes
+// of what lies under it. It uses no pen: the painter's pen is left as it was.
 void drawHairline(QPainter& painter, const QColor& colour, QPoint from, QPoint to);
+
+// The outline of `rect` on its own edge pixels, drawn as drawHairline draws.
+void drawHairlineRect(QPainter& painter, const QColor& colour, const QRect& rect);
 
 // Fills `area` with `tile` repeated from `origin`, both in the painter's coordinates. Off
 // ratio 1 the tiles are laid in device pixels, so each is the same whole number of pixels

@@ -3,7 +3,6 @@
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/device_pixels.h"
-#include "displays/hairline.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "wqgame/resource_module.h"
@@ -60,21 +59,23 @@ Bevel classicBevel() {
     return {classic.buttonFace, classic.light, classic.dark, vgaColour(VgaColour::Black)};
 }
 
-void polyline(QPainter& painter, std::initializer_list<QPoint> points) {
-    painter.drawPolyline(points.begin(), static_cast<int>(points.size()));
+void polyline(QPainter& painter, const QColor& colour, std::initializer_list<QPoint> points) {
+    for (const QPoint* from = points.begin(); from + 1 != points.end(); ++from)
+        drawHairline(painter, colour, *from, *(from + 1));
 }
 
 // The classic dotted focus rectangle: every other pixel of the outline.
 void drawFocusRect(QPainter& painter, const QRect& rect, const QColor& colour) {
-    painter.setPen(hairline(colour));
+    const auto dot = [&](int x, int y) {
+        if ((x + y) % 2 == 0)
+            painter.fillRect(QRect(x, y, 1, 1), colour);
+    };
     for (int x = rect.left(); x <= rect.right(); ++x)
         for (int y : {rect.top(), rect.bottom()})
-            if ((x + y) % 2 == 0)
-                painter.drawPoint(x, y);
+            dot(x, y);
     for (int y = rect.top() + 1; y < rect.bottom(); ++y)
         for (int x : {rect.left(), rect.right()})
-            if ((x + y) % 2 == 0)
-                painter.drawPoint(x, y);
+            dot(x, y);
 }
 
 } // namespace
@@ -195,31 +196,26 @@ void FramedTab::paintEvent(QPaintEvent*) {
     const int depth = m_selected ? 2 : 1;
 
     painter.fillRect(rect(), colours.face);
-    painter.setPen(hairline(colours.black));
-    polyline(painter, {{0, b}, {0, 3}, {3, 0}, {r - 3, 0}, {r, 3}, {r, b}});
+    polyline(painter, colours.black, {{0, b}, {0, 3}, {3, 0}, {r - 3, 0}, {r, 3}, {r, b}});
 
-    painter.setPen(hairline(colours.light));
     for (int i = 0; i < depth; ++i) {
-        polyline(painter, {{i + 1, b}, {i + 1, 3}, {3, i + 1}, {r - 3, i + 1}});
+        polyline(painter, colours.light, {{i + 1, b}, {i + 1, 3}, {3, i + 1}, {r - 3, i + 1}});
         if (!m_selected)
-            painter.drawLine(0, b - i, r, b - i);
+            drawHairline(painter, colours.light, {0, b - i}, {r, b - i});
     }
     if (m_selected)
-        painter.drawLine(0, b, 0, b - 1);
+        drawHairline(painter, colours.light, {0, b}, {0, b - 1});
 
-    painter.setPen(hairline(colours.shadow));
     for (int i = 0; i < depth; ++i)
-        polyline(painter, {{r - 3, i + 1}, {r - i - 1, 3}, {r - i - 1, b}});
+        polyline(painter, colours.shadow, {{r - 3, i + 1}, {r - i - 1, 3}, {r - i - 1, b}});
 
     if (m_selected) {
-        painter.drawLine(r, b - 1, r, b);
+        drawHairline(painter, colours.shadow, {r, b - 1}, {r, b});
     } else {
         // An unselected tab carries the frame's top border across its foot.
-        painter.setPen(hairline(colours.light));
-        painter.drawLine(0, b, r, b);
-        painter.drawLine(0, b - 1, r, b - 1);
-        painter.setPen(hairline(colours.black));
-        painter.drawLine(0, b - 2, r, b - 2);
+        drawHairline(painter, colours.light, {0, b}, {r, b});
+        drawHairline(painter, colours.light, {0, b - 1}, {r, b - 1});
+        drawHairline(painter, colours.black, {0, b - 2}, {r, b - 2});
     }
 
     const QColor text = classicColours().windowText;
@@ -239,23 +235,23 @@ void FramedTab::paintPageFrame(QPainter& painter) const {
     const int tr = x() + width() - 1;
 
     painter.save();
-    painter.setPen(hairline(colours.black));
-    painter.drawLine(l + 1, t, tx, t);
-    painter.drawLine(tr, t, rr - 1, t);
-    painter.drawLine(rr, t + 1, rr, bb - 1);
-    painter.drawLine(rr - 1, bb, l + 1, bb);
-    painter.drawLine(l, t + 1, l, bb - 1);
+    const auto line = [&painter](const QColor& colour, int x1, int y1, int x2, int y2) {
+        drawHairline(painter, colour, {x1, y1}, {x2, y2});
+    };
+    line(colours.black, l + 1, t, tx, t);
+    line(colours.black, tr, t, rr - 1, t);
+    line(colours.black, rr, t + 1, rr, bb - 1);
+    line(colours.black, rr - 1, bb, l + 1, bb);
+    line(colours.black, l, t + 1, l, bb - 1);
 
-    painter.setPen(hairline(colours.light));
     for (int i = 1; i <= 2; ++i) {
-        painter.drawLine(l + i, bb - i, l + i, t + i);
-        painter.drawLine(l + i, t + i, tx, t + i);
-        painter.drawLine(tr, t + i, rr - i, t + i);
+        line(colours.light, l + i, bb - i, l + i, t + i);
+        line(colours.light, l + i, t + i, tx, t + i);
+        line(colours.light, tr, t + i, rr - i, t + i);
     }
-    painter.setPen(hairline(colours.shadow));
     for (int i = 1; i <= 2; ++i) {
-        painter.drawLine(rr - i, t + i, rr - i, bb - i);
-        painter.drawLine(rr - i, bb - i, l + i, bb - i);
+        line(colours.shadow, rr - i, t + i, rr - i, bb - i);
+        line(colours.shadow, rr - i, bb - i, l + i, bb - i);
     }
 
     loadDecorations(devicePixelRatioOf(painter));

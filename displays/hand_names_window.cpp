@@ -2,7 +2,7 @@
 
 #include "displays/centred_text.h"
 #include "displays/column_bands.h"
-#include "displays/hairline.h"
+#include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
 #include "poker/hand_category.h"
 
@@ -38,10 +38,9 @@ QRect HandNamesWindow::bandRect(int band) const {
 
 void HandNamesWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QPen rules = hairline(vgaColour(look.rules));
+    const QColor rules = vgaColour(look.rules);
     const int textHeight = painter.fontMetrics().height();
-    painter.setPen(rules);
-    painter.drawLine(0, 0, 0, height() - 1);
+    drawHairline(painter, rules, {0, 0}, {0, height() - 1});
 
     const int lines = std::min<int>(m_column.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
@@ -49,8 +48,7 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         // A highlight change repaints two bands: the others' text is not drawn again.
         if (!event->rect().intersects(area))
             continue;
-        painter.setPen(rules);
-        painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
+        drawHairline(painter, rules, {0, area.bottom()}, {width() - 1, area.bottom()});
         const QPoint textAt(look.textLeft, area.top() + (area.height() - textHeight) / 2);
         if (band == 0) {
             painter.setPen(vgaColour(look.title));

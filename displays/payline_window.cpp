@@ -3,7 +3,7 @@
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/column_bands.h"
-#include "displays/hairline.h"
+#include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
 
 #include <QPaintEvent>
@@ -38,10 +38,9 @@ QRect PaylineWindow::bandRect(int band) const {
 
 void PaylineWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const QPen rules = hairline(vgaColour(colours.rules));
+    const QColor rules = vgaColour(colours.rules);
     painter.fillRect(rect(), vgaColour(m_column.selected ? colours.selected : colours.unselected));
-    painter.setPen(rules);
-    painter.drawLine(0, 0, 0, height() - 1);
+    drawHairline(painter, rules, {0, 0}, {0, height() - 1});
 
     const int lines = std::min<int>(m_column.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
@@ -49,8 +48,7 @@ void PaylineWindow::paintEvent(QPaintEvent* event) {
         // A highlight change repaints two bands: the others' text is not drawn again.
         if (!event->rect().intersects(area))
             continue;
-        painter.setPen(rules);
-        painter.drawLine(0, area.bottom(), width() - 1, area.bottom());
+        drawHairline(painter, rules, {0, area.bottom()}, {width() - 1, area.bottom()});
         if (band == 0) {
             painter.setPen(vgaColour(colours.header));
             drawCentredText(painter, area, windowTitle());

@@ -2,7 +2,7 @@
 
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
-#include "displays/hairline.h"
+#include "displays/device_pixels.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "persist/hall_of_fame.h"
@@ -65,7 +65,8 @@ QRect box(const BoxColumns& columns, int row) {
 // The box's outline on its own edge pixels, white inside, the text centred; a text too
 // long for the box is shortened with an ellipsis, so it never runs over its neighbours.
 void drawBox(QPainter& painter, const QRect& rect, const QString& text) {
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.fillRect(rect, vgaColour(boxFill));
+    drawHairlineRect(painter, Qt::black, rect);
     const int room = rect.width() - 2 * textMargin;
     drawCentredText(painter, rect, painter.fontMetrics().elidedText(text, Qt::ElideRight, room));
 }
@@ -110,8 +111,7 @@ void HallOfFameDialog::paintEvent(QPaintEvent*) {
 
     painter.save();
     painter.setFont(m_font);
-    painter.setPen(hairline(Qt::black));
-    painter.setBrush(vgaColour(boxFill));
+    painter.setPen(Qt::black);
     for (int row = 0; row < HallOfFame::entryCount; ++row) {
         const auto entry = static_cast<std::size_t>(row);
         drawBox(painter, box(numberBox, row), QString::number(row + 1));

@@ -25,13 +25,14 @@ fail() {
 # the server resets when its last client leaves and refuses a client that connects during
 # the reset, which is the moment each test starts the program again; that, not the
 # display numbers, was what made starts fail with "could not connect to display".
+# The screen is 1280x1024x24 unless the first argument gives another.
 start_xvfb() {
-    local number
+    local number screen=${1:-1280x1024x24}
     for _ in $(seq 20); do
         number=$((200 + RANDOM % 4000))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         : >"$E2E_TMP/display"
-        Xvfb ":$number" -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+        Xvfb ":$number" -displayfd 1 -screen 0 "$screen" -nolisten tcp -noreset \
             >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
         XVFB_PID=$!
         for _ in $(seq 100); do

@@ -22,10 +22,12 @@ stop_weston() {
 }
 trap 'stop_weston; e2e_cleanup' EXIT
 
-# Starts Weston with the given backend options and points the game at it.
-start_weston() {
+# Starts Weston with the given backend options, on the X server $xdisplay if any, then the
+# game under it with /h:, and waits for its sign-in dialog.
+start_session() {
     local socket="quintaro-$$-$RANDOM"
-    weston --no-config --idle-time=0 --socket="$socket" "$@" >"$E2E_TMP/weston.log" 2>&1 &
+    DISPLAY=${xdisplay:-} weston --no-config --idle-time=0 --socket="$socket" "$@" \
+        >"$E2E_TMP/weston.log" 2>&1 &
     WESTON_PID=$!
     for _ in $(seq 100); do
         [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
@@ -33,7 +35,8 @@ start_weston() {
         sleep 0.1
     done
     [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
-    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client
+    WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_app "/h:4242"
+    wait_line 0 'set_title\("Please Sign In"\)' >/dev/null
 }
 
 # Prints the number of the first line after line $1 of the program's protocol log that
@@ -55,8 +58,8 @@ wait_line() {
     echo "$found"
 }
 
-# After line $1, waits for the window titled $2 to open and take the keyboard, then sends
-# the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
+# After line $1, waits for the window titled $2 to open and take the keyboard, takes a
+# picture of the output, then sends the keys $3 until it closes and the keyboard is back on the table. Qt may see a key
 # before it makes the new window active; the modal window's owner drops such a key, so
 # it is sent again when the window is still open 10 s later.
 answer_window() {
@@ -64,6 +67,8 @@ answer_window() {
     at=$(wait_line "$1" "set_title\\(\"$2\"\\)")
     toplevel=$(sed -n "${at}s/.*\\(xdg_toplevel@[0-9]*\\).*/\\1/p" "$log")
     wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+    sleep 0.5
+    shot "$2"
     for _ in $(seq 5); do
         sleep 0.5
         keys "$3"
@@ -78,44 +83,37 @@ answer_window() {
     sleep 0.5
 }
 
-lines() { wc -l <"$log"; }
-
 # No seat: no keyboard and no input method, and no crash when the cursor blinks.
-start_weston --backend=headless-backend.so
-start_app "/h:4242"
-wait_line 0 'set_title\("Please Sign In"\)' >/dev/null
+start_session --backend=headless-backend.so
 # The field's cursor is drawn at once and then blinks.
 sleep 3
 kill -0 "$APP_PID" 2>/dev/null || fail "the program died at its sign-in: $(tail -n 30 "$log")"
-[ "$(grep -c '/h:' "$log")" = 1 ] || fail "no single line about /h: $(grep '/h:' "$log")"
-grep -q 'skipped under Wayland' "$log" || fail "/h: was not skipped: $(grep '/h:' "$log")"
+[ "$(grep '/h:' "$log")" = "quintaro: /h: names an X11 window; skipped under Wayland" ] ||
+    fail "/h: was not skipped with one line: $(grep '/h:' "$log")"
 kill "$APP_PID"
 wait_exit >/dev/null
 stop_weston
 
-# A seat, through Weston's X11 backend in a private Xvfb.
+# A seat, through Weston's X11 backend in a private Xvfb; the game sees no X server. Without
+# Qt's title bars a dialog is all that changes on the output when it opens.
 start_xvfb
 xdisplay=$DISPLAY
-start_weston --backend=x11-backend.so --use-pixman --width=1024 --height=768
 unset DISPLAY
+export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 x() { DISPLAY=$xdisplay xdotool "$@"; }
-# Weston logs the X window it draws its output in.
-compositor=""
-for _ in $(seq 100); do
-    compositor=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
-    [ -n "$compositor" ] && break
-    sleep 0.1
-done
-[ -n "$compositor" ] || fail "no Weston window on the X server: $(cat "$E2E_TMP/weston.log")"
+shot() { DISPLAY=$xdisplay import -window "$compositor" "$E2E_TMP/$1.png"; }
 keys() {
     x windowfocus --sync "$compositor"
     x key --clearmodifiers --delay 100 "$@"
     sleep 0.5
 }
-
-start_app
-at=$(wait_line 0 'set_title\("Please Sign In"\)')
-wait_line "$at" 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
+start_session --backend=x11-backend.so --use-pixman --width=1024 --height=768
+# Weston logged the X window it draws its output in before it took the game in.
+compositor=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
+[ -n "$compositor" ] || fail "no Weston window on the X server: $(cat "$E2E_TMP/weston.log")"
+# Weston draws its pointer: over its panel, clear of every window.
+x mousemove 1010 5
+wait_line 0 'wl_keyboard@[0-9]+\.enter\(' >/dev/null
 sleep 1
 x type --delay 50 "Wanda Land"
 # The table takes the keyboard back when the sign-in closes.
@@ -128,13 +126,32 @@ keys 2 4
 keys Return
 
 # Options, the Hall of Fame of Straight Poker and About, each closed with Escape.
+shot table
 for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About Quintaro"; do
-    from=$(lines)
+    from=$(wc -l <"$log")
     # The menu keys are separate words for xdotool.
     # shellcheck disable=SC2086
     keys ${dialog%%/*}
     answer_window "$from" "${dialog#*/}" Escape
 done
+
+# Dialog $1 is what its picture changed from the table's: of size $2, its classic frames
+# and boxes where its layout puts them, as probes colour@x,y.
+expect_dialog() {
+    local box probe
+    box=$(convert "$E2E_TMP/table.png" "$E2E_TMP/$1.png" -compose difference -composite \
+        -fill white +opaque black -format %@ info:)
+    [ "${box%%+*}" = "$2" ] || fail "'$1' showed as $box, not $2"
+    convert "$E2E_TMP/$1.png" -crop "$box" +repage "$E2E_TMP/dialog.png"
+    for probe in "${@:3}"; do
+        [ "$(convert "$E2E_TMP/dialog.png" -format "%[hex:p{${probe#*@}}]" info:)" = "${probe%@*}" ] ||
+            fail "'$1' is not ${probe%@*} at ${probe#*@}"
+    done
+}
+expect_dialog "Quintaro Options" 515x246 000000@17,15 FFFFFF@19,15 C0C0C0@20,15 808080@95,15 \
+    000000@97,15 000000@10,27 FFFFFF@12,28 808080@503,100 000000@505,27
+expect_dialog "Straight Poker" 480x318 000000@10,10 FFFFFF@11,11 000000@27,27 000000@109,253 \
+    FFFFFF@110,254
 
 keys alt+F4
 code=$(wait_exit)

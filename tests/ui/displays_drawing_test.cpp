@@ -2,7 +2,9 @@
 #include "dark_theme.h"
 #include "displays/bevel.h"
 #include "displays/centred_text.h"
+#include "displays/framed_tab.h"
 #include "displays/masked_picture.h"
+#include "displays/payline_window.h"
 #include "displays/table_figures.h"
 #include "displays/table_font.h"
 #include "displays/vga_palette.h"
@@ -11,6 +13,8 @@
 
 #include <QPainter>
 #include <QtTest>
+
+#include <string_view>
 
 using namespace quintaro;
 using namespace quintaro::test;
@@ -23,6 +27,41 @@ QImage blank(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(backdrop);
     return image;
+}
+
+QImage renderAt(QWidget& widget, qreal ratio) {
+    QImage image(widget.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(backdrop);
+    widget.render(&image);
+    return image;
+}
+
+// The pixels of the layout from `from` on, one `step` apart, are wholly the colours
+// `colours` names, one letter each: k black, l light, s shadow, f face, w white. Each
+// covers every device pixel its edges round to, as the painter rounds a fill.
+void expectRun(const QImage& image, QPoint from, QPoint step, std::string_view colours) {
+    const QHash<char, QRgb> named{{'k', qRgb(0, 0, 0)},
+                                  {'l', qRgb(255, 255, 255)},
+                                  {'s', qRgb(128, 128, 128)},
+                                  {'f', qRgb(192, 192, 192)},
+                                  {'w', vgaColour(VgaColour::White).rgb()}};
+    const qreal ratio = image.devicePixelRatio();
+    const auto device = [ratio](int at) { return qRound(at * ratio); };
+    QPoint at = from;
+    for (char colour : colours) {
+        for (int y = device(at.y()); y < device(at.y() + 1); ++y)
+            for (int x = device(at.x()); x < device(at.x() + 1); ++x)
+                QVERIFY2(image.pixel(x, y) == named[colour],
+                         qPrintable(QStringLiteral("%1 at %2,%3 (device %4,%5) x%6")
+                                        .arg(colour)
+                                        .arg(at.x())
+                                        .arg(at.y())
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(ratio)));
+        at += step;
+    }
 }
 
 } // namespace
@@ -98,6 +137,44 @@ private Q_SLOTS:
                     QCOMPARE(image.pixelColor(x, y), QColor(Qt::red));
                 QCOMPARE(image.pixelColor(x, device(3)), backdrop);
             }
+        }
+    }
+
+    // Rules, outlines and bevels one pixel wide are whole pixels of the layout when scaled:
+    // no stripe of what lies under them shows inside or between them.
+    void linesOfOnePixelStaySolidAtTwoAndOneAndAHalf() {
+        QWidget dialog;
+        dialog.resize(200, 100);
+        FramedTab selected(&dialog, QRect(0, 0, 81, 24), QStringLiteral("One"),
+                           QRect(0, 0, 199, 99), true);
+        FramedTab unselected(&dialog, QRect(80, 0, 81, 24), QStringLiteral("Two"),
+                             QRect(0, 0, 199, 99), false);
+        selected.select(true);
+        PaylineColumn column;
+        PaylineWindow payline(column, nullptr);
+        payline.resize(60, 200);
+        payline.setFont(tableFont(15));
+        GameState state;
+        StatusWindow status(state, nullptr);
+        status.resize(300, 48);
+        for (qreal ratio : {2.0, 1.5}) {
+            const QImage open = renderAt(selected, ratio);
+            expectRun(open, {0, 10}, {1, 0}, "kllff");
+            expectRun(open, {76, 10}, {1, 0}, "ffssk");
+            expectRun(open, {40, 0}, {0, 1}, "kllff");
+            expectRun(open, {1, 3}, {1, -1}, "lll");
+            expectRun(open, {0, 20}, {0, 1}, "kkll");
+            const QImage closed = renderAt(unselected, ratio);
+            expectRun(closed, {0, 10}, {1, 0}, "klff");
+            expectRun(closed, {77, 10}, {1, 0}, "ffsk");
+            expectRun(closed, {40, 0}, {0, 1}, "klff");
+            expectRun(closed, {40, 19}, {0, 1}, "ffkll");
+            // The rules of the column: down its left side and under each band.
+            const QImage rules = renderAt(payline, ratio);
+            expectRun(rules, {0, 105}, {1, 0}, "kww");
+            expectRun(rules, {58, 17}, {0, 1}, "wwkww");
+            expectRun(rules, {58, 37}, {0, 1}, "wwkww");
+            expectRun(renderAt(status, ratio), {0, 20}, {1, 0}, "kllf");
         }
     }
 

@@ -1,0 +1,45 @@
+# Two monitors side by side, the right-hand one smaller, under a panel along the top:
+# with the table moved onto the right-hand monitor, Options and the Hall of Fame open
+# centred on what the panel leaves of it. The monitors are RandR monitors on one wide
+# screen, which Qt takes for two screens.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb 2304x1024x24
+# The first replaces the server's own monitor of the whole screen; sizes in pixels/mm.
+xrandr --setmonitor left 1280/339x1024/271+0+0 screen >/dev/null
+xrandr --setmonitor right 1024/271x768/203+1280+0 none >/dev/null
+[ "$(xrandr --listmonitors | head -n1)" = "Monitors: 2" ] ||
+    fail "the server did not take two monitors: $(xrandr --listmonitors)"
+# The panel's 30 rows, announced as a desktop does; on several monitors Qt believes the
+# announcement only when told to.
+xprop -root -format _NET_WORKAREA 32c -set _NET_WORKAREA 0,30,2304,994
+export QT_RELY_ON_NET_WORKAREA_ATOM=1
+
+# Fails unless window $1, named $2, is centred on the right-hand monitor below the panel,
+# halves rounded down.
+expect_centred() {
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local x=$((1280 + (1024 - WIDTH) / 2)) y=$((30 + (738 - HEIGHT) / 2))
+    [ "$X,$Y" = "$x,$y" ] || fail "$2 (${WIDTH}x$HEIGHT) is at $X,$Y, not centred at $x,$y"
+}
+
+start_app
+sign_in "Ada Lovelace"
+win=$(wait_window '^Quintaro - Ada Lovelace$')
+xdotool windowmove --sync "$win" 1400 100
+
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+dialog=$(wait_window '^Quintaro Options$')
+expect_centred "$dialog" Options
+xdotool windowfocus --sync "$dialog" key --clearmodifiers Escape
+
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+g h
+dialog=$(wait_window '^Straight Poker$')
+expect_centred "$dialog" "the Hall of Fame"
+xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
+
+sleep 0.3
+xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+[ "$(wait_exit)" = 0 ] || fail "the game did not exit cleanly"
+echo "two monitors: passed"
