@@ -4,8 +4,6 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <functional>
-
 using namespace quintaro::wqgame;
 
 namespace {
