@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
 RUN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release -DQUINTARO_SANITIZE=OFF -DQUINTARO_TESTS=OFF
 
-.PHONY: all deps configure build run test gallery bench fuzz fuzz-long deb format clean
+.PHONY: all deps configure build run test gallery bench fuzz fuzz-long fuzz-library deb format clean
 
 all: build
 
@@ -46,6 +46,13 @@ fuzz: deps
 	@cmake --build build-fuzz -j $(JOBS) --target settings_fuzzer
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/settings_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus fuzz/corpus
+
+# The resource library's seal check under libFuzzer for FUZZ_SECONDS, fed damaged libraries.
+fuzz-library: deps
+	@cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON -DQUINTARO_FUZZ=ON -DQUINTARO_TESTS=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target library_fuzzer
+	@mkdir -p build-fuzz/library_corpus
+	@build-fuzz/library_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 -print_final_stats=1 build-fuzz/library_corpus build-fuzz/fuzz/library_seeds fuzz/library_corpus
 
 # A Debian package of an optimised build without sanitizers, for installing under /usr.
 deb: deps

@@ -4,6 +4,7 @@
 #include "wqgame/resource_module.h"
 
 #include <QMessageBox>
+#include <QMetaObject>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,12 +23,25 @@ int main(int argc, char** argv) {
     quintaro::avoidTextInputWithoutSeat();
     quintaro::GameApp app(argc, argv);
     // Cards, dialogs and menus come from the resource library; without it there is no game.
+    constexpr int noLibrary = 3;
     QString error;
     if (!quintaro::wqgame::openLibrary(&error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         QMessageBox::critical(nullptr, QCoreApplication::applicationName(), error);
-        return 3;
+        return noLibrary;
     }
+    // A damaged picture or text can be found at any time, inside a paint too: the player is
+    // told from the event loop, and the program ends there. Its normal end would offer the
+    // balance to the Hall of Fame and save settings from a table that lost its pictures.
+    quintaro::wqgame::onDamagedLibrary([](const QString& message) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [message] {
+                QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
+                std::_Exit(noLibrary);
+            },
+            Qt::QueuedConnection);
+    });
     const int result = app.Main();
     quintaro::wqgame::closeLibrary();
     return result;

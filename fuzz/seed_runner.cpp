@@ -21,7 +21,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot read %s\n", argv[i]);
             return 1;
         }
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+        const std::vector<char> read{std::istreambuf_iterator<char>(file), {}};
+        // A copy of exactly the input's size, as libFuzzer gives it, so that AddressSanitizer
+        // reports a read past its end.
+        const std::vector<char> bytes(read.begin(), read.end());
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     return 0;

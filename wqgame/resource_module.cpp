@@ -1,14 +1,18 @@
 #include "wqgame/resource_module.h"
 
+#include "wqgame/library_seal.h"
 #include "wqgame/png_image.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QMessageBox>
 #include <QResource>
 
 #include <cmath>
+#include <cstdio>
+#include <memory>
 
 namespace quintaro::wqgame {
 
@@ -16,20 +20,70 @@ namespace {
 
 const QString mapRoot = QStringLiteral("/wqgame");
 
-QString g_openFile;
+// The open bundle, mapped for as long as Qt reads it. Its files are found by the offset of
+// their bytes, which is what QResource gives.
+struct OpenedLibrary {
+    struct Entry {
+        SealedFile file;
+        bool checked = false;
+    };
+    QFile file;
+    QByteArrayView bytes;
+    QHash<qsizetype, Entry> entries;
+};
+
+std::unique_ptr<OpenedLibrary> g_library;
+std::function<void(const QString&)> g_onDamage;
 int g_nesting = 0;
+
+QString problemMessage(const QString& details) {
+    return QStringLiteral("The game resource library %1 is missing, unreadable or damaged. %2")
+        .arg(QLatin1String(libraryFileName), details);
+}
 
 QString resourcePath(const QString& kind, int id, const char* suffix) {
     return QStringLiteral(":%1/%2/%3%4").arg(mapRoot, kind).arg(id).arg(QLatin1String(suffix));
 }
 
-QString readText(const QString& kind, int id) {
+void reportDamage(const QString& name) {
+    const QString message =
+        problemMessage(QStringLiteral("%1 is damaged: %2 does not match its seal.")
+                           .arg(g_library->file.fileName(), name));
+    closeLibrary();
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (g_onDamage)
+        g_onDamage(message);
+}
+
+// The bytes of resource `path`, checked against the seal the first time they are read;
+// empty when there is none. They stay valid while the library is open. Only the program's
+// own resources lie outside the bundle, and they need no check.
+QByteArray libraryBytes(const QString& path) {
     if (!isLibraryCurrent())
         return {};
-    QFile file(resourcePath(kind, id, ".txt"));
-    if (!file.open(QIODevice::ReadOnly))
+    OpenedLibrary::Entry* entry = nullptr;
+    {
+        const QResource resource(path);
+        if (!resource.isValid())
+            return {};
+        const auto at = reinterpret_cast<quintptr>(resource.data());
+        const auto begin = reinterpret_cast<quintptr>(g_library->bytes.data());
+        if (at < begin || at >= begin + static_cast<quintptr>(g_library->bytes.size()))
+            return resource.uncompressedData();
+        const auto found = g_library->entries.find(static_cast<qsizetype>(at - begin));
+        if (found != g_library->entries.end())
+            entry = &found.value();
+    }
+    if (entry == nullptr || (!entry->checked && !fileIntact(g_library->bytes, entry->file))) {
+        reportDamage(entry != nullptr ? entry->file.path : path);
         return {};
-    return QString::fromUtf8(file.readAll());
+    }
+    entry->checked = true;
+    return QByteArray::fromRawData(g_library->bytes.data() + entry->file.offset, entry->file.size);
+}
+
+QString readText(const QString& kind, int id) {
+    return QString::fromUtf8(libraryBytes(resourcePath(kind, id, ".txt")));
 }
 
 } // namespace
@@ -48,29 +102,62 @@ bool openLibrary(QString* error) {
     if (isLibraryOpen())
         return true;
     const QStringList folders = librarySearchPaths();
+    QString damaged;
     for (const QString& folder : folders) {
         const QString file = QDir(folder).filePath(QLatin1String(libraryFileName));
-        if (QFile::exists(file) && QResource::registerResource(file, mapRoot)) {
-            g_openFile = file;
+        QString why;
+        if (QFile::exists(file) && openLibraryFile(file, &why))
             return true;
-        }
+        if (!why.isEmpty())
+            damaged += u' ' + why;
     }
     if (error)
-        *error = QStringLiteral("The game resource library %1 is missing or unreadable. "
-                                "Looked in: %2")
-                     .arg(QLatin1String(libraryFileName), folders.join(QStringLiteral(", ")));
+        *error = problemMessage(
+            QStringLiteral("Looked in: %1.%2").arg(folders.join(QStringLiteral(", ")), damaged));
     return false;
 }
 
+bool openLibraryFile(const QString& file, QString* error) {
+    closeLibrary();
+    auto library = std::make_unique<OpenedLibrary>();
+    library->file.setFileName(file);
+    const uchar* mapped = nullptr;
+    if (library->file.open(QIODevice::ReadOnly))
+        mapped = library->file.map(0, library->file.size());
+    if (mapped == nullptr) {
+        *error = QStringLiteral("%1 cannot be read: %2.").arg(file, library->file.errorString());
+        return false;
+    }
+    library->bytes = QByteArrayView(mapped, library->file.size());
+    QString why;
+    const std::optional<std::vector<SealedFile>> files = checkSeal(library->bytes, &why);
+    if (!files) {
+        *error = QStringLiteral("%1 is damaged: %2.").arg(file, why);
+        return false;
+    }
+    for (const SealedFile& sealed : *files)
+        library->entries.insert(sealed.offset, {sealed, false});
+    if (!QResource::registerResource(mapped, mapRoot)) {
+        *error = QStringLiteral("%1 is damaged: Qt cannot read it.").arg(file);
+        return false;
+    }
+    g_library = std::move(library);
+    return true;
+}
+
 void closeLibrary() {
-    if (!isLibraryOpen())
+    if (!g_library)
         return;
-    QResource::unregisterResource(g_openFile, mapRoot);
-    g_openFile.clear();
+    QResource::unregisterResource(reinterpret_cast<const uchar*>(g_library->bytes.data()), mapRoot);
+    g_library.reset();
 }
 
 bool isLibraryOpen() {
-    return !g_openFile.isEmpty();
+    return g_library != nullptr;
+}
+
+void onDamagedLibrary(std::function<void(const QString& message)> handler) {
+    g_onDamage = std::move(handler);
 }
 
 void enterLibrary() {
@@ -105,14 +192,14 @@ QImage loadBitmap(int id, qreal devicePixelRatio) {
     if (!isLibraryCurrent())
         return {};
     for (int scale = bitmapScaleFor(devicePixelRatio); scale > 1; --scale) {
-        QImage variant = loadPngResource(
-            QStringLiteral(":%1/bitmap/%2@%3x.png").arg(mapRoot).arg(id).arg(scale));
+        QImage variant = decodePng(
+            libraryBytes(QStringLiteral(":%1/bitmap/%2@%3x.png").arg(mapRoot).arg(id).arg(scale)));
         if (!variant.isNull()) {
             variant.setDevicePixelRatio(scale);
             return variant;
         }
     }
-    return loadPngResource(resourcePath(QStringLiteral("bitmap"), id, ".png"));
+    return decodePng(libraryBytes(resourcePath(QStringLiteral("bitmap"), id, ".png")));
 }
 
 QString loadString(int id) {

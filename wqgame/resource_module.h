@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -23,10 +24,21 @@ inline constexpr const char* libraryFileName = "wqgame32.rcc";
 // the data folder of an install tree relative to the program, then the configured one.
 QStringList librarySearchPaths();
 
-// Opens the bundle; on failure `error` says which file is missing and where it was sought.
+// The bundle carries a seal of its own contents, made when it was built. Its structure is
+// checked against the seal before Qt is given it, and each file when it is first read.
+
+// Opens the first bundle on the search paths that passes the check; on failure `error` says
+// which file is missing or damaged and where it was sought.
 bool openLibrary(QString* error);
+// Opens the bundle `file`; on failure `error` says why.
+bool openLibraryFile(const QString& file, QString* error);
 void closeLibrary();
 bool isLibraryOpen();
+
+// Called with a message for the player when a file read from the open library does not
+// match its seal. The library is closed first, so every later look-up finds nothing.
+// Without a handler the message goes to stderr.
+void onDamagedLibrary(std::function<void(const QString& message)> handler);
 
 // The nesting bracket: entering makes the library current when the count is 0 and
 // counts up; leaving counts down, and at 0 the program's own resources are current.

@@ -1,5 +1,7 @@
-# Without its resource library the program names the missing file and where it looked, on
-# stderr and in a dialog, and exits with code 3 once the dialog is dismissed.
+# Without its resource library, or with a damaged one, the program names the file and where
+# it looked, on stderr and in a dialog, and exits with code 3 once the dialog is dismissed.
+# Damage to the library's structure is found at the start; damage to a file the start reads
+# (the help menu) when that file is read, with the table already built.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 
@@ -10,20 +12,55 @@ if [ -n "$installed" ] && [ -e "$installed/wqgame32.rcc" ]; then
     exit 77
 fi
 
+bundle="$(dirname "$APP")/wqgame32.rcc"
+library="$E2E_TMP/alone/wqgame32.rcc"
 mkdir "$E2E_TMP/alone"
 cp "$APP" "$E2E_TMP/alone/quintaro"
 APP="$E2E_TMP/alone/quintaro"
 start_xvfb
-start_app
-win=$(wait_window '^Quintaro$')
 
-grep -q 'wqgame32\.rcc' "$E2E_TMP/app.log" || fail "stderr does not name the bundle: $(cat "$E2E_TMP/app.log")"
-grep -q "$E2E_TMP/alone" "$E2E_TMP/app.log" || fail "stderr does not say where it looked: $(cat "$E2E_TMP/app.log")"
-xwininfo -id "$win" | grep -q 'Map State: IsViewable' || fail "the message is not shown"
+# Flips one bit of the byte at offset $1 of the library.
+flip() {
+    local byte
+    byte=$(od -An -tu1 -j "$1" -N1 "$library")
+    printf "\\$(printf %03o $((byte ^ 16)))" | dd of="$library" bs=1 seek="$1" conv=notrunc status=none
+}
 
-xdotool windowfocus --sync "$win" key --clearmodifiers Return
-# Not in a command substitution: only this shell can wait for the program it started.
-wait_exit >"$E2E_TMP/code"
-code=$(cat "$E2E_TMP/code")
-[ "$code" = 3 ] || fail "exit code $code, expected 3: $(cat "$E2E_TMP/app.log")"
-echo "missing bundle: passed"
+# The message is the one dialog among the windows named after the program.
+message_window() {
+    for _ in $(seq 300); do
+        for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null || true); do
+            xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo "$id" && return 0
+        done
+        kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(cat "$E2E_TMP/app.log")"
+        sleep 0.1
+    done
+    fail "no message"
+}
+
+expect_message() {
+    local case=$1 win code
+    start_app
+    win=$(message_window)
+    grep -q 'wqgame32\.rcc' "$E2E_TMP/app.log" || fail "$case: stderr does not name the bundle: $(cat "$E2E_TMP/app.log")"
+    grep -q "$E2E_TMP/alone" "$E2E_TMP/app.log" || fail "$case: stderr does not say where it looked: $(cat "$E2E_TMP/app.log")"
+    grep -q "$2" "$E2E_TMP/app.log" || fail "$case: stderr does not say '$2': $(cat "$E2E_TMP/app.log")"
+    xdotool windowfocus --sync "$win" key --clearmodifiers Return
+    # Not in a command substitution: only this shell can wait for the program it started.
+    wait_exit >"$E2E_TMP/code"
+    code=$(cat "$E2E_TMP/code")
+    [ "$code" = 3 ] || fail "$case: exit code $code, expected 3: $(cat "$E2E_TMP/app.log")"
+    grep -q 'AddressSanitizer' "$E2E_TMP/app.log" && fail "$case: $(cat "$E2E_TMP/app.log")"
+    echo "$case: passed"
+}
+
+expect_message "missing bundle" "Looked in"
+
+cp "$bundle" "$library"
+tree=$(od -An -tu4 --endian=big -j8 -N4 "$library")
+flip $((tree + 30))
+expect_message "damaged tree" "is damaged"
+
+cp "$bundle" "$library"
+flip $(($(grep -obUa -m1 '&About' "$library" | cut -d: -f1) + 2))
+expect_message "damaged help menu" "menu/1000.txt does not match"

@@ -1,8 +1,51 @@
+#include "wqgame/library_seal.h"
 #include "wqgame/resource_module.h"
 
+#include <QtEndian>
 #include <QtTest>
 
 using namespace quintaro::wqgame;
+
+namespace {
+
+QByteArray builtLibrary() {
+    QFile file(QDir(QCoreApplication::applicationDirPath()).filePath(libraryFileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A 32-bit big-endian field, as rcc writes them: at 8 the tree's offset, at 16 the names'.
+qsizetype field(const QByteArray& bytes, qsizetype at) {
+    return qFromBigEndian<quint32>(bytes.constData() + at);
+}
+
+QByteArray flipped(QByteArray bytes, qsizetype at) {
+    bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
+    return bytes;
+}
+
+// Where the seal begins: its footer holds the bundle's length 48 bytes from the end.
+qsizetype sealStart(const QByteArray& library) {
+    return field(library, library.size() - 48);
+}
+
+SealedFile sealedFile(const QByteArray& library, const QString& path) {
+    QString error;
+    const std::optional<std::vector<SealedFile>> files = checkSeal(library, &error);
+    for (const SealedFile& file : files.value_or(std::vector<SealedFile>()))
+        if (file.path == path)
+            return file;
+    return {};
+}
+
+bool openCopy(const QByteArray& bytes, QString* error) {
+    static QTemporaryDir folder;
+    static int copies = 0;
+    QFile file(folder.filePath(QStringLiteral("%1.rcc").arg(++copies)));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+           openLibraryFile(file.fileName(), error);
+}
+
+} // namespace
 
 // The library is looked up beside the program; the tests live beside the built bundle.
 class WqgameModuleTest : public QObject {
@@ -131,6 +174,59 @@ private Q_SLOTS:
         check(9003, 2, 1, 0xFFFFFF00);
         check(9003, 3, 3, 0xFF00FFFF);
         QVERIFY(loadBitmap(9999, 2).isNull());
+    }
+
+    void aDamagedLibraryIsRefusedBeforeQtReadsIt_data() {
+        QTest::addColumn<QByteArray>("library");
+        const QByteArray good = builtLibrary();
+        const SealedFile menu = sealedFile(good, QStringLiteral("menu/1000.txt"));
+        QVERIFY(menu.size > 0);
+        const qsizetype tree = field(good, 8), names = field(good, 16);
+        QTest::newRow("header") << flipped(good, 15);
+        QTest::newRow("tree") << flipped(good, tree + (sealStart(good) - tree) / 2);
+        QTest::newRow("names") << flipped(good, names + 7);
+        QTest::newRow("data size") << flipped(good, menu.offset - 1);
+        QTest::newRow("data size past the end") << flipped(good, menu.offset - 4);
+        QTest::newRow("seal's sizes") << flipped(good, sealStart(good) + 3);
+        QTest::newRow("seal's digest") << flipped(good, good.size() - 20);
+        QTest::newRow("seal's tag") << flipped(good, good.size() - 1);
+        QTest::newRow("one byte short") << good.chopped(1);
+        QTest::newRow("no seal") << good.first(sealStart(good));
+        QTest::newRow("half") << good.first(good.size() / 2);
+        QTest::newRow("a byte more") << good + 'x';
+        QTest::newRow("empty") << QByteArray();
+    }
+    void aDamagedLibraryIsRefusedBeforeQtReadsIt() {
+        QFETCH(QByteArray, library);
+        QString error;
+        QVERIFY(!openCopy(library, &error));
+        QVERIFY2(error.contains(QStringLiteral(".rcc ")), qPrintable(error));
+        QVERIFY(!isLibraryOpen());
+        QVERIFY(!QFile::exists(QStringLiteral(":/wqgame/menu/1000.txt")));
+        QVERIFY2(openCopy(builtLibrary(), &error), qPrintable(error));
+    }
+
+    // A file's contents are checked when it is first read: the library then closes and the
+    // player is told once.
+    void aDamagedFileIsRefusedWhenItIsRead() {
+        const QByteArray good = builtLibrary();
+        const SealedFile menu = sealedFile(good, QStringLiteral("menu/1000.txt"));
+        QString error;
+        QVERIFY2(openCopy(flipped(good, menu.offset + menu.size / 2), &error), qPrintable(error));
+        QStringList messages;
+        onDamagedLibrary([&](const QString& message) { messages << message; });
+        {
+            LibraryBracket bracket;
+            QVERIFY(!loadString(1002).isEmpty());
+            QVERIFY(!loadMenu(1000));
+            QVERIFY(!isLibraryOpen());
+            QVERIFY(loadString(1002).isEmpty());
+            QVERIFY(!loadMenu(1000));
+        }
+        onDamagedLibrary({});
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QStringLiteral("menu/1000.txt")), qPrintable(messages[0]));
+        QVERIFY2(openLibrary(&error), qPrintable(error));
     }
 
     void hallOfFameFontFitsItsBoxes() {

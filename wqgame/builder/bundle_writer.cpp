@@ -1,5 +1,6 @@
 #include "wqgame/builder/bundle_writer.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/about_pictures.h"
 #include "wqgame/builder/backgrounds.h"
 #include "wqgame/builder/card_composer.h"
@@ -25,7 +26,6 @@ namespace quintaro::wqgame {
 namespace {
 
 constexpr int firstBackground = 1100;
-constexpr int firstFaceSet = 2004;
 
 struct WrittenBitmap {
     int id;
@@ -88,10 +88,11 @@ bool writeCards(const QString& folder, const QString& deckFolder, Share* share) 
     const auto write = [&](int id, const QImage& image) {
         return writeBitmap(folder, id, image, share);
     };
-    bool ok = write(2000, backs) && write(2001, pips) && write(2002, suits) &&
-              write(2003, indices) && write(2012, mask);
+    bool ok = write(card_layout::backBitmap, backs) && write(card_layout::pipBitmap, pips) &&
+              write(card_layout::suitBitmap, suits) && write(card_layout::indexBitmap, indices) &&
+              write(card_layout::maskBitmap, mask);
     for (int f = 0; ok && f < faceSets.size(); ++f)
-        ok = write(firstFaceSet + f, faceSets[f]);
+        ok = write(card_layout::firstFaceSetBitmap + f, faceSets[f]);
     ok = ok && write(firstBackground, felt);
     for (int style = 0; ok && style < 3; ++style)
         ok = write(1001 + style, messagePicture(style, cards));

@@ -1,39 +1,18 @@
 #include "wqgame/builder/card_composer.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/index_glyphs.h"
 #include "wqgame/builder/picture_kit.h"
 
 #include <QPainter>
 
-#include <array>
-#include <vector>
-
 namespace quintaro::wqgame {
 
 namespace {
 
-struct PipLayout {
-    std::vector<QPoint> upright;
-    std::vector<QPoint> turned;
-};
-
-// Top-left corners of the pips of ranks 2 to 10, as the table lays them out.
-const std::array<PipLayout, 9>& pipLayouts() {
-    static const std::array<PipLayout, 9> layouts{{
-        {{{28, 10}}, {{28, 71}}},
-        {{{28, 40}, {28, 10}}, {{28, 71}}},
-        {{{15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
-        {{{28, 41}, {15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
-        {{{15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
-        {{{28, 27}, {15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
-        {{{15, 10}, {41, 10}, {15, 31}, {41, 31}}, {{15, 50}, {41, 50}, {15, 71}, {41, 71}}},
-        {{{28, 40}, {13, 10}, {43, 10}, {13, 30}, {43, 30}},
-         {{13, 51}, {43, 51}, {13, 71}, {43, 71}}},
-        {{{28, 20}, {13, 10}, {43, 10}, {13, 31}, {43, 31}},
-         {{28, 61}, {13, 50}, {43, 50}, {13, 71}, {43, 71}}},
-    }};
-    return layouts;
+QPoint point(card_layout::Spot spot) {
+    return {spot.x, spot.y};
 }
 
 } // namespace
@@ -54,44 +33,51 @@ QImage CardComposer::cutToCard(QImage card) const {
     return card;
 }
 
+// Put together as the table does, from the places in card_layout.h.
 QImage CardComposer::faceUp(int suit, int rank) const {
+    using namespace card_layout;
     QImage card = scaledImage(cardWidth, cardHeight, m_scale, QImage::Format_RGB32);
     card.fill(Qt::white);
     drawCardOutline(card, Qt::black);
     QPainter painter(&card);
 
     const bool joker = rank == 15 || rank == 16;
-    const int glyphX = indexGlyphWidth * (joker ? 13 : rank - 1);
-    const int glyphY = rank == 15 ? 28 : rank == 16 ? 0 : 28 * (suit / 2);
-    painter.drawImage(QPoint(3, 4), m_sheets.indices,
-                      cell(glyphX, glyphY, indexGlyphWidth, indexGlyphHeight));
-    painter.drawImage(QPoint(59, 78), m_sheets.indices,
-                      cell(glyphX, glyphY + indexGlyphHeight, indexGlyphWidth, indexGlyphHeight));
+    const int glyphX = joker ? jokerIndexX : indexWidth * (rank - 1);
+    const int glyphY = rank == 15   ? indexInkRowHeight
+                       : rank == 16 ? 0
+                                    : indexInkRowHeight * (suit / 2);
+    painter.drawImage(point(uprightIndex), m_sheets.indices,
+                      cell(glyphX, glyphY, indexWidth, indexHeight));
+    painter.drawImage(point(turnedIndex), m_sheets.indices,
+                      cell(glyphX, glyphY + indexHeight, indexWidth, indexHeight));
     if (!joker) {
-        painter.drawImage(QPoint(2, 18), m_sheets.suits,
-                          cell(suitCell * suit, 0, suitCell, suitCell));
-        painter.drawImage(QPoint(58, 67), m_sheets.suits,
-                          cell(suitCell * suit, suitCell, suitCell, suitCell));
+        const int size = suitSymbolSize;
+        painter.drawImage(point(uprightSuit), m_sheets.suits, cell(size * suit, 0, size, size));
+        painter.drawImage(point(turnedSuit), m_sheets.suits, cell(size * suit, size, size, size));
     }
 
-    if (rank >= 2 && rank <= 10) {
-        const PipLayout& layout = pipLayouts().at(static_cast<std::size_t>(rank - 2));
-        for (const QPoint& at : layout.upright)
-            painter.drawImage(at, m_sheets.pips, cell(pipCell * suit, 0, pipCell, pipCell));
-        for (const QPoint& at : layout.turned)
-            painter.drawImage(at, m_sheets.pips, cell(pipCell * suit, pipCell, pipCell, pipCell));
+    if (rank >= firstPipRank && rank <= lastPipRank) {
+        const PipLayout& layout = pipLayouts.at(static_cast<std::size_t>(rank - firstPipRank));
+        for (int i = 0; i < layout.uprightCount; ++i)
+            painter.drawImage(point(layout.upright.at(static_cast<std::size_t>(i))), m_sheets.pips,
+                              cell(pipSize * suit, 0, pipSize, pipSize));
+        for (int i = 0; i < layout.turnedCount; ++i)
+            painter.drawImage(point(layout.turned.at(static_cast<std::size_t>(i))), m_sheets.pips,
+                              cell(pipSize * suit, pipSize, pipSize, pipSize));
     } else if (rank == 1 || (rank >= 11 && rank <= 13) || joker) {
-        const int picture = rank == 15   ? 16
-                            : rank == 16 ? 17
-                            : rank == 1  ? 12 + suit
-                                         : 4 * (rank - 11) + suit;
-        painter.drawImage(QPoint(13, 10), m_sheets.faceSet, cell(45 * picture, 0, 45, 74));
+        const int picture = rank == 15   ? firstJokerCell
+                            : rank == 16 ? secondJokerCell
+                            : rank == 1  ? aceCell + suit
+                                         : jackCell + 4 * (rank - 11) + suit;
+        painter.drawImage(point(facePicture), m_sheets.faceSet,
+                          cell(faceWidth * picture, 0, faceWidth, faceHeight));
     }
     painter.end();
     return cutToCard(card);
 }
 
 QImage CardComposer::faceDown(int back) const {
+    using namespace card_layout;
     return cutToCard(m_sheets.backs.copy(cell(cardWidth * back, 0, cardWidth, cardHeight)));
 }
 

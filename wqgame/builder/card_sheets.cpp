@@ -1,5 +1,6 @@
 #include "wqgame/builder/card_sheets.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/index_glyphs.h"
 #include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
@@ -47,27 +48,29 @@ QImage symbolRow(int cell, qreal symbolSize, int scale) {
 } // namespace
 
 QImage pipSheet(int scale) {
-    return withUpsideDownRow(symbolRow(pipCell, 13.6, scale), pipCell, pipCell);
+    return withUpsideDownRow(symbolRow(card_layout::pipSize, 13.6, scale), card_layout::pipSize,
+                             card_layout::pipSize);
 }
 
 QImage suitSheet(int scale) {
-    return withUpsideDownRow(symbolRow(suitCell, 10, scale), suitCell, suitCell);
+    return withUpsideDownRow(symbolRow(card_layout::suitSymbolSize, 10, scale),
+                             card_layout::suitSymbolSize, card_layout::suitSymbolSize);
 }
 
 QImage indexSheet(int scale) {
     // Rows from the top: black upright, black turned, red upright, red turned. The joker
     // glyph follows the king, so every glyph sits at 9 (glyph - 1).
-    QImage sheet = scaledImage(jokerIndexX + indexGlyphWidth, indexGlyphHeight * 4, scale,
-                               QImage::Format_RGB32);
+    QImage sheet = scaledImage(card_layout::jokerIndexX + card_layout::indexWidth,
+                               card_layout::indexHeight * 4, scale, QImage::Format_RGB32);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     const QColor inks[] = {Qt::black, cardRed()};
     for (int row = 0; row < 2; ++row) {
-        const int top = 2 * indexGlyphHeight * row;
+        const int top = card_layout::indexInkRowHeight * row;
         for (int glyph = 1; glyph <= 14; ++glyph) {
             const QImage upright = indexGlyph(glyph, inks[row], scale);
-            painter.drawImage(indexGlyphWidth * (glyph - 1), top, upright);
-            painter.drawImage(indexGlyphWidth * (glyph - 1), top + indexGlyphHeight,
+            painter.drawImage(card_layout::indexWidth * (glyph - 1), top, upright);
+            painter.drawImage(card_layout::indexWidth * (glyph - 1), top + card_layout::indexHeight,
                               upright.mirrored(true, true));
         }
     }
@@ -77,8 +80,8 @@ QImage indexSheet(int scale) {
 bool onCard(int x, int y, int scale, int inset) {
     // Measured from the pixel's centre and folded onto the top-left corner, so that the
     // four corners cannot come out different (an aliased QPainter rounded rectangle does).
-    const double width = (cardWidth - 2 * inset) * scale;
-    const double height = (cardHeight - 2 * inset) * scale;
+    const double width = (card_layout::cardWidth - 2 * inset) * scale;
+    const double height = (card_layout::cardHeight - 2 * inset) * scale;
     const double radius = (cardCornerRadius - inset) * scale;
     const double px = x + 0.5 - inset * scale;
     const double py = y + 0.5 - inset * scale;
@@ -100,7 +103,8 @@ void drawCardOutline(QImage& card, QColor ink) {
 }
 
 QImage cardMask(int scale) {
-    QImage mask = scaledImage(cardWidth, cardHeight, scale, QImage::Format_RGB32);
+    QImage mask =
+        scaledImage(card_layout::cardWidth, card_layout::cardHeight, scale, QImage::Format_RGB32);
     for (int y = 0; y < mask.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(mask.scanLine(y));
         for (int x = 0; x < mask.width(); ++x)

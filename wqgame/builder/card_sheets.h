@@ -8,12 +8,8 @@ namespace quintaro::wqgame {
 // The small pictures a face-up card is put together from, in the cell layouts the card
 // drawing reads: each sheet has its upright row on top and the same cells turned half
 // round below. Suits are numbered as in suit_shapes.h. Each is drawn at `scale` times its 1x
-// size (its devicePixelRatio), so every cell is `scale` times its 1x cell.
-inline constexpr int pipCell = 15;
-inline constexpr int suitCell = 11;
-inline constexpr int jokerIndexX = 117;
-inline constexpr int cardWidth = 71;
-inline constexpr int cardHeight = 96;
+// size (its devicePixelRatio), so every cell is `scale` times its 1x cell. Cell sizes and
+// places are those of card_layout.h, which the game reads the sheets with.
 inline constexpr int cardCornerRadius = 6;
 
 QImage pipSheet(int scale = 1);

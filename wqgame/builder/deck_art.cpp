@@ -1,5 +1,6 @@
 #include "wqgame/builder/deck_art.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
@@ -13,10 +14,6 @@
 namespace quintaro::wqgame {
 
 namespace {
-
-constexpr int faceWidth = 45;
-constexpr int faceHeight = 74;
-constexpr QPoint faceCut(13, 10);
 
 // How a deck's jokers are found: two elements, one element for both (the red one is then
 // tinted), or a bare picture of the jester that we frame ourselves.
@@ -76,7 +73,8 @@ const char* suitName(int suit) {
 }
 
 QImage blankCard(int scale) {
-    QImage card = scaledImage(cardWidth, cardHeight, scale, QImage::Format_ARGB32_Premultiplied);
+    QImage card = scaledImage(card_layout::cardWidth, card_layout::cardHeight, scale,
+                              QImage::Format_ARGB32_Premultiplied);
     card.fill(Qt::white);
     return card;
 }
@@ -85,19 +83,21 @@ QImage renderCard(QSvgRenderer& renderer, const QString& element, qreal zoom, in
     QImage card = blankCard(scale);
     QPainter painter(&card);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QSizeF size(cardWidth * zoom, cardHeight * zoom);
-    const QPointF corner((cardWidth - size.width()) / 2, (cardHeight - size.height()) / 2);
+    const QSizeF size(card_layout::cardWidth * zoom, card_layout::cardHeight * zoom);
+    const QPointF corner((card_layout::cardWidth - size.width()) / 2,
+                         (card_layout::cardHeight - size.height()) / 2);
     renderer.render(&painter, element, QRectF(corner, size));
     return card;
 }
 
 // A picture of only the jester, fitted into the face cell on white.
 QImage framedJester(QSvgRenderer& renderer, const QString& element, int scale) {
-    QImage face = scaledImage(faceWidth, faceHeight, scale, QImage::Format_ARGB32_Premultiplied);
+    QImage face = scaledImage(card_layout::faceWidth, card_layout::faceHeight, scale,
+                              QImage::Format_ARGB32_Premultiplied);
     face.fill(Qt::white);
     const QRectF bounds =
         renderer.transformForElement(element).mapRect(renderer.boundsOnElement(element));
-    const QRectF room(2, 6, faceWidth - 4, faceHeight - 12);
+    const QRectF room(2, 6, card_layout::faceWidth - 4, card_layout::faceHeight - 12);
     QSizeF fitted = bounds.size().scaled(room.size(), Qt::KeepAspectRatio);
     QPainter painter(&face);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
@@ -184,7 +184,7 @@ QImage ownBack(void (*drawField)(QPainter&, const QRectF&), int scale) {
     QImage back = blankCard(scale);
     QPainter painter(&back);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF field(4, 4, cardWidth - 8, cardHeight - 8);
+    const QRectF field(4, 4, card_layout::cardWidth - 8, card_layout::cardHeight - 8);
     painter.setClipRect(field);
     drawField(painter, field);
     painter.setClipping(false);
@@ -254,16 +254,18 @@ QImage DeckArt::faceSet(int index, int scale) const {
     QSvgRenderer& renderer = this->renderer(source.deck);
     if (!renderer.isValid())
         return {};
-    QImage strip = scaledImage(faceWidth * 18, faceHeight, scale, QImage::Format_RGB32);
+    using namespace card_layout;
+    QImage strip = scaledImage(faceSetWidth, faceHeight, scale, QImage::Format_RGB32);
     QPainter painter(&strip);
-    const QRect cut(faceCut * scale, QSize(faceWidth, faceHeight) * scale);
+    const QRect cut(QPoint(facePicture.x, facePicture.y) * scale,
+                    QSize(faceWidth, faceHeight) * scale);
     const char* ranks[] = {"jack", "queen", "king", "1"};
     for (int rank = 0; rank < 4; ++rank)
         for (int suit = 0; suit < suitCount; ++suit) {
             const QString element = QStringLiteral("%1_%2").arg(QLatin1String(ranks[rank]),
                                                                 QLatin1String(suitName(suit)));
             const QImage card = renderCard(renderer, element, source.zoom, scale);
-            painter.drawImage(faceWidth * (4 * rank + suit), 0, card.copy(cut));
+            painter.drawImage(faceWidth * (jackCell + 4 * rank + suit), 0, card.copy(cut));
         }
     const auto jokerFace = [&](const char* element) {
         if (source.jokers == JokerKind::FaceOnly)
@@ -271,11 +273,10 @@ QImage DeckArt::faceSet(int index, int scale) const {
         return renderCard(renderer, QLatin1String(element), source.zoom, scale).copy(cut);
     };
     const QImage red = jokerFace(source.redJoker);
-    painter.drawImage(faceWidth * 16, 0,
+    painter.drawImage(faceWidth * firstJokerCell, 0,
                       source.jokers == JokerKind::RedAndBlack ? red : tintedRed(red));
-    painter.drawImage(faceWidth * 17, 0, jokerFace(source.blackJoker));
-    for (int picture = 0; picture < 18; ++picture) {
-        const int left = faceWidth * picture;
+    painter.drawImage(faceWidth * secondJokerCell, 0, jokerFace(source.blackJoker));
+    for (int left = 0; left < faceSetWidth; left += faceWidth) {
         painter.fillRect(left, 0, source.clearedColumns, faceHeight, Qt::white);
         painter.fillRect(left + faceWidth - source.clearedColumns, 0, source.clearedColumns,
                          faceHeight, Qt::white);
@@ -292,8 +293,8 @@ QStringList DeckArt::backNames() const {
 
 QImage DeckArt::backs(int scale) const {
     const QStringList names = backNames();
-    QImage strip = scaledImage(cardWidth * static_cast<int>(names.size()), cardHeight, scale,
-                               QImage::Format_RGB32);
+    QImage strip = scaledImage(card_layout::cardWidth * static_cast<int>(names.size()),
+                               card_layout::cardHeight, scale, QImage::Format_RGB32);
     QPainter painter(&strip);
     int cell = 0;
     for (const BackSource& source : backSources) {
@@ -301,10 +302,12 @@ QImage DeckArt::backs(int scale) const {
         QImage back = renderCard(renderer, QLatin1String(source.element), 1.0, scale);
         if (source.hueTurn != 0)
             back = turnedHue(back, source.hueTurn);
-        painter.drawImage(cardWidth * cell++, 0, trimmedToCard(back));
+        painter.drawImage(card_layout::cardWidth * cell++, 0, trimmedToCard(back));
     }
-    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawArgyle, scale)));
-    painter.drawImage(cardWidth * cell++, 0, trimmedToCard(ownBack(drawTartan, scale)));
+    painter.drawImage(card_layout::cardWidth * cell++, 0,
+                      trimmedToCard(ownBack(drawArgyle, scale)));
+    painter.drawImage(card_layout::cardWidth * cell++, 0,
+                      trimmedToCard(ownBack(drawTartan, scale)));
     return strip;
 }
 

@@ -1,5 +1,6 @@
 #include "wqgame/builder/gallery.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/card_composer.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/picture_kit.h"
@@ -91,27 +92,31 @@ bool writeGallery(const QString& bundle, const QString& output, QString* error) 
             ids.push_back(name.section(u'.', 0, 0).toInt());
     std::sort(ids.begin(), ids.end());
 
-    const QImage backs = bitmap(2000);
+    const QImage backs = bitmap(card_layout::backBitmap);
     std::vector<Item> cardRows;
-    for (int faceSet = 0; !bitmap(2004 + faceSet).isNull(); ++faceSet) {
-        const CardComposer cards({bitmap(2001), bitmap(2002), bitmap(2003), bitmap(2004 + faceSet),
-                                  backs, bitmap(2012)});
-        QImage row(15 * (cardWidth + 2), cardHeight, QImage::Format_ARGB32_Premultiplied);
+    for (int faceSet = 0; !bitmap(card_layout::firstFaceSetBitmap + faceSet).isNull(); ++faceSet) {
+        const CardComposer cards({bitmap(card_layout::pipBitmap), bitmap(card_layout::suitBitmap),
+                                  bitmap(card_layout::indexBitmap),
+                                  bitmap(card_layout::firstFaceSetBitmap + faceSet), backs,
+                                  bitmap(card_layout::maskBitmap)});
+        QImage row(15 * (card_layout::cardWidth + 2), card_layout::cardHeight,
+                   QImage::Format_ARGB32_Premultiplied);
         row.fill(Qt::transparent);
         QPainter painter(&row);
         const int suit = faceSet % 4;
         for (int rank = 1; rank <= 13; ++rank)
-            painter.drawImage((rank - 1) * (cardWidth + 2), 0, cards.faceUp(suit, rank));
-        painter.drawImage(13 * (cardWidth + 2), 0, cards.faceUp(0, 15));
-        painter.drawImage(14 * (cardWidth + 2), 0, cards.faceUp(0, 16));
+            painter.drawImage((rank - 1) * (card_layout::cardWidth + 2), 0,
+                              cards.faceUp(suit, rank));
+        painter.drawImage(13 * (card_layout::cardWidth + 2), 0, cards.faceUp(0, 15));
+        painter.drawImage(14 * (card_layout::cardWidth + 2), 0, cards.faceUp(0, 16));
         cardRows.push_back({QStringLiteral("face set %1").arg(faceSet), row});
         if (faceSet == 0) {
-            QImage down(backs.width() / cardWidth * (cardWidth + 2), cardHeight,
-                        QImage::Format_ARGB32_Premultiplied);
+            QImage down(backs.width() / card_layout::cardWidth * (card_layout::cardWidth + 2),
+                        card_layout::cardHeight, QImage::Format_ARGB32_Premultiplied);
             down.fill(Qt::transparent);
             QPainter backPainter(&down);
-            for (int back = 0; back < backs.width() / cardWidth; ++back)
-                backPainter.drawImage(back * (cardWidth + 2), 0, cards.faceDown(back));
+            for (int back = 0; back < backs.width() / card_layout::cardWidth; ++back)
+                backPainter.drawImage(back * (card_layout::cardWidth + 2), 0, cards.faceDown(back));
             cardRows.push_back({QStringLiteral("backs"), down});
         }
     }

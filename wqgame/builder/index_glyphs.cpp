@@ -1,5 +1,6 @@
 #include "wqgame/builder/index_glyphs.h"
 
+#include "cards/card_layout.h"
 #include "wqgame/builder/picture_kit.h"
 
 #include <QPainter>
@@ -13,7 +14,7 @@ namespace quintaro::wqgame {
 
 namespace {
 
-using Glyph = std::array<const char*, indexGlyphHeight>;
+using Glyph = std::array<const char*, card_layout::indexHeight>;
 
 // '#' is ink. Strokes are two pixels wide so the glyphs hold up on a bright card.
 constexpr std::array<Glyph, 14> glyphs{{
@@ -50,9 +51,9 @@ constexpr std::array<Glyph, 14> glyphs{{
 
 // The box the ink of a hand-set glyph takes, in its pixels.
 QRectF inkBox(const Glyph& glyph) {
-    int left = indexGlyphWidth, top = indexGlyphHeight, right = 0, bottom = 0;
-    for (int y = 0; y < indexGlyphHeight; ++y)
-        for (int x = 0; x < indexGlyphWidth; ++x)
+    int left = card_layout::indexWidth, top = card_layout::indexHeight, right = 0, bottom = 0;
+    for (int y = 0; y < card_layout::indexHeight; ++y)
+        for (int x = 0; x < card_layout::indexWidth; ++x)
             if (glyph[static_cast<std::size_t>(y)][x] == '#') {
                 left = std::min(left, x);
                 top = std::min(top, y);
@@ -87,11 +88,12 @@ QPainterPath outline(int rank) {
 
 QImage indexGlyph(int rank, QColor colour, int scale) {
     const Glyph& glyph = glyphs.at(static_cast<std::size_t>(rank - 1));
-    QImage image = scaledImage(indexGlyphWidth, indexGlyphHeight, scale, QImage::Format_RGB32);
+    QImage image =
+        scaledImage(card_layout::indexWidth, card_layout::indexHeight, scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     if (scale == 1) {
-        for (int y = 0; y < indexGlyphHeight; ++y)
-            for (int x = 0; x < indexGlyphWidth; ++x)
+        for (int y = 0; y < card_layout::indexHeight; ++y)
+            for (int x = 0; x < card_layout::indexWidth; ++x)
                 if (glyph[static_cast<std::size_t>(y)][x] == '#')
                     image.setPixelColor(x, y, colour);
         return image;

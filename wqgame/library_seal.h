@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace quintaro::wqgame {
+
+// The library file is a Qt binary resource bundle as rcc writes it (header, file data,
+// names, tree) followed by a seal the builder appends: each file's size and CRC-32 in tree
+// order, then the bundle's length, the file count, a SHA-256 over the bundle's header,
+// names and tree and over the seal itself, and a tag. Qt reads only the bundle.
+
+// A file of a bundle: its path below the root ("bitmap/2012.png") and where its bytes lie.
+struct SealedFile {
+    QString path;
+    qsizetype offset = 0;
+    qsizetype size = 0;
+    quint32 crc = 0;
+};
+
+// The seal to append to `bundle`; nothing, with `error` saying why, when the bundle is not
+// one the game can check: an unknown version, compressed files, or any offset or length
+// that leaves its section.
+std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error);
+
+// The files of a sealed library, once its seal, its structure and every file's size field
+// are found sound and every file lies inside the data section; nothing, with `error`, if
+// not. Qt can then read the bundle without leaving it. File contents are not read here:
+// fileIntact checks each when it is first used.
+std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString* error);
+
+// Precondition: `file` comes from checkSeal(library).
+bool fileIntact(QByteArrayView library, const SealedFile& file);
+
+} // namespace quintaro::wqgame
