@@ -1,6 +1,7 @@
 #include "app/options_dialog.h"
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
+#include "displays/choice_list.h"
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
