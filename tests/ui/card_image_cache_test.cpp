@@ -4,6 +4,10 @@
 #include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 using namespace quintaro;
 
 namespace {
@@ -56,6 +60,11 @@ private Q_SLOTS:
         card.y = static_cast<std::int16_t>(at.y());
         card.state = CardState::FaceDown;
         const QImage table = drawn(cache, card);
+        QImage target(90, 120, QImage::Format_RGB32);
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::RasterOp_NotSource);
+        cache.drawCard(painter, card);
+        QCOMPARE(painter.compositionMode(), QPainter::RasterOp_NotSource);
         for (QPoint corner :
              {QPoint(0, 0), QPoint(1, 1), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
             QCOMPARE(table.pixel(at + corner), magenta);
@@ -67,8 +76,7 @@ private Q_SLOTS:
     void faceUpIsAWhiteRoundedCardWithItsPicturesInPlace() {
         CardImageCache cache;
         cache.reloadFaceSet(0);
-        const QImage pips = library(2001), suits = library(2002), indices = library(2003);
-        const QImage faces = library(2004);
+        const QImage suits = library(2002), indices = library(2003), faces = library(2004);
         Card card(3, 2);
         card.x = static_cast<std::int16_t>(at.x());
         card.y = static_cast<std::int16_t>(at.y());
@@ -87,27 +95,68 @@ private Q_SLOTS:
         for (int y = 0; y < 96; ++y)
             for (int x = 0; x < 71; ++x)
                 QVERIFY((table.pixel(at + QPoint(x, y)) == magenta) == (mask.pixel(x, y) == white));
-        QCOMPARE(region(table, QPoint(28, 40), QSize(15, 15)), pips.copy(30, 0, 15, 15));
-        QCOMPARE(region(table, QPoint(28, 71), QSize(15, 15)), pips.copy(30, 15, 15, 15));
         QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(18, 28, 9, 14));
         QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)), indices.copy(18, 42, 9, 14));
         QCOMPARE(region(table, QPoint(2, 18), QSize(11, 11)), suits.copy(22, 0, 11, 11));
         QCOMPARE(region(table, QPoint(58, 67), QSize(11, 11)), suits.copy(22, 11, 11, 11));
 
-        card.rank = 5;
-        card.suit = 3;
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(28, 41), QSize(15, 15)), pips.copy(45, 0, 15, 15));
+        // Jacks, queens, kings and aces of suit 2, then the two jokers, take one cell each.
+        for (auto [rank, cell] :
+             {std::pair{11, 2}, {12, 6}, {13, 10}, {1, 14}, {15, 16}, {16, 17}}) {
+            card.rank = rank;
+            QCOMPARE(region(drawn(cache, card), QPoint(13, 10), QSize(45, 74)),
+                     faces.copy(45 * cell, 0, 45, 74));
+        }
 
-        card.rank = 13;
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)), faces.copy(45 * 11, 0, 45, 74));
-
-        // A king already drawn shows the new face set's picture once the set changes.
+        // A joker already drawn shows the new face set's picture once the set changes.
         cache.reloadFaceSet(1);
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)),
-                 library(2005).copy(45 * 11, 0, 45, 74));
+        QCOMPARE(region(drawn(cache, card), QPoint(13, 10), QSize(45, 74)),
+                 library(2005).copy(45 * 17, 0, 45, 74));
+    }
+
+    // Every place a pip of the suit shows, upright or turned, for each rank: the classic
+    // layouts, which no other picture on the card matches.
+    void pipCardsShowTheirPipsWhereTheyBelongAndNowhereElse() {
+        using Spots = std::vector<QPoint>;
+        const std::pair<Spots, Spots> layouts[] = {
+            {{{28, 10}}, {{28, 71}}},
+            {{{28, 40}, {28, 10}}, {{28, 71}}},
+            {{{15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
+            {{{28, 41}, {15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
+            {{{15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
+            {{{28, 27}, {15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
+            {{{15, 10}, {41, 10}, {15, 31}, {41, 31}}, {{15, 50}, {41, 50}, {15, 71}, {41, 71}}},
+            {{{28, 40}, {13, 10}, {43, 10}, {13, 30}, {43, 30}},
+             {{13, 51}, {43, 51}, {13, 71}, {43, 71}}},
+            {{{28, 20}, {13, 10}, {43, 10}, {13, 31}, {43, 31}},
+             {{28, 61}, {13, 50}, {43, 50}, {13, 71}, {43, 71}}}};
+        const QImage pips = library(2001);
+        CardImageCache cache;
+        Card card(2, 1);
+        card.x = static_cast<std::int16_t>(at.x());
+        card.y = static_cast<std::int16_t>(at.y());
+        card.state = CardState::FaceUp;
+        for (const auto& [upright, turned] : layouts) {
+            const QImage table = drawn(cache, card);
+            Spots foundUpright, foundTurned;
+            for (int y = 0; y <= 96 - 15; ++y)
+                for (int x = 0; x <= 71 - 15; ++x) {
+                    const QImage cell = region(table, QPoint(x, y), QSize(15, 15));
+                    if (cell == pips.copy(15, 0, 15, 15))
+                        foundUpright.emplace_back(x, y);
+                    if (cell == pips.copy(15, 15, 15, 15))
+                        foundTurned.emplace_back(x, y);
+                }
+            const auto sorted = [](Spots spots) {
+                std::sort(spots.begin(), spots.end(), [](QPoint a, QPoint b) {
+                    return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+                });
+                return spots;
+            };
+            QCOMPARE(foundUpright, sorted(upright));
+            QCOMPARE(foundTurned, sorted(turned));
+            ++card.rank;
+        }
     }
 
     void jokersShowTheirGlyphButNoSuit() {
