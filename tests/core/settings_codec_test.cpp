@@ -1,4 +1,5 @@
 #include "persist/frame_settings.h"
+#include "persist/screen_fit.h"
 #include "platform/memory_registry_store.h"
 
 #include <gtest/gtest.h>
@@ -142,6 +143,19 @@ TEST(FrameSettings, AStoreThatCannotBeOpenedGivesDefaultsAndKeepsNothing) {
     saveFrameSettings(store, "Quintaro", settings);
     EXPECT_EQ(store.values(settingsPath), (MemoryRegistryStore::Values{{"SkillLevel", "9"}}));
     EXPECT_TRUE(store.values(generalPath).empty());
+}
+
+TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
+    // A 616 x 460 window on a 1024 x 738 screen area.
+    EXPECT_EQ(keepOnScreen({10, 20}, 616, 460, 1024, 738), std::nullopt);
+    EXPECT_EQ(keepOnScreen({408, 278}, 616, 460, 1024, 738), std::nullopt); // exactly fits
+    EXPECT_EQ(keepOnScreen({409, 20}, 616, 460, 1024, 738), (WindowPosition{408, 20}));
+    EXPECT_EQ(keepOnScreen({10, 700}, 616, 460, 1024, 738), (WindowPosition{10, 278}));
+    EXPECT_EQ(keepOnScreen({900, 900}, 616, 460, 1024, 738), (WindowPosition{408, 278}));
+    EXPECT_EQ(keepOnScreen({50, 50}, 616, 460, 600, 400), (WindowPosition{0, 0}));
+    // Past the near edge is not the program's business.
+    EXPECT_EQ(keepOnScreen({-30, -5}, 616, 460, 1024, 738), std::nullopt);
+    EXPECT_EQ(keepOnScreen({-30, 500}, 616, 460, 1024, 738), (WindowPosition{-30, 278}));
 }
 
 } // namespace

@@ -423,25 +423,9 @@ private Q_SLOTS:
         }
     }
 
-    // A face-down card at (262 + 32, 40 + 24): the back inside, the dialog in the corners.
-    void backsPreviewIsARoundedCard() {
-        MemoryRegistryStore store;
-        RecordingOutput output(0);
-        GameFrameWindow frame(QStringLiteral("Backs Test"), QSize(600, 410), &store, &output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 3);
-        dialog.backsPage()->select(true);
-        const QImage image = rendered(dialog);
-        const QImage backs = library(2000);
-        const QRgb window = dialog.palette().color(QPalette::Window).rgb();
-        const QPoint at(294, 64);
-        for (QPoint corner : {QPoint(0, 0), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
-            QCOMPARE(image.pixel(at + corner), window);
-        for (QPoint inside : {QPoint(35, 48), QPoint(10, 10), QPoint(60, 85)})
-            QCOMPARE(image.pixel(at + inside), backs.pixel(3 * 71 + inside.x(), inside.y()));
-    }
-
-    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures,
-    // and the back keeps the 2x mask's shape.
+    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures.
+    // The back is a face-down card at (262 + 32, 40 + 24), in the mask's shape at both
+    // ratios: the back inside, the dialog in the corners.
     void previewsFollowTheRatioTheyArePaintedAt() {
         MemoryRegistryStore store;
         RecordingOutput output(0);
@@ -453,18 +437,20 @@ private Q_SLOTS:
                  library(2005, 2).copy(0, 0, 90, 148));
 
         dialog.backsPage()->select(true);
-        rendered(dialog);
-        const QImage image = rendered(dialog, 2);
-        const QImage backs = library(2000, 2);
-        const QImage mask = library(2012, 2);
         const QRgb window = dialog.palette().color(QPalette::Window).rgb();
-        const QPoint at = QPoint(294, 64) * 2;
-        for (int y = 0; y < 192; ++y)
-            for (int x = 0; x < 142; ++x) {
-                const QRgb expected =
-                    mask.pixel(x, y) == qRgb(255, 255, 255) ? window : backs.pixel(3 * 142 + x, y);
-                QCOMPARE(image.pixel(at + QPoint(x, y)), expected);
-            }
+        for (int ratio : {1, 2}) {
+            const QImage image = rendered(dialog, ratio);
+            const QImage backs = library(2000, ratio);
+            const QImage mask = library(2012, ratio);
+            const QPoint at = QPoint(294, 64) * ratio;
+            for (int y = 0; y < 96 * ratio; ++y)
+                for (int x = 0; x < 71 * ratio; ++x) {
+                    const QRgb expected = mask.pixel(x, y) == qRgb(255, 255, 255)
+                                              ? window
+                                              : backs.pixel(3 * 71 * ratio + x, y);
+                    QCOMPARE(image.pixel(at + QPoint(x, y)), expected);
+                }
+        }
     }
 
 private:
