@@ -135,13 +135,6 @@ TEST(CardDeck, ShuffleSwapsEachPositionWithOneDrawnPosition) {
         expected.push_back(once[static_cast<std::size_t>(suit * 13 + rank - 1)]);
     EXPECT_EQ(allCards(deck), expected);
 
-    RandomSequence replay(1);
-    CardDeck replayDeck(false);
-    replayDeck.shuffle(replay);
-    replayDeck.shuffle(replay);
-    EXPECT_EQ(firstFive(replayDeck),
-              (std::vector<RankSuit>{{13, 1}, {8, 2}, {3, 0}, {12, 3}, {4, 2}}));
-
     RandomSequence jokerSequence(1);
     CardDeck jokers(true);
     jokers.shuffle(jokerSequence);
