@@ -17,7 +17,6 @@ constexpr std::uint8_t noHandLine = 0xff;
 class NoSeams : public GameSetupSeams {
 public:
     void switchHallOfFame(GameType) override {}
-    void payTableChanged(const PayDisplayData&) override {}
     void setHallOfFameTitle(std::string_view) override {}
 };
 

@@ -30,9 +30,14 @@ int RoundFlow::bet() const {
     return 1;
 }
 
+const Card* RoundFlow::card(int window) const {
+    const int position = m_deckPositions.at(index(window));
+    return position == noCard ? nullptr : m_table.deck->card(position);
+}
+
 std::optional<int> RoundFlow::cardWindowAt(int x, int y) const {
     for (int window = 0; window < cardWindowCount; ++window) {
-        const Card* card = m_cards[index(window)];
+        const Card* card = this->card(window);
         if (card == nullptr)
             continue;
         if (x >= card->x && x <= card->x + cardWidth - 1 && y >= card->y &&
@@ -47,23 +52,12 @@ bool RoundFlow::hintShown() const {
 }
 
 void RoundFlow::setUpGame(GameType type) {
+    m_deckPositions.fill(noCard);
     quintaro::setUpGame(type, m_table, *this);
 }
 
 void RoundFlow::switchHallOfFame(GameType type) {
     m_hallOfFame.SetGameType(static_cast<std::uint16_t>(gameTypeNumber(type)));
-}
-
-void RoundFlow::payTableChanged(const PayDisplayData& pay) {
-    m_handNames.title = pay.title;
-    m_handNames.lineCount = static_cast<std::uint8_t>(pay.lineCount);
-    for (int line = 0; line < pay.lineCount; ++line) {
-        m_handNames.categories[index(line)] = static_cast<int>(pay.categories[index(line)]);
-        for (PaylineColumn& column : m_columns)
-            column.payoffs[index(line)] = pay.payoff(line, column.bet);
-    }
-    for (PaylineColumn& column : m_columns)
-        column.lineCount = static_cast<std::uint8_t>(pay.lineCount);
 }
 
 void RoundFlow::setHallOfFameTitle(std::string_view title) {
@@ -75,12 +69,12 @@ void RoundFlow::placeCard(int window, int deckIndex) {
     card->x = static_cast<std::int16_t>(table_layout::cardWindowLefts[index(window)] +
                                         table_layout::cardOffsetX);
     card->y = static_cast<std::int16_t>(table_layout::cardTop);
-    m_cards[index(window)] = card;
+    m_deckPositions[index(window)] = deckIndex;
 }
 
 void RoundFlow::showCard(int window, HoldState hold, CardState state) {
     m_holdStates[index(window)] = hold;
-    m_cards[index(window)]->state = state;
+    m_table.deck->card(m_deckPositions[index(window)])->state = state;
     m_view.drawCardNow(window);
     m_view.cardWindowChanged(window);
 }
@@ -170,7 +164,7 @@ void RoundFlow::payOut() {
     const int column = bet() - 1;
     const std::uint8_t line = m_columns[index(column)].highlightedLine;
     if (line != noLine) {
-        m_state.lastWin = m_columns[index(column)].payoffs[line];
+        m_state.lastWin = m_table.pay.payoff(line, m_columns[index(column)].bet);
         m_view.drawWinFigure();
         m_state.balance += m_state.lastWin;
         m_view.drawBalanceFigure();
@@ -195,18 +189,13 @@ void RoundFlow::onCardWindowPress(int window) {
         m_view.errorBeep();
         return;
     }
-    switch (m_holdStates[index(window)]) {
-    case HoldState::Hold:
+    // Every window holds or discards while holding: the deal set them all.
+    if (m_holdStates[index(window)] == HoldState::Hold) {
         m_view.playSoundEvent("Flip Card - Back");
         showCard(window, HoldState::Discard, CardState::FaceDown);
-        break;
-    case HoldState::Discard:
+    } else {
         m_view.playSoundEvent("Flip Card - Front");
         showCard(window, HoldState::Hold, CardState::FaceUp);
-        break;
-    case HoldState::Blank:
-        m_view.defaultBeep();
-        break;
     }
 }
 
@@ -230,7 +219,7 @@ void RoundFlow::dealCards() {
 
 void RoundFlow::evaluate() {
     for (int window = 0; window < cardWindowCount; ++window)
-        m_table.hand.setCard(window, m_cards[index(window)]);
+        m_table.hand.setCard(window, card(window));
     const int result = m_table.hand.winningLine(m_table.pay.categories, m_table.pay.lineCount);
     const auto line = static_cast<std::uint8_t>(result);
     if (line == m_handNames.highlightedLine)

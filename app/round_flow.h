@@ -30,9 +30,11 @@ public:
     int bet() const;
     const PaylineColumn& column(int column) const { return m_columns.at(index(column)); }
     const HandNamesColumn& handNames() const { return m_handNames; }
+    // The current game's pay table, which the pay-table displays read.
+    const PayDisplayData& pay() const { return m_table.pay; }
     const HoldState& holdState(int window) const { return m_holdStates.at(index(window)); }
-    // The card shown above a card window, or nullptr before the first game.
-    const Card* card(int window) const { return m_cards.at(index(window)); }
+    // The card shown above a card window, or nullptr from a game set-up to the next deal.
+    const Card* card(int window) const;
     // The card window whose card picture covers the point, if any.
     std::optional<int> cardWindowAt(int x, int y) const;
     int nextCardIndex() const { return m_nextCardIndex; }
@@ -70,7 +72,6 @@ private:
     static std::size_t index(int i) { return static_cast<std::size_t>(i); }
 
     void switchHallOfFame(GameType type) override;
-    void payTableChanged(const PayDisplayData& pay) override;
     void setHallOfFameTitle(std::string_view title) override;
 
     void placeCard(int window, int deckIndex);
@@ -92,7 +93,10 @@ private:
     std::array<PaylineColumn, columnCount> m_columns;
     HandNamesColumn m_handNames;
     std::array<HoldState, cardWindowCount> m_holdStates;
-    std::array<Card*, cardWindowCount> m_cards{};
+    // Deck positions, not card pointers: a set-up replaces the deck and clears these, so
+    // nothing can reach a card of the deck that went.
+    static constexpr int noCard = -1;
+    std::array<int, cardWindowCount> m_deckPositions{noCard, noCard, noCard, noCard, noCard};
     bool m_statusVisible = false;
     std::string m_dealButtonText = "Deal";
 };

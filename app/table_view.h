@@ -14,7 +14,6 @@ public:
     virtual ~TableView() = default;
 
     virtual void errorBeep() = 0;
-    virtual void defaultBeep() = 0;
     // Plays the sound assigned to the named event, if any.
     virtual void playSoundEvent(const std::string& event) = 0;
 

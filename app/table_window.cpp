@@ -112,8 +112,8 @@ void TableWindow::buildChildren() {
     m_statusWindow =
         placeChild(new StatusWindow(m_round->state(), client()), status, statusFontHeight, nullptr);
     m_statusWindow->hide();
-    m_handNames = placeChild(new HandNamesWindow(m_round->handNames(), client()), handNames,
-                             handNamesFontHeight, handNamesHelp);
+    m_handNames = placeChild(new HandNamesWindow(m_round->pay(), m_round->handNames(), client()),
+                             handNames, handNamesFontHeight, handNamesHelp);
     m_dealButton = placeChild(new QPushButton(QStringLiteral("Deal"), client()),
                               table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
     m_dealButton->setObjectName(QStringLiteral("dealButton"));
@@ -130,7 +130,7 @@ void TableWindow::buildChildren() {
         m_cardWindows[at] = card;
 
         PaylineWindow* column =
-            placeChild(new PaylineWindow(m_round->column(i), client()),
+            placeChild(new PaylineWindow(m_round->pay(), m_round->column(i), client()),
                        Box{paylineLefts[at], paylineTop, paylineWidth, paylineHeight},
                        paylineFontHeight, paylineHelps[at]);
         column->setWindowTitle(QString::fromUtf8(paylineHeaders[at]));
@@ -322,10 +322,6 @@ void TableWindow::clientMousePress(QMouseEvent* event) {
 
 void TableWindow::errorBeep() {
     beeper().errorBeep();
-}
-
-void TableWindow::defaultBeep() {
-    beeper().defaultBeep();
 }
 
 void TableWindow::playSoundEvent(const std::string& event) {

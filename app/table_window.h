@@ -71,7 +71,6 @@ private:
     void drawStrategyHint(QPainter& painter);
 
     void errorBeep() override;
-    void defaultBeep() override;
     void playSoundEvent(const std::string& event) override;
     void drawCardNow(int window) override;
     void cardWindowChanged(int window) override;

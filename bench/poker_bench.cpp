@@ -12,7 +12,6 @@ namespace {
 class NoSeams : public GameSetupSeams {
 public:
     void switchHallOfFame(GameType) override {}
-    void payTableChanged(const PayDisplayData&) override {}
     void setHallOfFameTitle(std::string_view) override {}
 };
 

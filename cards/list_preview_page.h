@@ -4,27 +4,12 @@
 
 #include <QRect>
 #include <QString>
-#include <QStringList>
 
 class QGroupBox;
 class QListWidget;
 class QPainter;
 
 namespace quintaro {
-
-// The names of a library string: the text up to each comma is the next name, and the
-// first empty name ends the list, so a trailing comma adds nothing and two commas in a
-// row end the list there.
-QStringList listNames(const QString& names);
-
-// Gives the group box an etched outline with nothing inside it, so that what the dialog
-// paints under the box, such as a preview, shows unaltered.
-void drawOutlineOnly(QGroupBox& box);
-
-// The selected row of a single-selection list, or -1 when nothing is selected.
-int selectedRow(const QListWidget& list);
-// Selects `row`; a row the list does not hold leaves it without a selection.
-void selectRow(QListWidget& list, int row);
 
 // A tab of the Options dialog whose page is a list of names beside a preview of the
 // selected entry. The page's controls are children of the dialog, which owns them; the

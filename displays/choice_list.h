@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QListWidget>
+#include <QString>
+#include <QStringList>
 
 namespace quintaro {
 
@@ -16,5 +18,15 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;
 };
+
+// The names of a library string: the text up to each comma is the next name, and the
+// first empty name ends the list, so a trailing comma adds nothing and two commas in a
+// row end the list there.
+QStringList listNames(const QString& names);
+
+// The selected row of a single-selection list, or -1 when nothing is selected.
+int selectedRow(const QListWidget& list);
+// Selects `row`; a row the list does not hold leaves it without a selection.
+void selectRow(QListWidget& list, int row);
 
 } // namespace quintaro

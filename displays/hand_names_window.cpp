@@ -27,13 +27,14 @@ constexpr HandNamesLook look;
 
 } // namespace
 
-HandNamesWindow::HandNamesWindow(const HandNamesColumn& column, QWidget* parent)
-    : QWidget(parent), m_column(column) {
+HandNamesWindow::HandNamesWindow(const PayDisplayData& pay, const HandNamesColumn& column,
+                                 QWidget* parent)
+    : QWidget(parent), m_pay(pay), m_column(column) {
     setAutoFillBackground(false);
 }
 
 QRect HandNamesWindow::bandRect(int band) const {
-    return columnBandRect(size(), m_column.lineCount, band);
+    return columnBandRect(size(), m_pay.lineCount, band);
 }
 
 void HandNamesWindow::paintEvent(QPaintEvent* event) {
@@ -42,7 +43,7 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
     const int textHeight = painter.fontMetrics().height();
     drawHairline(painter, rules, {0, 0}, {0, height() - 1});
 
-    const int lines = std::min<int>(m_column.lineCount, maxPayLines);
+    const int lines = std::min(m_pay.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
         const QRect area = bandRect(band);
         // A highlight change repaints two bands: the others' text is not drawn again.
@@ -52,7 +53,7 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         const QPoint textAt(look.textLeft, area.top() + (area.height() - textHeight) / 2);
         if (band == 0) {
             painter.setPen(vgaColour(look.title));
-            drawTextAt(painter, textAt, QString::fromStdString(m_column.title));
+            drawTextAt(painter, textAt, QString::fromStdString(m_pay.title));
             continue;
         }
         const int line = band - 1;
@@ -62,9 +63,8 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         } else {
             painter.setPen(vgaColour(look.names));
         }
-        const auto category =
-            static_cast<HandCategory>(m_column.categories[static_cast<std::size_t>(line)]);
-        const std::string_view name = handCategoryName(category);
+        const std::string_view name =
+            handCategoryName(m_pay.categories[static_cast<std::size_t>(line)]);
         drawTextAt(painter, textAt,
                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }

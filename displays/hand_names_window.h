@@ -8,11 +8,12 @@ namespace quintaro {
 
 // The hand-name column left of the bet columns: the game's title and the name of each
 // line's hand category. It has no background of its own, so the table shows through.
-// The record is owned by the round flow and must outlive the widget.
+// The pay table and the column record are owned by the round flow and must outlive the
+// widget.
 class HandNamesWindow : public QWidget {
     Q_OBJECT
 public:
-    HandNamesWindow(const HandNamesColumn& column, QWidget* parent);
+    HandNamesWindow(const PayDisplayData& pay, const HandNamesColumn& column, QWidget* parent);
 
     const HandNamesColumn& column() const { return m_column; }
 
@@ -22,6 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const PayDisplayData& m_pay;
     const HandNamesColumn& m_column;
 };
 

@@ -2,29 +2,22 @@
 
 #include "poker/pay_table.h"
 
-#include <array>
 #include <cstdint>
-#include <string>
 
 namespace quintaro {
 
-// What one bet column of the pay table shows. The round flow owns these; the column
-// widgets paint from them.
+// What one bet column shows besides the pay table it reads: its bet, whether it is the
+// chosen one, and the highlighted line. The round flow owns these; the column widgets
+// paint from them.
 struct PaylineColumn {
-    std::uint8_t lineCount = 9;
     std::uint8_t highlightedLine = noLine;
     std::uint8_t bet = 1;
-    // Entries beyond lineCount keep whatever an earlier game left; they are never shown.
-    std::array<std::uint16_t, maxPayLines> payoffs{};
     bool selected = false;
 };
 
-// What the hand-name column shows: the game's title and the category of every line.
+// The hand-name column's highlighted line; its title and names come from the pay table.
 struct HandNamesColumn {
-    std::uint8_t lineCount = 9;
     std::uint8_t highlightedLine = noLine;
-    std::array<int, maxPayLines> categories{};
-    std::string title;
 };
 
 // Rows of a column of height `height` with `lineCount` lines: band 0 is the header,

@@ -27,13 +27,14 @@ constexpr PaylineColours colours;
 
 } // namespace
 
-PaylineWindow::PaylineWindow(const PaylineColumn& column, QWidget* parent)
-    : QWidget(parent), m_column(column) {
+PaylineWindow::PaylineWindow(const PayDisplayData& pay, const PaylineColumn& column,
+                             QWidget* parent)
+    : QWidget(parent), m_pay(pay), m_column(column) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QRect PaylineWindow::bandRect(int band) const {
-    return columnBandRect(size(), m_column.lineCount, band);
+    return columnBandRect(size(), m_pay.lineCount, band);
 }
 
 void PaylineWindow::paintEvent(QPaintEvent* event) {
@@ -42,7 +43,7 @@ void PaylineWindow::paintEvent(QPaintEvent* event) {
     painter.fillRect(rect(), vgaColour(m_column.selected ? colours.selected : colours.unselected));
     drawHairline(painter, rules, {0, 0}, {0, height() - 1});
 
-    const int lines = std::min<int>(m_column.lineCount, maxPayLines);
+    const int lines = std::min(m_pay.lineCount, maxPayLines);
     for (int band = 0; band <= lines; ++band) {
         const QRect area = bandRect(band);
         // A highlight change repaints two bands: the others' text is not drawn again.
@@ -61,8 +62,7 @@ void PaylineWindow::paintEvent(QPaintEvent* event) {
         } else {
             painter.setPen(classicColours().windowText);
         }
-        drawCentredText(painter, area,
-                        QString::number(m_column.payoffs[static_cast<std::size_t>(line)]));
+        drawCentredText(painter, area, QString::number(m_pay.payoff(line, m_column.bet)));
     }
 }
 

@@ -6,13 +6,13 @@
 
 namespace quintaro {
 
-// One bet column of the pay table. It paints the column record it is given and nothing
-// else; the header is the widget's window title ("Bet $1" ... "Bet $5"). The record is
-// owned by the round flow and must outlive the widget.
+// One bet column of the pay table. It paints the pay table's payoffs for its bet and
+// nothing else; the header is the widget's window title ("Bet $1" ... "Bet $5"). The pay
+// table and the column record are owned by the round flow and must outlive the widget.
 class PaylineWindow : public QWidget {
     Q_OBJECT
 public:
-    PaylineWindow(const PaylineColumn& column, QWidget* parent);
+    PaylineWindow(const PayDisplayData& pay, const PaylineColumn& column, QWidget* parent);
 
     const PaylineColumn& column() const { return m_column; }
 
@@ -28,6 +28,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    const PayDisplayData& m_pay;
     const PaylineColumn& m_column;
 };
 

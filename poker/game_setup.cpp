@@ -20,6 +20,7 @@ bool isWildUnder(WildRule rule, const Card& card) {
 
 void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams) {
     table.hand.clearWild();
+    table.hand.setHand({});
     table.deck.reset();
 
     const PayTable& rules = payTable(type);
@@ -39,7 +40,6 @@ void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams) {
                 rules.payoff(line, bet);
     }
     table.gameType = type;
-    seams.payTableChanged(table.pay);
     seams.setHallOfFameTitle(table.pay.title);
 }
 

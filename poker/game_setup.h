@@ -14,20 +14,6 @@
 
 namespace quintaro {
 
-// The pay table as the table holds it: the hand-name display's title, line count and
-// categories, and one payoff list per payline column. Entries past lineCount keep whatever
-// an earlier game left there; they are never shown or paid.
-struct PayDisplayData {
-    std::string title;
-    int lineCount = 0;
-    std::array<HandCategory, maxPayLines> categories{};
-    std::array<std::array<std::uint16_t, maxPayLines>, betCount> payoffs{}; // [bet - 1][line]
-
-    std::uint16_t payoff(int line, int bet) const {
-        return payoffs[static_cast<std::size_t>(bet - 1)][static_cast<std::size_t>(line)];
-    }
-};
-
 // Where a game set-up reaches outside the rules. Calls come in this order; set-up repaints
 // nothing, its caller does.
 class GameSetupSeams {
@@ -35,8 +21,6 @@ public:
     virtual ~GameSetupSeams() = default;
     // Before the new deck is built; the Hall of Fame keeps its table when the type is the same.
     virtual void switchHallOfFame(GameType type) = 0;
-    // Once the pay data holds the new game, for displays that keep their own copy.
-    virtual void payTableChanged(const PayDisplayData& pay) = 0;
     // Last, with the hand-name display's title.
     virtual void setHallOfFameTitle(std::string_view title) = 0;
 };
@@ -51,9 +35,9 @@ struct PokerTable {
 };
 
 // Switches the table to the given game, also when it is the current one: drops the wild
-// list and the old deck with every card of it, builds the game's deck, takes its wild
-// cards in build order and loads its pay table. The caller then deals new cards into the
-// hand before anything is evaluated or drawn.
+// list, the hand and the old deck with every card of it, builds the game's deck, takes its
+// wild cards in build order and loads its pay table. The caller then deals new cards into
+// the hand before anything is evaluated or drawn.
 void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams);
 
 } // namespace quintaro

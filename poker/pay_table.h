@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quintaro {
@@ -34,5 +35,19 @@ struct PayTable {
 
 // Precondition: a valid game type (see gameTypeFromNumber).
 const PayTable& payTable(GameType type);
+
+// The pay table as the table holds it: the hand-name display's title, line count and
+// categories, and one payoff list per payline column. Entries past lineCount keep whatever
+// an earlier game left there; they are never shown or paid.
+struct PayDisplayData {
+    std::string title;
+    int lineCount = 0;
+    std::array<HandCategory, maxPayLines> categories{};
+    std::array<std::array<std::uint16_t, maxPayLines>, betCount> payoffs{}; // [bet - 1][line]
+
+    std::uint16_t payoff(int line, int bet) const {
+        return payoffs[static_cast<std::size_t>(bet - 1)][static_cast<std::size_t>(line)];
+    }
+};
 
 } // namespace quintaro

@@ -1,7 +1,7 @@
 #include "sound/extras_page.h"
 
-#include "cards/list_preview_page.h"
 #include "displays/choice_list.h"
+#include "displays/outlined_group_box.h"
 #include "displays/vga_palette.h"
 #include "persist/frame_settings.h"
 #include "persist/game_frame_window.h"

@@ -1,4 +1,5 @@
 #include "sound/sound_events.h"
+#include "sound/wav_encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -43,6 +44,17 @@ TEST(SoundEvents, PlayNeedsADeviceTheSwitchOnAndAFile) {
     PlaySound(output, true, 255, "C.WAV");
     PlaySound(output, true, 1, "/tmp/d.wav");
     EXPECT_EQ(output.played, (std::vector<std::string>{"C.WAV", "/tmp/d.wav"}));
+}
+
+TEST(WavEncoding, WritesTheCanonicalPcmHeaderAndLittleEndianSamples) {
+    const std::vector<std::uint8_t> bytes = encodeWav({0, 1, -1, 32767, -32768}, 22050);
+    const std::vector<std::uint8_t> expected = {
+        'R',  'I',  'F', 'F', 46,   0,    0,    0,    'W',  'A', 'V', 'E', // 36 + 10 bytes
+        'f',  'm',  't', ' ', 16,   0,    0,    0,    1,    0,   1,   0,   // PCM, mono
+        0x22, 0x56, 0,   0,   0x44, 0xAC, 0,    0,    2,    0,   16,  0,   // 22050 Hz, 44100 B/s
+        'd',  'a',  't', 'a', 10,   0,    0,    0,                         //
+        0,    0,    1,   0,   0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80};
+    EXPECT_EQ(bytes, expected);
 }
 
 } // namespace

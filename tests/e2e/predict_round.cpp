@@ -27,7 +27,6 @@ namespace {
 class SilentView : public quintaro::TableView {
 public:
     void errorBeep() override {}
-    void defaultBeep() override {}
     void playSoundEvent(const std::string&) override {}
     void drawCardNow(int) override {}
     void cardWindowChanged(int) override {}

@@ -1,8 +1,14 @@
 #include "cards/card_image_cache.h"
+#include "cards/card_window.h"
 #include "wqgame/resource_module.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QtTest>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 using namespace quintaro;
 
@@ -38,6 +44,19 @@ QImage region(const QImage& table, QPoint onCard, QSize size) {
     return copy;
 }
 
+// The caption's ink on a white ground, as the bounding box of every non-white pixel.
+QRect ink(CardWindow& window) {
+    QImage image(window.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
 } // namespace
 
 class CardImageCacheTest : public QObject {
@@ -56,6 +75,17 @@ private Q_SLOTS:
         card.y = static_cast<std::int16_t>(at.y());
         card.state = CardState::FaceDown;
         const QImage table = drawn(cache, card);
+        QImage target(90, 120, QImage::Format_RGB32);
+        QPainter painter(&target);
+        painter.setCompositionMode(QPainter::RasterOp_NotSource);
+        cache.drawCard(painter, card);
+        QCOMPARE(painter.compositionMode(), QPainter::RasterOp_NotSource);
+        painter.end();
+        // A card off the table draws nothing.
+        card.state = CardState::NotOnTable;
+        QImage untouched(90, 120, QImage::Format_RGB32);
+        untouched.fill(magenta);
+        QCOMPARE(drawn(cache, card), untouched);
         for (QPoint corner :
              {QPoint(0, 0), QPoint(1, 1), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
             QCOMPARE(table.pixel(at + corner), magenta);
@@ -67,8 +97,7 @@ private Q_SLOTS:
     void faceUpIsAWhiteRoundedCardWithItsPicturesInPlace() {
         CardImageCache cache;
         cache.reloadFaceSet(0);
-        const QImage pips = library(2001), suits = library(2002), indices = library(2003);
-        const QImage faces = library(2004);
+        const QImage suits = library(2002), indices = library(2003), faces = library(2004);
         Card card(3, 2);
         card.x = static_cast<std::int16_t>(at.x());
         card.y = static_cast<std::int16_t>(at.y());
@@ -87,47 +116,79 @@ private Q_SLOTS:
         for (int y = 0; y < 96; ++y)
             for (int x = 0; x < 71; ++x)
                 QVERIFY((table.pixel(at + QPoint(x, y)) == magenta) == (mask.pixel(x, y) == white));
-        QCOMPARE(region(table, QPoint(28, 40), QSize(15, 15)), pips.copy(30, 0, 15, 15));
-        QCOMPARE(region(table, QPoint(28, 71), QSize(15, 15)), pips.copy(30, 15, 15, 15));
         QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(18, 28, 9, 14));
         QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)), indices.copy(18, 42, 9, 14));
         QCOMPARE(region(table, QPoint(2, 18), QSize(11, 11)), suits.copy(22, 0, 11, 11));
         QCOMPARE(region(table, QPoint(58, 67), QSize(11, 11)), suits.copy(22, 11, 11, 11));
 
-        card.rank = 5;
-        card.suit = 3;
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(28, 41), QSize(15, 15)), pips.copy(45, 0, 15, 15));
-
-        card.rank = 13;
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)), faces.copy(45 * 11, 0, 45, 74));
-
-        // A king already drawn shows the new face set's picture once the set changes.
-        cache.reloadFaceSet(1);
-        table = drawn(cache, card);
-        QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)),
-                 library(2005).copy(45 * 11, 0, 45, 74));
-    }
-
-    void jokersShowTheirGlyphButNoSuit() {
-        CardImageCache cache;
-        const QImage indices = library(2003);
-        for (int rank : {15, 16}) {
-            Card joker(rank, 0);
-            joker.x = static_cast<std::int16_t>(at.x());
-            joker.y = static_cast<std::int16_t>(at.y());
-            joker.state = CardState::FaceUp;
-            const QImage table = drawn(cache, joker);
+        // Jacks, queens, kings and aces of suit 2, then the two jokers, take one cell each.
+        // The jokers show their glyph in both corners but no suit.
+        for (auto [rank, cell] :
+             {std::pair{11, 2}, {12, 6}, {13, 10}, {1, 14}, {15, 16}, {16, 17}}) {
+            card.rank = rank;
+            table = drawn(cache, card);
+            QCOMPARE(region(table, QPoint(13, 10), QSize(45, 74)),
+                     faces.copy(45 * cell, 0, 45, 74));
+            if (rank < 15)
+                continue;
             const int row = rank == 15 ? 28 : 0;
             QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(117, row, 9, 14));
             QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)),
                      indices.copy(117, row + 14, 9, 14));
-            for (QPoint suitPlace : {QPoint(2, 18), QPoint(58, 67)}) {
-                QImage expected(11, 11, QImage::Format_RGB32);
-                expected.fill(white);
-                QCOMPARE(region(table, suitPlace, QSize(11, 11)), expected);
-            }
+            QImage blank(11, 11, QImage::Format_RGB32);
+            blank.fill(white);
+            for (QPoint suitPlace : {QPoint(2, 18), QPoint(58, 67)})
+                QCOMPARE(region(table, suitPlace, QSize(11, 11)), blank);
+        }
+
+        // A joker already drawn shows the new face set's picture once the set changes.
+        cache.reloadFaceSet(1);
+        QCOMPARE(region(drawn(cache, card), QPoint(13, 10), QSize(45, 74)),
+                 library(2005).copy(45 * 17, 0, 45, 74));
+    }
+
+    // Every place a pip of the suit shows, upright or turned, for each rank: the classic
+    // layouts, which no other picture on the card matches.
+    void pipCardsShowTheirPipsWhereTheyBelongAndNowhereElse() {
+        using Spots = std::vector<QPoint>;
+        const std::pair<Spots, Spots> layouts[] = {
+            {{{28, 10}}, {{28, 71}}},
+            {{{28, 40}, {28, 10}}, {{28, 71}}},
+            {{{15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
+            {{{28, 41}, {15, 10}, {41, 10}}, {{15, 71}, {41, 71}}},
+            {{{15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
+            {{{28, 27}, {15, 10}, {41, 10}, {15, 41}, {41, 41}}, {{15, 71}, {41, 71}}},
+            {{{15, 10}, {41, 10}, {15, 31}, {41, 31}}, {{15, 50}, {41, 50}, {15, 71}, {41, 71}}},
+            {{{28, 40}, {13, 10}, {43, 10}, {13, 30}, {43, 30}},
+             {{13, 51}, {43, 51}, {13, 71}, {43, 71}}},
+            {{{28, 20}, {13, 10}, {43, 10}, {13, 31}, {43, 31}},
+             {{28, 61}, {13, 50}, {43, 50}, {13, 71}, {43, 71}}}};
+        const QImage pips = library(2001);
+        CardImageCache cache;
+        Card card(2, 1);
+        card.x = static_cast<std::int16_t>(at.x());
+        card.y = static_cast<std::int16_t>(at.y());
+        card.state = CardState::FaceUp;
+        for (const auto& [upright, turned] : layouts) {
+            const QImage table = drawn(cache, card);
+            Spots foundUpright, foundTurned;
+            for (int y = 0; y <= 96 - 15; ++y)
+                for (int x = 0; x <= 71 - 15; ++x) {
+                    const QImage cell = region(table, QPoint(x, y), QSize(15, 15));
+                    if (cell == pips.copy(15, 0, 15, 15))
+                        foundUpright.emplace_back(x, y);
+                    if (cell == pips.copy(15, 15, 15, 15))
+                        foundTurned.emplace_back(x, y);
+                }
+            const auto sorted = [](Spots spots) {
+                std::sort(spots.begin(), spots.end(), [](QPoint a, QPoint b) {
+                    return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x());
+                });
+                return spots;
+            };
+            QCOMPARE(foundUpright, sorted(upright));
+            QCOMPARE(foundTurned, sorted(turned));
+            ++card.rank;
         }
     }
 
@@ -173,14 +234,47 @@ private Q_SLOTS:
                  backs.copy(142 + 16, 16, 110, 160));
     }
 
-    void aCardOffTheTableDrawsNothing() {
-        CardImageCache cache;
-        Card card(7, 1);
-        card.x = 10;
-        card.y = 10;
-        QImage untouched(90, 120, QImage::Format_RGB32);
-        untouched.fill(magenta);
-        QCOMPARE(drawn(cache, card), untouched);
+    void captionFollowsPhaseAndHoldState() {
+        RoundPhase phase = RoundPhase::NotStarted;
+        HoldState hold = HoldState::Hold;
+        CardWindow window;
+        QCOMPARE(window.size(), QSize(90, 30));
+        QCOMPARE(window.font().pixelSize(), 20);
+        QCOMPARE(window.holdState(), HoldState::Blank);
+        QVERIFY(ink(window).isEmpty());
+
+        window.watch(&phase, &hold);
+        QVERIFY(ink(window).isEmpty()); // no caption before the game starts
+
+        const QFontMetrics metrics(window.font());
+        for (RoundPhase shown : {RoundPhase::Holding, RoundPhase::Over}) {
+            phase = shown;
+            for (auto [state, text] :
+                 {std::pair{HoldState::Hold, "Hold"}, std::pair{HoldState::Discard, "Discard"}}) {
+                hold = state;
+                const QRect box = ink(window);
+                QVERIFY(!box.isEmpty());
+                // Centred across: the ink lies within a pixel or two of the measured
+                // text box, which stands half the spare room in from each side.
+                const int width = metrics.horizontalAdvance(QString::fromLatin1(text));
+                const int left = (90 - width) / 2;
+                QVERIFY2(qAbs(box.left() - left) <= 2 && qAbs(box.right() - (left + width)) <= 3,
+                         text);
+                const int top = (30 - metrics.height()) / 2;
+                QVERIFY(box.top() >= top && box.bottom() < top + metrics.height());
+            }
+        }
+        hold = HoldState::Blank;
+        QVERIFY(ink(window).isEmpty());
+    }
+
+    void pressesReachTheHandler() {
+        CardWindow window;
+        QSignalSpy presses(&window, &CardWindow::pressed);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(45, 15));
+        QCOMPARE(presses.count(), 1);
+        window.press(); // a click on the card picture, handed on by the table
+        QCOMPARE(presses.count(), 2);
     }
 };
 

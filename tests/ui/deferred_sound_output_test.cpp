@@ -1,4 +1,5 @@
 #include "platform/deferred_sound_output.h"
+#include "platform/sound_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,6 +56,29 @@ private Q_SLOTS:
         QVERIFY(touch(bin + QStringLiteral("/quintaro-sound.so")));
         QCOMPARE(DeferredSoundOutput::modulePathOf(bin),
                  bin + QStringLiteral("/quintaro-sound.so"));
+    }
+
+    // An install tree may be moved or staged anywhere: bare sound names must still resolve
+    // in the tree the program sits in, laid out as bin/ and share/quintaro/sounds.
+    void soundsAreFoundBesideTheProgramThenInItsInstallTree() {
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString installed = root.filePath(QStringLiteral("share/quintaro/sounds"));
+        QVERIFY(QDir().mkpath(bin));
+
+        // Neither folder: the configured install folder, never a folder of this tree.
+        const QString fallback = soundFolderOf(bin);
+        QVERIFY2(QDir::isAbsolutePath(fallback), qPrintable(fallback));
+        QVERIFY2(fallback.endsWith(QStringLiteral("/quintaro/sounds")), qPrintable(fallback));
+        QVERIFY2(!fallback.startsWith(root.path()), qPrintable(fallback));
+
+        QVERIFY(QDir().mkpath(installed));
+        QCOMPARE(soundFolderOf(bin), installed);
+
+        // A build tree keeps its sounds beside the program; those come first.
+        QVERIFY(QDir().mkpath(bin + QStringLiteral("/sounds")));
+        QCOMPARE(soundFolderOf(bin), bin + QStringLiteral("/sounds"));
     }
 };
 

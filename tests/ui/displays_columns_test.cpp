@@ -26,11 +26,14 @@ private Q_SLOTS:
     // Under a dark theme, whose light text would vanish on the white columns.
     void selectedColumnIsYellowAndTheHighlightedBandBlack() {
         const DarkTheme theme;
+        PayDisplayData pay;
+        pay.lineCount = 9;
+        pay.payoffs[2][0] = 250;
+        pay.payoffs[2][1] = 4000;
         PaylineColumn column;
+        column.bet = 3;
         column.highlightedLine = 0;
-        column.payoffs[0] = 250;
-        column.payoffs[1] = 4000;
-        PaylineWindow window(column, nullptr);
+        PaylineWindow window(pay, column, nullptr);
         window.resize(60, 200);
         window.setFont(tableFont(15));
         window.setWindowTitle(QStringLiteral("Bet $3"));
@@ -50,10 +53,10 @@ private Q_SLOTS:
             QVERIFY(inkContrast(image, QRect(1, 40, 57, 19), tint) >= readableContrast);
         }
         // Band b of N lines runs from 200 b / (N + 1) down to the next band's top.
-        column.lineCount = 10;
+        pay.lineCount = 10;
         QCOMPARE(window.bandRect(1), QRect(0, 18, 60, 18));
         QCOMPARE(window.bandRect(5), QRect(0, 90, 60, 19));
-        column.lineCount = 11;
+        pay.lineCount = 11;
         column.selected = false;
         column.highlightedLine = noLine;
         QCOMPARE(window.bandRect(1), QRect(0, 16, 60, 17));
@@ -65,8 +68,9 @@ private Q_SLOTS:
     }
 
     void aClickOnAColumnReportsIt() {
-        PaylineColumn column;
-        PaylineWindow window(column, nullptr);
+        const PayDisplayData pay;
+        const PaylineColumn column;
+        PaylineWindow window(pay, column, nullptr);
         window.resize(60, 200);
         QSignalSpy pressed(&window, &PaylineWindow::pressed);
         QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(30, 100));
@@ -83,11 +87,13 @@ private Q_SLOTS:
         QPalette palette = table.palette();
         palette.setColor(QPalette::Window, green);
         table.setPalette(palette);
+        PayDisplayData pay;
+        pay.title = "Straight Poker";
+        pay.lineCount = 9;
+        pay.categories[0] = HandCategory::Straight;
         HandNamesColumn column;
-        column.title = "Straight Poker";
         column.highlightedLine = 3;
-        column.categories[0] = 7;
-        auto* names = new HandNamesWindow(column, &table);
+        auto* names = new HandNamesWindow(pay, column, &table);
         names->setGeometry(110, 0, 190, 200);
         names->setFont(tableFont(15));
 

@@ -1,13 +1,18 @@
 #include "dark_theme.h"
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_dialog.h"
+#include "persist/sign_in_dialog.h"
+#include "platform/ini_registry_store.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -67,6 +72,11 @@ template <typename T> void whenModal(QObject* context, std::function<void(T*)> a
 class HallOfFameDialogTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    }
+
     // Runs before the library is opened, so the picture draws nothing and every pixel
     // outside the boxes is the dialog's background: the classic face, under a dark theme too.
     void boxesFollowTheSlantOfThePicture() {
@@ -188,10 +198,85 @@ private Q_SLOTS:
         QVERIFY(through > 1000);
     }
 
+    void controlsSitWhereTheLayoutPutsThem() {
+        SignInDialog dialog(nullptr, QStringLiteral("Ann"));
+        QCOMPARE(dialog.size(), QSize(320, 150));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Please Sign In"));
+
+        QCOMPARE(dialog.welcomeText()->geometry(), QRect(0, 8, 320, 26));
+        QCOMPARE(dialog.welcomeText()->font().pixelSize(), 24);
+        QCOMPARE(dialog.welcomeText()->text(), QStringLiteral("Welcome to the Casino!"));
+
+        QCOMPARE(dialog.noteText()->geometry(), QRect(31, 47, 258, 40));
+        QCOMPARE(dialog.noteText()->font().pixelSize(), 12);
+        QVERIFY(dialog.noteText()->wordWrap());
+        QCOMPARE(dialog.noteText()->text(),
+                 QStringLiteral("You will be provided with $100 to play.  Please enter your "
+                                "name below."));
+
+        QCOMPARE(dialog.nameEdit()->geometry(), QRect(31, 90, 258, 24));
+        QCOMPARE(dialog.nameEdit()->text(), QStringLiteral("Ann"));
+        QCOMPARE(dialog.nameEdit()->whatsThis(),
+                 QStringLiteral("Enter your name here.  It will be used for the high score "
+                                "tables."));
+
+        QCOMPARE(dialog.okButton()->geometry(), QRect(125, 125, 70, 20));
+        QCOMPARE(dialog.okButton()->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog.okButton()->whatsThis(),
+                 QStringLiteral("Click OK when you have entered your name in the above "
+                                "field."));
+    }
+
+    void theNameFieldHoldsAtMost255BytesOfUtf8() {
+        SignInDialog dialog(nullptr, QString());
+        QLineEdit* edit = dialog.nameEdit();
+        const QString e = QString(QChar(0xE9)); // two bytes in UTF-8
+        for (int i = 0; i < 127; ++i)
+            type(edit, e);
+        QCOMPARE(edit->text().toUtf8().size(), 254);
+        type(edit, e);
+        QCOMPARE(edit->text().toUtf8().size(), 254);
+        QTest::keyClicks(edit, QStringLiteral("ab"));
+        QCOMPARE(edit->text().toUtf8().size(), 255);
+        QVERIFY(edit->text().endsWith(u'a'));
+
+        edit->clear();
+        edit->insert(QString(200, QChar(0x20AC))); // 600 bytes at once: refused whole
+        QCOMPARE(edit->text(), QString());
+    }
+
+    // A signed-in name comes back whole from the settings file, up to the longest the
+    // field allows.
+    void namesSurviveTheSettingsFile() {
+        const std::string awkward = "  O'Brien, Åsa; \"Ace\" = €5, [x] #1 \\ @home  ";
+        const std::string longest = QString(127, QChar(0xE9)).toStdString() + "a";
+        QCOMPARE(longest.size(), std::size_t{255});
+        {
+            IniRegistryStore store;
+            HallOfFame hall(store, "Quintaro", 0, 1);
+            hall.setPlayerName(longest);
+            QVERIFY(hall.AddScore("100"));
+            hall.setPlayerName(awkward);
+        }
+        QVERIFY(QFile::exists(m_config.filePath(QStringLiteral("Varden/Parlorset.ini"))));
+        IniRegistryStore store;
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        QCOMPARE(hall.playerName(), awkward);
+        QCOMPARE(hall.name(0), longest);
+        QCOMPARE(hall.score(0), std::string("100"));
+    }
+
 private:
+    static void type(QWidget* widget, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+        QApplication::sendEvent(widget, &press);
+    }
+
     void answerQuery(QMessageBox::StandardButton answer) {
         whenModal<QMessageBox>(this, [answer](QMessageBox* box) { box->button(answer)->click(); });
     }
+
+    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(HallOfFameDialogTest)

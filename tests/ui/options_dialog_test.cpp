@@ -1,9 +1,12 @@
+#include "app/game_menu.h"
 #include "app/options_dialog.h"
+#include "app/table_window.h"
 #include "cards/backs_page.h"
 #include "cards/faces_page.h"
-#include "cards/list_preview_page.h"
 #include "dark_theme.h"
+#include "displays/choice_list.h"
 #include "displays/framed_tab.h"
+#include "displays/vga_palette.h"
 #include "displays_pixels.h"
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
@@ -13,6 +16,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -20,17 +24,49 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 using namespace quintaro;
 
 namespace {
 
-class SilentOutput : public SoundOutput {
+const std::string extrasPath = "SOFTWARE\\Varden\\Parlorset\\Extras Test";
+
+class RecordingOutput : public SoundOutput {
 public:
-    int deviceCount() const override { return 1; }
-    void play(const std::string&) override {}
+    explicit RecordingOutput(int devices) : m_devices(devices) {}
+    int deviceCount() const override { return m_devices; }
+    void play(const std::string& file) override { played.push_back(file); }
+    std::vector<std::string> played;
+
+private:
+    int m_devices;
 };
+
+QImage library(int id, qreal ratio = 1.0) {
+    wqgame::LibraryBracket bracket;
+    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The dialog at `ratio` device pixels per pixel; the result counts in device pixels.
+QImage rendered(QWidget& dialog, qreal ratio = 1.0) {
+    QImage image(dialog.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    dialog.render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The preview area outside the background list (95, 72) 120 x 80 grown by one pixel.
+bool inPreviewBands(QPoint p) {
+    return QRect(QPoint(68, 56), QPoint(253, 168)).contains(p) &&
+           !QRect(QPoint(94, 71), QPoint(215, 152)).contains(p);
+}
 
 class Frame : public GameFrameWindow {
 public:
@@ -94,7 +130,7 @@ private Q_SLOTS:
 
     void opensOnTheOptionsTabWithTheGameCheckedAndOkFocused() {
         MemoryRegistryStore store;
-        SilentOutput output;
+        RecordingOutput output(1);
         Frame frame(store, output);
         for (GameType game : {GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
             OptionsDialog dialog(frame, 100, game, 1, 2);
@@ -124,7 +160,7 @@ private Q_SLOTS:
     // Each Alt+letter does one thing on every page and in the Locate dialog.
     void everyMnemonicIsTakenOnce() {
         MemoryRegistryStore store;
-        SilentOutput output;
+        RecordingOutput output(1);
         Frame frame(store, output);
         OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
         for (FramedTab* page :
@@ -151,7 +187,7 @@ private Q_SLOTS:
     // Pages act on the selected row, so no list may be left without one.
     void everyListKeepsItsChoice() {
         MemoryRegistryStore store;
-        SilentOutput output;
+        RecordingOutput output(1);
         Frame frame(store, output);
         OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
         dialog.show();
@@ -180,7 +216,7 @@ private Q_SLOTS:
     void pagesAndTabsAgreeUnderADarkTheme() {
         const test::DarkTheme theme;
         MemoryRegistryStore store;
-        SilentOutput output;
+        RecordingOutput output(1);
         Frame frame(store, output);
         OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
         const QColor face(192, 192, 192);
@@ -205,7 +241,7 @@ private Q_SLOTS:
 
     void okAsksOnlyWhileTheGameHasMoney() {
         MemoryRegistryStore store;
-        SilentOutput output;
+        RecordingOutput output(1);
         Frame frame(store, output);
         {
             OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
@@ -230,47 +266,221 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible());
     }
 
-    // Cancel drops the background and the sound files but not the sound switch; OK with
-    // the two apply calls takes all three.
-    void onlyTheSoundSwitchSurvivesCancel() {
-        for (bool accept : {false, true}) {
+    // Through the table: Cancel changes nothing, in the game or in what is stored, except
+    // the sound switch; OK applies the game, the face set, the back, the background and the
+    // sound files.
+    void theTableTakesTheChoicesOnlyOnOk() {
+        const std::string key = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+        std::map<std::string, MemoryRegistryStore::Values> stored;
+        for (const std::string run : {"untouched", "cancel", "ok"}) {
             MemoryRegistryStore store;
-            SilentOutput output;
-            Frame frame(store, output);
-            QCOMPARE(int(frame.background()), 16);
+            RecordingOutput output(1);
             {
-                OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
-                ExtrasPage& extras = *dialog.extrasPage();
-                extras.select(true);
-                extras.selectBackground(5);
-                extras.soundList()->setCurrentRow(
-                    rowOf(*extras.soundList(), QStringLiteral("Jackpot")));
-                QTimer::singleShot(0, this, [] {
-                    auto* locate =
-                        qobject_cast<LocateSoundDialog*>(QApplication::activeModalWidget());
-                    QVERIFY(locate);
-                    QCOMPARE(locate->windowTitle(), QStringLiteral("Locate Sound for Jackpot"));
-                    locate->noneButton()->click();
-                });
-                extras.locateButton()->click();
-                extras.soundSwitch()->click();
-                QVERIFY(!extras.locateButton()->isEnabled());
-                if (accept) {
-                    dialog.okButton()->click();
-                    dialog.applyBackground(frame);
-                    dialog.applySounds(frame);
-                } else {
-                    dialog.cancelButton()->click();
-                }
-                QCOMPARE(frame.soundEnabled(), 1);
+                TableWindow table(&store, &output);
+                if (run != "untouched")
+                    runOptions(table, run == "ok");
+                const bool ok = run == "ok";
+                QCOMPARE(table.round().gameType(),
+                         ok ? GameType::DeucesWildPoker : GameType::StraightPoker);
+                QCOMPARE(table.cardLook().faceSet(), ok ? 1 : 0);
+                QCOMPARE(table.cardLook().back(), ok ? 3 : 0);
+                QCOMPARE(int(table.background()), ok ? 5 : 16);
+                QCOMPARE(table.FindSound("Jackpot"), ok ? std::string() : "slotjack.wav");
+                QCOMPARE(table.soundEnabled(), run == "untouched" ? 1 : 0);
             }
-            QCOMPARE(frame.soundEnabled(), 0);
-            QCOMPARE(int(frame.background()), accept ? 5 : 16);
-            QCOMPARE(frame.FindSound("Jackpot"), accept ? std::string() : "slotjack.wav");
+            stored[run] = store.values(key);
+            stored[run].erase("SoundEnabled");
+        }
+        QVERIFY(stored["cancel"] == stored["untouched"]);
+        const auto& ok = stored["ok"];
+        QCOMPARE(ok.at("GameType"), std::string("2"));
+        QCOMPARE(ok.at("CardFace"), std::string("1"));
+        QCOMPARE(ok.at("CardBack"), std::string("3"));
+        QCOMPARE(ok.at("Background"), std::string("5"));
+    }
+
+    void previewFillsTheBandsAroundTheList() {
+        MemoryRegistryStore store;
+        store.writeValue(extrasPath, "Background", "5");
+        RecordingOutput output(1);
+        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        const QRgb magenta = vgaColour(VgaColour::Magenta).rgb();
+        QVERIFY(rendered(dialog).pixel(70, 60) != magenta);
+
+        dialog.extrasPage()->select(true);
+        QImage image = rendered(dialog);
+        for (QPoint p : {QPoint(68, 56), QPoint(253, 168), QPoint(93, 100), QPoint(216, 100),
+                         QPoint(150, 70), QPoint(150, 153)})
+            QCOMPARE(image.pixel(p), magenta);
+        for (QPoint p : {QPoint(67, 100), QPoint(254, 100), QPoint(150, 169), QPoint(94, 100),
+                         QPoint(215, 100), QPoint(150, 71), QPoint(150, 152)})
+            QVERIFY(image.pixel(p) != magenta);
+
+        // Choice 20 is one large tile; choice 28 (96 x 96) repeats both ways.
+        for (int choice : {20, 28}) {
+            dialog.extrasPage()->selectBackground(choice);
+            const QImage tile = library(1084 + choice);
+            QVERIFY(!tile.isNull());
+            image = rendered(dialog);
+            int wrong = 0;
+            for (int y = 40; y < 190; ++y)
+                for (int x = 60; x < 260; ++x)
+                    if (inPreviewBands({x, y}))
+                        wrong += image.pixel(x, y) !=
+                                 tile.pixel((x - 68) % tile.width(), (y - 56) % tile.height());
+            QCOMPARE(wrong, 0);
+        }
+    }
+
+    // Play takes the first event of a name, Locate the last: with "Jackpot" stored twice,
+    // Play sounds a.wav while Locate edits the second entry. Cancel keeps its file, a chosen
+    // file is taken with its full path, None silences it.
+    void playTakesTheFirstMatchAndLocateTheLast() {
+        MemoryRegistryStore store;
+        store.writeValue(extrasPath, "Sound0", "Jackpot,a.wav");
+        store.writeValue(extrasPath, "Sound1", "Jackpot,b.wav");
+        store.writeValue(extrasPath, "SoundEnabled", "0");
+        RecordingOutput output(1);
+        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        ExtrasPage& extras = *dialog.extrasPage();
+        QVERIFY(!extras.soundSwitch()->isChecked() && !extras.playButton()->isEnabled());
+        extras.soundSwitch()->click();
+        QVERIFY(extras.playButton()->isEnabled() && extras.locateButton()->isEnabled());
+
+        extras.soundList()->setCurrentRow(1);
+        extras.playButton()->click();
+        QCOMPARE(output.played, std::vector<std::string>{"a.wav"});
+        QTemporaryDir folder;
+        const QString chosen = folder.filePath(QStringLiteral("ding.wav"));
+        QVERIFY(QFile(chosen).open(QIODevice::WriteOnly));
+        const auto locate = [&](const std::function<void(LocateSoundDialog&)>& answer) {
+            QTimer::singleShot(0, this, [answer] {
+                auto* dialog = qobject_cast<LocateSoundDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                answer(*dialog);
+            });
+            extras.locateButton()->click();
+        };
+        locate([](LocateSoundDialog& d) { d.reject(); });
+        QCOMPARE(extras.soundCopy()[1].file, std::string("b.wav"));
+        locate([&chosen](LocateSoundDialog& d) {
+            d.selectFile(chosen);
+            static_cast<QDialog&>(d).accept(); // Open, through the dialog's own check
+        });
+        QCOMPARE(extras.soundCopy()[1].file, chosen.toStdString());
+        locate([](LocateSoundDialog& d) { d.noneButton()->click(); });
+        QCOMPARE(extras.soundCopy()[0].file, std::string("a.wav"));
+        QCOMPARE(extras.soundCopy()[1].file, std::string());
+        QCOMPARE(frame.soundEvents()[1].file, std::string("b.wav"));
+        dialog.applySounds(frame);
+        QCOMPARE(frame.soundEvents(), extras.soundCopy());
+    }
+
+    void noDeviceDisablesEverySoundControl() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
+        {
+            OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+            ExtrasPage& extras = *dialog.extrasPage();
+            QVERIFY(extras.soundSwitch()->isChecked());
+            for (QWidget* control :
+                 std::initializer_list<QWidget*>{extras.soundSwitch(), extras.soundList(),
+                                                 extras.locateButton(), extras.playButton()})
+                QVERIFY(!control->isEnabled());
+        }
+        QCOMPARE(frame.soundEnabled(), 1);
+    }
+
+    void listNamesEndAtTheFirstEmptyPiece() {
+        QCOMPARE(listNames(QStringLiteral("Paris,Dondorf")),
+                 QStringList({QStringLiteral("Paris"), QStringLiteral("Dondorf")}));
+        QCOMPARE(listNames(QStringLiteral("Paris,")), QStringList({QStringLiteral("Paris")}));
+        QCOMPARE(listNames(QStringLiteral("Paris,,Nicu")), QStringList({QStringLiteral("Paris")}));
+        QCOMPARE(listNames(QString()), QStringList());
+    }
+
+    // The preview of face set s is its jack of suit 0, 44 right of and 36 below the
+    // preview box at (262, 40); only while the Faces tab is selected.
+    void facesPreviewShowsTheJackOfEachSet() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        GameFrameWindow frame(QStringLiteral("Faces Test"), QSize(600, 410), &store, &output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 2, 0);
+        const QRect preview(306, 76, 45, 74);
+        const QImage hidden = rendered(dialog).copy(preview);
+        const QImage jack2 = library(2006).copy(0, 0, 45, 74);
+        QVERIFY(hidden != jack2);
+
+        dialog.facesPage()->select(true);
+        QCOMPARE(dialog.facesPage()->nameList()->count(), 4);
+        for (int set = 0; set < 4; ++set) {
+            dialog.facesPage()->nameList()->setCurrentRow(set);
+            const QImage jack = library(2004 + set).copy(0, 0, 45, 74);
+            QCOMPARE(rendered(dialog).copy(preview), jack);
+        }
+    }
+
+    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures.
+    // The back is a face-down card at (262 + 32, 40 + 24), in the mask's shape at both
+    // ratios: the back inside, the dialog in the corners.
+    void previewsFollowTheRatioTheyArePaintedAt() {
+        MemoryRegistryStore store;
+        RecordingOutput output(0);
+        GameFrameWindow frame(QStringLiteral("Ratio Test"), QSize(600, 410), &store, &output);
+        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 1, 3);
+        dialog.facesPage()->select(true);
+        rendered(dialog);
+        QCOMPARE(rendered(dialog, 2).copy(QRect(QPoint(306, 76) * 2, QSize(90, 148))),
+                 library(2005, 2).copy(0, 0, 90, 148));
+
+        dialog.backsPage()->select(true);
+        const QRgb window = dialog.palette().color(QPalette::Window).rgb();
+        for (int ratio : {1, 2}) {
+            const QImage image = rendered(dialog, ratio);
+            const QImage backs = library(2000, ratio);
+            const QImage mask = library(2012, ratio);
+            const QPoint at = QPoint(294, 64) * ratio;
+            for (int y = 0; y < 96 * ratio; ++y)
+                for (int x = 0; x < 71 * ratio; ++x) {
+                    const QRgb expected = mask.pixel(x, y) == qRgb(255, 255, 255)
+                                              ? window
+                                              : backs.pixel(3 * 71 * ratio + x, y);
+                    QCOMPARE(image.pixel(at + QPoint(x, y)), expected);
+                }
         }
     }
 
 private:
+    // Opens the table's Options dialog, chooses Deuces Wild, face set 1, back 3, background
+    // 5, no sound for "Jackpot" and sound off, and leaves by OK or Cancel.
+    void runOptions(TableWindow& table, bool ok) {
+        QTimer::singleShot(0, this, [ok] {
+            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->gameButton(2)->click();
+            dialog->facesPage()->nameList()->setCurrentRow(1);
+            dialog->backsPage()->nameList()->setCurrentRow(3);
+            ExtrasPage& extras = *dialog->extrasPage();
+            extras.select(true);
+            extras.selectBackground(5);
+            extras.soundList()->setCurrentRow(
+                rowOf(*extras.soundList(), QStringLiteral("Jackpot")));
+            QTimer::singleShot(0, [] {
+                auto* locate = qobject_cast<LocateSoundDialog*>(QApplication::activeModalWidget());
+                QVERIFY(locate);
+                QCOMPARE(locate->windowTitle(), QStringLiteral("Locate Sound for Jackpot"));
+                locate->noneButton()->click();
+            });
+            extras.locateButton()->click();
+            extras.soundSwitch()->click();
+            (ok ? dialog->okButton() : dialog->cancelButton())->click();
+        });
+        table.onMenuSelect(GameMenuOptions);
+    }
+
     // Answers the next query box, counting it.
     void answerQuery(QMessageBox::StandardButton answer) {
         QTimer::singleShot(0, this, [this, answer] {

@@ -1,5 +1,6 @@
 #include "app/pending_repaints.h"
 #include "app/table_window.h"
+#include "displays/payline_window.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
@@ -96,6 +97,10 @@ private Q_SLOTS:
         QVERIFY(showAndSignIn(table));
         QCOMPARE(table.windowTitle(), QStringLiteral("Quintaro - Ann"));
 
+        QStringList headers;
+        for (const PaylineWindow* column : table.client()->findChildren<PaylineWindow*>())
+            headers << column->windowTitle();
+        QCOMPARE(headers, (QStringList{"Bet $1", "Bet $2", "Bet $3", "Bet $4", "Bet $5"}));
         table.round().onPaylinePress(2);
         for (int column = 0; column < 5; ++column)
             table.round().setHighlightedLine(column, 0);
@@ -242,7 +247,7 @@ private Q_SLOTS:
         store.writeValue(settingsKey, "GameType", "7"); // unknown: plays Straight Poker
         {
             TableWindow table(&store);
-            QCOMPARE(table.round().handNames().title, std::string("Straight Poker"));
+            QCOMPARE(table.round().pay().title, std::string("Straight Poker"));
             signInSoon(QStringLiteral("Zoë, the 2nd"));
             table.startFirstGame();
         }
