@@ -54,8 +54,11 @@ std::vector<std::int64_t> figuresOf(const std::string& text) {
 
 std::string lineText(const std::array<std::int64_t, maxPayLines>& lines, int lineCount) {
     std::string text;
-    for (int line = 0; line < lineCount; ++line)
-        text += (line == 0 ? "" : " ") + std::to_string(lines[static_cast<std::size_t>(line)]);
+    for (int line = 0; line < lineCount; ++line) {
+        if (line != 0)
+            text += ' ';
+        text += std::to_string(lines[static_cast<std::size_t>(line)]);
+    }
     return text;
 }
 
@@ -152,7 +155,10 @@ TrainerStatistics::TrainerStatistics(RegistryStore& store, const std::string& se
 }
 
 std::string TrainerStatistics::valueName(const char* figure, GameType type) {
-    return figure + ("_" + std::to_string(gameTypeNumber(type)));
+    std::string name = figure;
+    name += '_';
+    name += std::to_string(gameTypeNumber(type));
+    return name;
 }
 
 void TrainerStatistics::record(GameType type, const JudgedRedeal& judged,
@@ -168,8 +174,6 @@ GameStatistics TrainerStatistics::allTime(GameType type) const {
 }
 
 void TrainerStatistics::save() {
-    if (std::find(m_recorded.begin(), m_recorded.end(), true) == m_recorded.end())
-        return;
     RegistryKey key(m_store);
     key.Open(m_subKey);
     for (int game = 0; game < gameCount; ++game) {

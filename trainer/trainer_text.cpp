@@ -27,7 +27,9 @@ std::string percent(std::int64_t part, std::int64_t whole) {
 }
 
 std::string dollars(std::int64_t amount) {
-    return "$" + std::to_string(amount);
+    std::string text = "$";
+    text += std::to_string(amount);
+    return text;
 }
 
 } // namespace
@@ -44,9 +46,12 @@ std::string holdText(const std::array<int, PokerHand::handSize>& hand, unsigned 
     if (hold == 0)
         return "discard all";
     std::string text = "hold";
-    for (std::size_t i = 0; i < hand.size(); ++i)
-        if (hold & (1u << i))
-            text += " " + rankName(rankAt(hand[i]));
+    for (std::size_t i = 0; i < hand.size(); ++i) {
+        if (hold & (1u << i)) {
+            text += ' ';
+            text += rankName(rankAt(hand[i]));
+        }
+    }
     return text;
 }
 
@@ -59,7 +64,7 @@ std::string expectedDollars(std::int64_t value, std::int64_t scale) {
 
 std::string mistakeMessage(const std::array<int, PokerHand::handSize>& hand,
                            const JudgedRedeal& judged) {
-    return "Best: " + holdText(hand, judged.best) + " (" +
+    return std::string("Best: ") + holdText(hand, judged.best) + " (" +
            expectedDollars(judged.bestValue, judged.scale) + "); yours " +
            expectedDollars(judged.holdValue, judged.scale) + ". Redeal again to keep yours";
 }
@@ -89,8 +94,11 @@ std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& s
         if (!s.costliest)
             return std::string("-");
         std::string hand;
-        for (int card : s.costliest->hand)
-            hand += (hand.empty() ? "" : " ") + cardName(card);
+        for (int card : s.costliest->hand) {
+            if (!hand.empty())
+                hand += ' ';
+            hand += cardName(card);
+        }
         return hand;
     });
     row("    Hold taken", [&](Stats s) {

@@ -219,10 +219,17 @@ TEST(Trainer, RefusesAMistakeOnceAndPredictsTheRoundsOwnPayout) {
     EXPECT_EQ(table.flow.state().phase, RoundPhase::Holding);
     EXPECT_TRUE(trainer.message(table.flow).starts_with("Best: "));
     EXPECT_TRUE(trainer.message(table.flow).ends_with(". Redeal again to keep yours"));
-    // Another hold is judged afresh; the best one draws at once.
-    for (int window = 0; window < 5; ++window)
-        if (((best ^ worst) >> window) & 1u)
-            table.flow.onCardWindowPress(window);
+    // Another hold is judged afresh: a second mistake is refused too, the best draws.
+    const auto switchHold = [&table](unsigned from, unsigned to) {
+        for (int window = 0; window < 5; ++window)
+            if (((from ^ to) >> window) & 1u)
+                table.flow.onCardWindowPress(window);
+    };
+    const unsigned other = advisor->holdValues(table.cards(), 1).ranked()[30];
+    switchHold(worst, other);
+    table.flow.onDealButton();
+    EXPECT_EQ(table.flow.state().phase, RoundPhase::Holding);
+    switchHold(other, best);
     Table twin(3);
     twin.play(best);
     table.flow.onDealButton();
@@ -240,6 +247,14 @@ TEST(Trainer, RefusesAMistakeOnceAndPredictsTheRoundsOwnPayout) {
     EXPECT_EQ(table.flow.state().phase, RoundPhase::Over);
     EXPECT_EQ(statistics.session(GameType::StraightPoker).mistakes, 1);
     EXPECT_EQ(statistics.session(GameType::StraightPoker).hands, 2);
+    // A refusal left behind by New is not shown over the next game's deal.
+    table.flow.onDealButton();
+    table.discardOutside(advisor->holdValues(table.cards(), 1).ranked().back());
+    table.flow.onDealButton();
+    EXPECT_NE(trainer.message(table.flow), "");
+    table.flow.newGame();
+    table.flow.onDealButton();
+    EXPECT_EQ(trainer.message(table.flow), "");
 }
 
 // Without the trainer, or with it but its tables not built, a session makes the very same
