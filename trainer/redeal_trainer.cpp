@@ -12,6 +12,7 @@ bool RedealTrainer::ready(const RoundFlow& round) const {
 
 RedealTrainer::DealKey RedealTrainer::keyOf(const RoundFlow& round) {
     DealKey key{};
+    // Offset by the game, as two games may share a deck's indices.
     for (std::size_t place = 0; place < key.size(); ++place)
         key[place] = deckIndexOf(*round.deck()->card(static_cast<int>(place))) +
                      100 * gameTypeNumber(round.gameType());

@@ -23,8 +23,6 @@ public:
     void setAdvisor(std::shared_ptr<const StrategyAdvisor> advisor) {
         m_advisor = std::move(advisor);
     }
-    bool ready(const RoundFlow& round) const;
-
     bool allowRedeal(const RoundFlow& round) override;
 
     // The strip's text for the table as it is, or empty: the mistake while its deal is
@@ -32,6 +30,8 @@ public:
     std::string message(const RoundFlow& round) const;
 
 private:
+    bool ready(const RoundFlow& round) const;
+
     // The deck's first ten places, which fix the deal and every draw from it.
     using DealKey = std::array<int, 2 * PokerHand::handSize>;
     static DealKey keyOf(const RoundFlow& round);

@@ -1,9 +1,7 @@
 #include "analysis/deck_index.h"
 #include "analysis/strategy_advisor.h"
 #include "app/round_flow.h"
-#include "persist/registry_key.h"
 #include "platform/memory_registry_store.h"
-#include "poker/game_setup.h"
 #include "poker/random_sequence.h"
 #include "trainer/hold_judge.h"
 #include "trainer/redeal_trainer.h"
@@ -78,21 +76,11 @@ struct Table {
     }
 };
 
-const StrategyAdvisor& straightAdvisor() {
-    static const auto advisor = [] {
-        auto made = std::make_shared<const StrategyAdvisor>(GameType::StraightPoker);
-        made->prepare();
-        return made;
-    }();
-    return *advisor;
+std::shared_ptr<const StrategyAdvisor> preparedAdvisor() {
+    auto advisor = std::make_shared<const StrategyAdvisor>(GameType::StraightPoker);
+    advisor->prepare();
+    return advisor;
 }
-
-class NoSeams : public GameSetupSeams {
-public:
-    void switchHallOfFame(GameType) override {}
-    void payTableChanged(const PayDisplayData&) override {}
-    void setHallOfFameTitle(std::string_view) override {}
-};
 
 // "KC 5S KD 7H 9D": cards of an unshuffled Straight Poker deck, suits C S H D.
 PokerHand::Cards cardsOf(const CardDeck& deck, const std::string& text) {
@@ -114,16 +102,13 @@ HandCategory categoryOf(int line) {
 }
 
 TEST(Trainer, JudgesHoldsExactlyAndDrawsBestPlayFromTheSameCards) {
-    PokerTable table;
-    NoSeams seams;
-    setUpGame(GameType::StraightPoker, table, seams);
-    const CardDeck& deck = *table.deck;
-    const StrategyAdvisor& advisor = straightAdvisor();
+    const CardDeck deck(false); // not shuffled: the card at i has deck index i
+    const auto advisor = preparedAdvisor();
 
     // Kings with three odd cards; the draw would bring another king first.
     const PokerHand::Cards kings = cardsOf(deck, "KC 5S KD 7H 9D");
     const PokerHand::Cards next = cardsOf(deck, "KH 2C 3D 4S 8C");
-    const HoldValues values = advisor.holdValues(kings, 1);
+    const HoldValues values = advisor->holdValues(kings, 1);
     struct Case {
         unsigned hold;
         bool mistake;
@@ -161,7 +146,7 @@ TEST(Trainer, JudgesHoldsExactlyAndDrawsBestPlayFromTheSameCards) {
     // Four kings are worth the same with the fifth card kept or redrawn: no mistake either
     // way, though the advice keeps all five.
     const PokerHand::Cards four = cardsOf(deck, "KC 3D KH KS KD");
-    const HoldValues fourValues = advisor.holdValues(four, 5);
+    const HoldValues fourValues = advisor->holdValues(four, 5);
     const JudgedRedeal redraw =
         judgeRedeal(GameType::StraightPoker, deck, fourValues, four, next, 0b11101, 5);
     EXPECT_EQ(redraw.best, 0b11111u);
@@ -174,8 +159,7 @@ TEST(Trainer, JudgesHoldsExactlyAndDrawsBestPlayFromTheSameCards) {
 // What the judge predicts against what the round really pays, for seeded deals and holds
 // that keep 0 to 5 cards; and the refusal seen through the round.
 TEST(Trainer, RefusesAMistakeOnceAndPredictsTheRoundsOwnPayout) {
-    const auto advisor = std::make_shared<const StrategyAdvisor>(GameType::StraightPoker);
-    advisor->prepare();
+    const auto advisor = preparedAdvisor();
     int bestWins = 0;
     for (std::uint32_t seed = 1; seed <= 12; ++seed) {
         for (unsigned kept = 0; kept <= 5; ++kept) {
@@ -286,8 +270,7 @@ TEST(Trainer, AbsentOrUnreadyItChangesNothing) {
 // A session of known deals and holds: what the statistics hold is what the rounds paid,
 // what a twin session holding the best cards was paid, and the exact worth of each hold.
 TEST(Trainer, StatisticsAddUpAndSurviveTheStore) {
-    const auto advisor = std::make_shared<const StrategyAdvisor>(GameType::StraightPoker);
-    advisor->prepare();
+    const auto advisor = preparedAdvisor();
     const std::vector<std::pair<int, bool>> script{{1, true}, {5, false}, {2, false},
                                                    {5, true}, {3, false}, {1, true}};
     const std::int64_t scale = valueScale(GameType::StraightPoker);
