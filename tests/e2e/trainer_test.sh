@@ -1,6 +1,8 @@
 # With the trainer on, two holds worth less than the best are each refused once and drawn
 # on the second Redeal; the best hold draws at once. The statistics stored at exit are
-# those the core predicts for the same seed and holds.
+# those the core predicts for the same seed and holds. With QUINTARO_E2E_SHOTS set to a
+# folder, the refused redeal and the Statistics window are saved there (docs/trainer.png,
+# docs/statistics.png come from this).
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
