@@ -11,6 +11,8 @@ enum GameMenuId : int {
     GameMenuHighScores = 12,
     GameMenuOptions = 13,
     GameMenuStrategy = 14,
+    GameMenuTrainer = 15,
+    GameMenuStatistics = 17,
     GameMenuAnalysis = 18,
     GameMenuExit = 19,
 };
@@ -25,7 +27,7 @@ struct GameMenuItem {
 
 inline constexpr const char* gameMenuTitle = "&Game";
 
-inline constexpr std::array<GameMenuItem, 8> gameMenuItems{{
+inline constexpr std::array<GameMenuItem, 10> gameMenuItems{{
     {GameMenuNew, "&New", "F2",
      "Starts a new game.  Choose this option if you have run out of money, or you want to "
      "restart the game under a different name."},
@@ -41,11 +43,21 @@ inline constexpr std::array<GameMenuItem, 8> gameMenuItems{{
      "While this is checked, the strip under the pay table names the hold that pays most on "
      "average for the cards dealt, with its expected payoff at the current bet.",
      true},
+    {GameMenuTrainer, "&Trainer", "",
+     "While this is checked, a Redeal whose hold is worth less on average than the best hold "
+     "is held back once, and the strip under the pay table names the better hold; press "
+     "Redeal again to keep yours.  After each hand the strip tells what best play would have "
+     "paid, and the hand is counted in the statistics.",
+     true},
     {GameMenuAnalysis, "Hand &Analysis...", "",
      "Opens a window beside the table that lists every way to hold the cards dealt, the best "
      "first, with what each pays on average at the current bet and its chance of each pay "
      "line.  Your own hold is marked, and the window follows every deal and every card you "
      "hold or discard."},
+    {GameMenuStatistics, "&Statistics...", "",
+     "Shows, for each game, the hands played with the trainer on, for this session and for all "
+     "time: the money bet and paid, the expected return of your holds and of best play, your "
+     "mistakes and what they cost, and how often each pay line was hit."},
     {GameMenuSeparator, "", "", ""},
     {GameMenuExit, "E&xit", "Alt+F4", "Quits the game."},
 }};

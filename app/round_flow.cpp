@@ -131,6 +131,9 @@ void RoundFlow::selectPayline(int column, bool selected) {
 }
 
 void RoundFlow::onDealButton() {
+    if (m_state.phase == RoundPhase::Holding && m_redealGate != nullptr &&
+        !m_redealGate->allowRedeal(*this))
+        return;
     m_state.freshGame = false;
     if (m_state.phase != RoundPhase::Holding) {
         if (m_state.balance == 0) {

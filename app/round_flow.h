@@ -14,6 +14,17 @@
 
 namespace quintaro {
 
+class RoundFlow;
+
+// Consulted on every Redeal press before a card moves; with none attached every press
+// redeals. The trainer attaches itself here while the player has it on.
+class RedealGate {
+public:
+    virtual ~RedealGate() = default;
+    // False refuses the press: the round stays as it was and the view hears nothing.
+    virtual bool allowRedeal(const RoundFlow& round) = 0;
+};
+
 // The game on the table: money, bet, deck, the five card windows, the pay-table
 // displays' state, and every rule of a round from bet to payout. It never draws; it
 // tells its view what changed. The Hall of Fame and the view must outlive it.
@@ -52,6 +63,8 @@ public:
     void onPaylinePress(int column);
     void selectPayline(int column, bool selected);
     void onDealButton();
+    // Not owned; nullptr detaches. It must stay alive while attached.
+    void setRedealGate(RedealGate* gate) { m_redealGate = gate; }
     void onCardWindowPress(int window);
     void dealCards();
     // Classifies the five cards and highlights the winning line in all six columns.
@@ -99,6 +112,7 @@ private:
     std::array<int, cardWindowCount> m_deckPositions{noCard, noCard, noCard, noCard, noCard};
     bool m_statusVisible = false;
     std::string m_dealButtonText = "Deal";
+    RedealGate* m_redealGate = nullptr;
 };
 
 } // namespace quintaro

@@ -19,6 +19,7 @@
 #include "persist/hall_of_fame_dialog.h"
 #include "persist/registry_key.h"
 #include "persist/sign_in_dialog.h"
+#include "trainer/statistics_dialog.h"
 #include "wqgame/png_image.h"
 #include "wqgame/resource_module.h"
 
@@ -39,6 +40,14 @@ namespace quintaro {
 namespace {
 
 constexpr const char* showStrategyValue = "ShowStrategy";
+constexpr const char* trainerValue = "Trainer";
+
+// The trainer's longer messages take the whole width under the pay table, from the hand
+// names to the right edge, on the hint strip's line.
+QRect trainerStripRect() {
+    const QRect hint = paylineHintRect();
+    return {QPoint(table_layout::handNames.left, hint.top()), hint.bottomRight()};
+}
 
 template <typename Widget>
 Widget* placeChild(Widget* child, const table_layout::Box& box, int fontHeight, const char* help) {
@@ -76,6 +85,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     const GameType game =
         storedGame ? gameTypeFromNumber(*storedGame & 0xFFFFu) : GameType::StraightPoker;
     m_showStrategyAsLoaded = key.QueryString(showStrategyValue) == "1";
+    m_trainerAsLoaded = key.QueryString(trainerValue) == "1";
     m_hallOfFame = std::make_unique<HallOfFame>(registryStore(), keyName, 0, 1);
     m_round = std::make_unique<RoundFlow>(static_cast<TableView&>(*this), *m_hallOfFame, keyName);
 
@@ -84,6 +94,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     registerGameSounds();
     m_round->setUpGame(game);
     setShowStrategy(m_showStrategyAsLoaded);
+    setTrainer(m_trainerAsLoaded);
 }
 
 TableWindow::~TableWindow() {
@@ -98,13 +109,19 @@ TableWindow::~TableWindow() {
     delete m_handNames;
     delete m_statusWindow;
     delete m_dealButton;
+    m_round->setRedealGate(nullptr);
     m_round.reset(); // the deck goes, and with its last card the card look is saved
     m_hallOfFame.reset();
+    // Written with the Hall of Fame, and like it only here and on accepted options.
+    if (m_statistics)
+        m_statistics->save();
     RegistryKey key(registryStore());
     key.Open(settingsKeyName().toStdString());
     key.SetString("GameType", std::to_string(gameTypeNumber(game)));
     if (m_showStrategy != m_showStrategyAsLoaded)
         key.SetString(showStrategyValue, m_showStrategy ? "1" : "0");
+    if (m_trainerOn != m_trainerAsLoaded)
+        key.SetString(trainerValue, m_trainerOn ? "1" : "0");
 }
 
 void TableWindow::buildChildren() {
@@ -117,7 +134,7 @@ void TableWindow::buildChildren() {
     m_dealButton = placeChild(new QPushButton(QStringLiteral("Deal"), client()),
                               table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
     m_dealButton->setObjectName(QStringLiteral("dealButton"));
-    connect(m_dealButton, &QPushButton::clicked, this, [this] { m_round->onDealButton(); });
+    connect(m_dealButton, &QPushButton::clicked, this, &TableWindow::onDealPressed);
 
     for (int i = 0; i < 5; ++i) {
         const auto at = static_cast<std::size_t>(i);
@@ -167,6 +184,8 @@ void TableWindow::buildMenu() {
         action->setCheckable(item.checkable);
         if (item.id == GameMenuStrategy)
             m_strategyAction = action;
+        if (item.id == GameMenuTrainer)
+            m_trainerAction = action;
         const int id = item.id;
         connect(action, &QAction::triggered, this, [this, id] { onMenuSelect(id); });
     }
@@ -186,9 +205,17 @@ void TableWindow::onMenuSelect(int id) {
     case GameMenuStrategy:
         setShowStrategy(!m_showStrategy);
         break;
+    case GameMenuTrainer:
+        setTrainer(!m_trainerOn);
+        break;
     case GameMenuAnalysis:
         showHandAnalysis();
         break;
+    case GameMenuStatistics: {
+        StatisticsDialog dialog(statistics(), m_round->gameType(), this);
+        dialog.exec();
+        break;
+    }
     case GameMenuExit:
         close();
         break;
@@ -211,6 +238,8 @@ void TableWindow::runOptions() {
         dialog.applyBackground(*this);
         dialog.applySounds(*this);
     });
+    if (m_statistics)
+        m_statistics->save();
     prepareAdvisor();
 }
 
@@ -232,8 +261,35 @@ void TableWindow::showHandAnalysis() {
     prepareAdvisor();
 }
 
+void TableWindow::setTrainer(bool on) {
+    m_trainerOn = on;
+    m_trainerAction->setChecked(on);
+    if (on && !m_trainer)
+        m_trainer = std::make_unique<RedealTrainer>(statistics());
+    m_round->setRedealGate(on ? m_trainer.get() : nullptr);
+    prepareAdvisor();
+    if (m_trainer)
+        m_trainer->setAdvisor(m_advisor);
+    hintAreaChanged();
+}
+
+TrainerStatistics& TableWindow::statistics() {
+    if (!m_statistics)
+        m_statistics =
+            std::make_unique<TrainerStatistics>(registryStore(), settingsKeyName().toStdString());
+    return *m_statistics;
+}
+
+void TableWindow::onDealPressed() {
+    m_round->onDealButton();
+    // A refused redeal changes nothing the round reports, but the strip names the mistake.
+    if (m_trainerOn)
+        hintAreaChanged();
+}
+
 void TableWindow::prepareAdvisor() {
-    const bool wanted = m_showStrategy || (m_analysis != nullptr && m_analysis->isVisible());
+    const bool wanted =
+        m_showStrategy || m_trainerOn || (m_analysis != nullptr && m_analysis->isVisible());
     if (wanted && !(m_advisor && m_advisor->gameType() == m_round->gameType()))
         buildAdvisor();
     if (m_analysis != nullptr)
@@ -243,6 +299,8 @@ void TableWindow::prepareAdvisor() {
 void TableWindow::buildAdvisor() {
     auto advisor = std::make_shared<const StrategyAdvisor>(m_round->gameType());
     m_advisor = advisor;
+    if (m_trainer)
+        m_trainer->setAdvisor(advisor);
     // The tables take a moment to build: off the event loop, then the hint is repainted.
     QPointer<QWidget> table = client();
     QThreadPool::globalInstance()->start([advisor, table] {
@@ -264,13 +322,16 @@ void TableWindow::drawStrategyHint(QPainter& painter) {
     PokerHand::Cards hand{};
     for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
         hand[static_cast<std::size_t>(window)] = m_round->card(window);
-    const QString text =
-        QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet())));
+    drawStripText(painter,
+                  QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet()))),
+                  paylineHintRect());
+}
+
+void TableWindow::drawStripText(QPainter& painter, const QString& text, const QRect& strip) {
     painter.save();
     painter.setPen(classicColours().windowText);
     // A long hint steps down in size until it fits the strip.
     QFont font = painter.font();
-    const QRect strip = paylineHintRect();
     while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > strip.width()) {
         font.setPixelSize(font.pixelSize() - 1);
     }
@@ -299,7 +360,13 @@ void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
         if (card != nullptr && rect.intersects(cardRect(*card)))
             m_cardImages->drawCard(painter, *card);
     }
-    if (rect.intersects(paylineHintRect())) {
+    // The trainer's word takes the strip: a mistake over the advice, what best play would
+    // have paid over the payline hint.
+    const std::string trainerText =
+        trainer() && rect.intersects(trainerStripRect()) ? m_trainer->message(*m_round) : "";
+    if (!trainerText.empty()) {
+        drawStripText(painter, QString::fromStdString(trainerText), trainerStripRect());
+    } else if (rect.intersects(paylineHintRect())) {
         drawPaylineHint(painter, m_round->state());
         drawStrategyHint(painter);
     }
@@ -365,7 +432,7 @@ void TableWindow::flushRepaints() {
 }
 
 void TableWindow::hintAreaChanged() {
-    client()->update(paylineHintRect());
+    client()->update(m_trainer ? trainerStripRect() : paylineHintRect());
     Q_EMIT roundChanged();
 }
 

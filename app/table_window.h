@@ -7,6 +7,8 @@
 #include "cards/card_look.h"
 #include "persist/game_frame_window.h"
 #include "persist/hall_of_fame.h"
+#include "trainer/redeal_trainer.h"
+#include "trainer/trainer_statistics.h"
 
 #include <array>
 #include <memory>
@@ -43,6 +45,10 @@ public:
     const CardLook& cardLook() const { return *m_cardLook; }
     bool showStrategy() const { return m_showStrategy; }
     void setShowStrategy(bool on);
+    bool trainer() const { return m_trainer != nullptr && m_trainerOn; }
+    void setTrainer(bool on);
+    // Loaded from the store on first use, so a player who never asks for them reads nothing.
+    TrainerStatistics& statistics();
 
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
@@ -69,6 +75,8 @@ private:
     void showHandAnalysis();
     void runOptions();
     void drawStrategyHint(QPainter& painter);
+    void drawStripText(QPainter& painter, const QString& text, const QRect& strip);
+    void onDealPressed();
 
     void errorBeep() override;
     void playSoundEvent(const std::string& event) override;
@@ -101,6 +109,12 @@ private:
     QAction* m_strategyAction = nullptr;
     std::shared_ptr<const StrategyAdvisor> m_advisor;
     HandAnalysisWindow* m_analysis = nullptr;
+    // The trainer: off unless the player turned it on; attached to the round while on.
+    bool m_trainerOn = false;
+    bool m_trainerAsLoaded = false;
+    QAction* m_trainerAction = nullptr;
+    std::unique_ptr<TrainerStatistics> m_statistics;
+    std::unique_ptr<RedealTrainer> m_trainer;
 
     StatusWindow* m_statusWindow = nullptr;
     HandNamesWindow* m_handNames = nullptr;

@@ -90,7 +90,6 @@ public:
     void cardWindowChanged(int) override { seen.push_back(dealInPlay(*flow)); }
     void hintAreaChanged() override { seen.push_back(dealInPlay(*flow)); }
     void errorBeep() override {}
-    void defaultBeep() override {}
     void playSoundEvent(const std::string&) override {}
     void drawCardNow(int) override {}
     void columnBandChanged(int, int) override {}

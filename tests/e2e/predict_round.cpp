@@ -11,6 +11,10 @@
 //   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
 //   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
 //   the balance each round ends with.
+//        quintaro-predict-round trainer SEED BET
+//   plays three rounds with the trainer on: the hold worth least twice (each redealt with a
+//   second press), then the best hold. Prints each round's discarded windows (or "none")
+//   on a line, then the statistics values the program stores, as lines of its INI file.
 //        quintaro-predict-round broke FIRST_SEED LAST_SEED
 //   finds the seed whose game, betting $5 and holding every hand, goes broke in the
 //   fewest rounds, and prints the seed and that number of rounds.
@@ -18,6 +22,7 @@
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "trainer/redeal_trainer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -66,6 +71,45 @@ struct Game {
     }
 };
 
+// The windows (1 to 5) that `hold` discards, or "none".
+std::string discarded(unsigned hold) {
+    std::string windows;
+    for (int w = 0; w < 5; ++w)
+        if ((hold & (1u << w)) == 0)
+            windows += (windows.empty() ? "" : " ") + std::to_string(w + 1);
+    return windows.empty() ? "none" : windows;
+}
+
+void playTrainerSession(Game& game) {
+    quintaro::TrainerStatistics statistics(game.store, "Quintaro");
+    quintaro::RedealTrainer trainer(statistics);
+    auto advisor =
+        std::make_shared<const quintaro::StrategyAdvisor>(quintaro::GameType::StraightPoker);
+    advisor->prepare();
+    trainer.setAdvisor(advisor);
+    game.flow.setRedealGate(&trainer);
+    for (int round = 0; round < 3; ++round) {
+        game.flow.onDealButton();
+        quintaro::PokerHand::Cards hand{};
+        for (int w = 0; w < 5; ++w)
+            hand[static_cast<std::size_t>(w)] = game.flow.card(w);
+        const quintaro::HoldValues values = advisor->holdValues(hand, game.flow.bet());
+        const unsigned hold = round < 2 ? values.ranked().back() : values.best();
+        for (int w = 0; w < 5; ++w)
+            if ((hold & (1u << w)) == 0)
+                game.flow.onCardWindowPress(w);
+        game.flow.onDealButton();
+        if (game.flow.state().phase == quintaro::RoundPhase::Holding)
+            game.flow.onDealButton();
+        std::printf("%s\n", discarded(hold).c_str());
+    }
+    game.flow.setRedealGate(nullptr);
+    statistics.save();
+    for (const auto& [name, value] :
+         game.store.values("SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics"))
+        std::printf("Statistics\\%s=%s\n", name.c_str(), value.c_str());
+}
+
 std::uint32_t number(const char* text) {
     return static_cast<std::uint32_t>(std::atol(text));
 }
@@ -97,6 +141,11 @@ int main(int argc, char** argv) {
         }
         std::printf("%u %d\n", bestSeed, best);
         return best == 0 ? 1 : 0;
+    }
+    if (argc == 4 && std::string(argv[1]) == "trainer") {
+        Game game(number(argv[2]), std::atoi(argv[3]));
+        playTrainerSession(game);
+        return 0;
     }
     if (argc == 5 && std::string(argv[1]) == "hold") {
         Game game(number(argv[2]), std::atoi(argv[3]));

@@ -15,7 +15,7 @@ strip() { import -window "$win" -crop 300x20+300+$(( 200 + menu )) "$E2E_TMP/$1.
 xdotool windowfocus --sync "$win" key --clearmodifiers Return # Deal
 sleep 0.5
 strip off
-xdotool key --clearmodifiers alt+g s # Game > Show Strategy
+xdotool key --clearmodifiers alt+g s Return # Game > Show Strategy (S also leads to Statistics)
 shown=""
 for _ in $(seq 120); do
     strip on

@@ -83,12 +83,15 @@ private Q_SLOTS:
         QStringList texts;
         for (QAction* a : game->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts, (QStringList{"&New", "Show &High Scores...", "-", "&Options...",
-                                     "Show &Strategy", "Hand &Analysis...", "-", "E&xit"}));
+        QCOMPARE(texts,
+                 (QStringList{"&New", "Show &High Scores...", "-", "&Options...", "Show &Strategy",
+                              "&Trainer", "Hand &Analysis...", "&Statistics...", "-", "E&xit"}));
         QCOMPARE(game->actions()[0]->shortcut(), QKeySequence(Qt::Key_F2));
-        QCOMPARE(game->actions()[7]->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
-        QVERIFY(game->actions()[4]->isCheckable());
-        QVERIFY(!game->actions()[4]->isChecked());
+        QCOMPARE(game->actions().last()->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        for (int item : {4, 5}) {
+            QVERIFY(game->actions()[item]->isCheckable());
+            QVERIFY(!game->actions()[item]->isChecked());
+        }
     }
 
     void paintsTheBetTheHighlightAndTheCardBacks() {
@@ -257,6 +260,8 @@ private Q_SLOTS:
         QCOMPARE(values.at("Name__0_0"), std::string("Zoë, the 2nd"));
         QCOMPARE(values.at("PlayerName"), std::string("Zoë, the 2nd"));
         QCOMPARE(values.count("ShowStrategy"), 0u); // never switched on: nothing stored
+        QCOMPARE(values.count("Trainer"), 0u);
+        QVERIFY(!store.hasKey(settingsKey + "\\Statistics"));
     }
 };
 
