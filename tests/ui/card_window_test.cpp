@@ -1,7 +1,6 @@
 #include "cards/card_window.h"
 
 #include <QPainter>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace quintaro;
@@ -58,15 +57,6 @@ private Q_SLOTS:
         }
         hold = HoldState::Blank;
         QVERIFY(ink(window).isEmpty());
-    }
-
-    void pressesReachTheHandler() {
-        CardWindow window;
-        QSignalSpy presses(&window, &CardWindow::pressed);
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(45, 15));
-        QCOMPARE(presses.count(), 1);
-        window.press(); // a click on the card picture, handed on by the table
-        QCOMPARE(presses.count(), 2);
     }
 };
 

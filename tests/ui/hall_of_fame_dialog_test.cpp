@@ -4,13 +4,8 @@
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
-
-#include <functional>
 
 using namespace quintaro;
 
@@ -42,26 +37,6 @@ int nonWhiteInside(const QImage& image, const QRect& rect) {
     return count;
 }
 
-// A table of game `game` whose entry 0 is Ann with 4700.
-void seedTable(MemoryRegistryStore& store, std::uint16_t game) {
-    store.writeValue(settingsPath, HallOfFame::nameValue(game, 0), "Ann");
-    store.writeValue(settingsPath, HallOfFame::scoreValue(game, 0), "4700");
-}
-
-// Acts on the modal widget of type T once it runs.
-template <typename T> void whenModal(QObject* context, std::function<void(T*)> act) {
-    QTimer::singleShot(0, context, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* widget = qobject_cast<T*>(modal);
-        if (!widget) {
-            if (modal)
-                modal->close();
-            QFAIL("the expected dialog is not running");
-        }
-        act(widget);
-    });
-}
-
 } // namespace
 
 class HallOfFameDialogTest : public QObject {
@@ -72,7 +47,8 @@ private Q_SLOTS:
     void boxesFollowTheSlantOfThePicture() {
         const test::DarkTheme theme;
         MemoryRegistryStore store;
-        seedTable(store, 0);
+        store.writeValue(settingsPath, HallOfFame::nameValue(0, 0), "Ann");
+        store.writeValue(settingsPath, HallOfFame::scoreValue(0, 0), "4700");
         HallOfFame hall(store, "Quintaro", 0, 1);
         HallOfFameDialog dialog(hall, nullptr);
         dialog.copyEntries();
@@ -118,38 +94,6 @@ private Q_SLOTS:
         QVERIFY(nonWhiteInside(longImage, name) > nonWhiteInside(image, name));
     }
 
-    void clearAsksFirstAndEmptiesOnlyOnYes() {
-        MemoryRegistryStore store;
-        seedTable(store, 1);
-        seedTable(store, 2);
-        HallOfFame hall(store, "Quintaro", 1, 1);
-        hall.setTitle("Jokers Wild Poker");
-
-        bool ran = false;
-        whenModal<HallOfFameDialog>(this, [&](HallOfFameDialog* dialog) {
-            ran = true;
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Jokers Wild Poker"));
-            QCOMPARE(dialog->name(0), QStringLiteral("Ann"));
-
-            answerQuery(QMessageBox::No);
-            dialog->clearButton()->click();
-            QCOMPARE(dialog->score(0), QStringLiteral("4700"));
-            QCOMPARE(hall.score(0), std::string("4700"));
-
-            answerQuery(QMessageBox::Yes);
-            dialog->clearButton()->click();
-            QCOMPARE(dialog->name(0), QString());
-            QCOMPARE(dialog->score(0), QString());
-            dialog->okButton()->click();
-        });
-        ShowTable(hall, nullptr);
-        QVERIFY(ran);
-        QCOMPARE(hall.name(0), std::string());
-        const auto& values = store.values(settingsPath);
-        QVERIFY(!values.count("Name__1_0") && !values.count("Score_1_0"));
-        QVERIFY(values.count("Name__2_0") && values.count("Score_2_0"));
-    }
-
     void theMaskLetsTheBackgroundThrough() {
         QString error;
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
@@ -186,11 +130,6 @@ private Q_SLOTS:
         QCOMPARE(wrong, 0);
         QVERIFY(shown > 1000);
         QVERIFY(through > 1000);
-    }
-
-private:
-    void answerQuery(QMessageBox::StandardButton answer) {
-        whenModal<QMessageBox>(this, [answer](QMessageBox* box) { box->button(answer)->click(); });
     }
 };
 

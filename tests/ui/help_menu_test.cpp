@@ -1,17 +1,24 @@
+#include "about/about_dialog.h"
+#include "about/about_picture.h"
 #include "about/help_window.h"
+#include "displays/framed_tab.h"
 #include "persist/game_frame_window.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QToolTip>
 #include <QtTest>
+
+#include <tuple>
 
 using namespace quintaro;
 
@@ -27,8 +34,8 @@ SilentOutput silent;
 
 class Frame : public GameFrameWindow {
 public:
-    explicit Frame(RegistryStore& store)
-        : GameFrameWindow(QStringLiteral("Frame Test"), QSize(600, 410), &store, &silent) {}
+    explicit Frame(RegistryStore& store, const QString& title = QStringLiteral("Frame Test"))
+        : GameFrameWindow(title, QSize(600, 410), &store, &silent) {}
     std::vector<bool> notifications;
 
 protected:
@@ -147,6 +154,107 @@ private Q_SLOTS:
         frame.setPopupHelpMode(false);
         QTRY_VERIFY(!QToolTip::isVisible());
         QVERIFY(restOn(signIn.nameEdit(), QPoint(5, 5)).isEmpty());
+    }
+
+    void theAboutEntryOpensTheBoxOnItsFirstPage() {
+        QImage welcome;
+        {
+            wqgame::LibraryBracket library;
+            welcome = wqgame::loadBitmap(1116).convertToFormat(QImage::Format_RGB32);
+        }
+        QVERIFY(!welcome.isNull());
+
+        MemoryRegistryStore store;
+        Frame frame(store, QStringLiteral("Quintaro"));
+        // Per tab: selected, name, version and OK shown, and what its page shows.
+        QStringList seen;
+        QImage shown;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            shown = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int tab : {1, 2, 3, 4}) {
+                QTest::mouseClick(dialog->tab(tab), Qt::LeftButton);
+                QString line = QString::number(tab) + u':';
+                line += dialog->tab(tab)->isSelected() ? u'S' : u'-';
+                for (int text : {2, 3})
+                    if (dialog->fixedText(text)->isVisible())
+                        line += u' ' + dialog->fixedText(text)->text();
+                line += dialog->okButton()->isVisible() ? QStringLiteral(" OK") : QString();
+                for (int picture : {5, 6, 7})
+                    if (dialog->picture(picture)->isVisible())
+                        line += QStringLiteral(" p%1").arg(picture);
+                for (int text : {1, 4, 5, 6})
+                    if (dialog->fixedText(text)->isVisible())
+                        line += QStringLiteral(" t%1").arg(text);
+                seen << line;
+            }
+            dialog->okButton()->click();
+        });
+        frame.onHelpMenuSelect(6);
+        QCOMPARE(frame.notifications, (std::vector<bool>{true, false}));
+
+        QCOMPARE(seen,
+                 (QStringList{"1:S Quintaro Version 1.0 OK p7", "2:S Quintaro Version 1.0 OK p5",
+                              "3:S Quintaro Version 1.0 OK p6 t4 t5 t6",
+                              "4:S Quintaro Version 1.0 OK t1"}));
+
+        // Opened on the first page: the welcome picture is drawn whole at its place.
+        const QPoint at(20, 36);
+        for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
+            QCOMPARE(shown.pixel(at + p), welcome.pixel(p));
+    }
+
+    // The test runs on two screens (see CMakeLists.txt): "left", 800 x 600 at (0, 0), and "right",
+    // 1024 x 768 at (800, 0) drawn at twice the pixels; both are 32 bits deep.
+    void theSystemPageDescribesTheScreenOfTheTable() {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        // This machine's name as its os-release file gives it.
+        QString prettyName;
+        QFile release(QStringLiteral("/etc/os-release"));
+        QVERIFY(release.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : release.readAll().split('\n'))
+            if (line.startsWith("PRETTY_NAME="))
+                prettyName = QString::fromUtf8(line.mid(12)).remove(u'"');
+        QVERIFY(!prettyName.isEmpty());
+
+        MemoryRegistryStore store;
+        for (const auto& [left, resolution, screenLeft, screenWidth, screenHeight] :
+             {std::tuple(100, "800 X 600", 0, 800, 600),
+              std::tuple(1000, "2048 X 1536", 800, 1024, 768)}) {
+            Frame frame(store, QStringLiteral("Quintaro"));
+            frame.move(left, 50);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QString system;
+            QPoint placed;
+            QSize size;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+                if (dialog == nullptr)
+                    return;
+                system = dialog->fixedText(1)->text();
+                placed = dialog->pos();
+                size = dialog->size();
+                dialog->okButton()->click();
+            });
+            frame.onHelpMenuSelect(6);
+
+            // The system's own name and version, the display system, the screen in device
+            // pixels, and a deep screen's colour count.
+            const QStringList lines = system.split(QStringLiteral("\n\n"));
+            QCOMPARE(lines.size(), 5);
+            QCOMPARE(lines[0], QStringLiteral("1,024 kb memory free"));
+            QCOMPARE(lines[1], prettyName);
+            QCOMPARE(lines[2], QStringLiteral("Display driver - OFFSCREEN"));
+            QCOMPARE(lines[3], QString::fromLatin1(resolution) + QStringLiteral(" Resolution"));
+            QCOMPARE(lines[4], QStringLiteral("65535 Colors"));
+
+            // Centred on the table's screen, halves rounded toward zero.
+            QCOMPARE(placed, QPoint(screenLeft + (screenWidth - size.width()) / 2,
+                                    (screenHeight - size.height()) / 2));
+        }
     }
 };
 

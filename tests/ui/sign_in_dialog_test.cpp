@@ -1,12 +1,9 @@
-#include "persist/hall_of_fame.h"
 #include "persist/sign_in_dialog.h"
-#include "platform/ini_registry_store.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace quintaro;
@@ -14,11 +11,6 @@ using namespace quintaro;
 class SignInDialogTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() {
-        QVERIFY(m_config.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-    }
-
     void controlsSitWhereTheLayoutPutsThem() {
         SignInDialog dialog(nullptr, QStringLiteral("Ann"));
         QCOMPARE(dialog.size(), QSize(320, 150));
@@ -66,34 +58,11 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QString());
     }
 
-    // A signed-in name comes back whole from the settings file, up to the longest the
-    // field allows.
-    void namesSurviveTheSettingsFile() {
-        const std::string awkward = "  O'Brien, Åsa; \"Ace\" = €5, [x] #1 \\ @home  ";
-        const std::string longest = QString(127, QChar(0xE9)).toStdString() + "a";
-        QCOMPARE(longest.size(), std::size_t{255});
-        {
-            IniRegistryStore store;
-            HallOfFame hall(store, "Quintaro", 0, 1);
-            hall.setPlayerName(longest);
-            QVERIFY(hall.AddScore("100"));
-            hall.setPlayerName(awkward);
-        }
-        QVERIFY(QFile::exists(m_config.filePath(QStringLiteral("Varden/Parlorset.ini"))));
-        IniRegistryStore store;
-        HallOfFame hall(store, "Quintaro", 0, 1);
-        QCOMPARE(hall.playerName(), awkward);
-        QCOMPARE(hall.name(0), longest);
-        QCOMPARE(hall.score(0), std::string("100"));
-    }
-
 private:
     static void type(QWidget* widget, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
         QApplication::sendEvent(widget, &press);
     }
-
-    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(SignInDialogTest)
