@@ -1,6 +1,7 @@
 #include "cards/card_window.h"
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace quintaro;
@@ -57,6 +58,13 @@ private Q_SLOTS:
         }
         hold = HoldState::Blank;
         QVERIFY(ink(window).isEmpty());
+    }
+
+    void aClickOnTheCaptionIsAPress() {
+        CardWindow window;
+        QSignalSpy presses(&window, &CardWindow::pressed);
+        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(45, 15));
+        QCOMPARE(presses.count(), 1);
     }
 };
 
