@@ -1,23 +1,13 @@
-# Closing balances fill the Hall of Fame in order; Clear answered No keeps it, Yes empties
-# the current game's table and leaves the player's name.
+# Clear in the Hall of Fame, answered No, keeps the table; answered Yes, it empties the
+# table on screen and on file.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
 ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 
-# Each run signs in and exits at once: its $100 stake enters the table below the others.
-for name in Ann Bob Cy; do
-    start_app
-    sign_in "$name"
-    win=$(wait_window "^Quintaro - $name\$")
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-    [ "$(wait_exit)" = 0 ] || fail "run of $name did not exit cleanly"
-done
-for entry in "0 Ann" "1 Bob" "2 Cy"; do
-    set -- $entry
-    grep -Fxq "Name__0_$1=$2" "$ini" || fail "entry $1 is not $2: $(cat "$ini")"
-    grep -Fxq "Score_0_$1=100" "$ini" || fail "entry $1 has no score: $(cat "$ini")"
-done
+# Two entries of an earlier game.
+mkdir -p "$(dirname "$ini")"
+printf '[Quintaro]\nName__0_0=Ann\nScore_0_0=300\nName__0_1=Bob\nScore_0_1=200\n' >"$ini"
 
 # Show it, and answer the Clear question first No, then Yes.
 start_app
@@ -48,5 +38,4 @@ xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
 # Cleared, then Dee's closing balance was entered at exit: one entry left.
 grep -Fxq 'Name__0_0=Dee' "$ini" || fail "Dee is not the only entry: $(cat "$ini")"
 grep -q '^Name__0_1=' "$ini" && fail "old entries survived Clear: $(cat "$ini")"
-grep -Fxq 'PlayerName=Dee' "$ini" || fail "Clear touched the player name: $(cat "$ini")"
 echo "hall of fame: passed"

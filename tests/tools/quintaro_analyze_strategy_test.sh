@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # quintaro-analyze --return and --hand: the published return of 8/5 jacks or better, the
-# shape of the reports, the card notation and the refusals. $1 is the tool.
+# shape of the reports, the card notation, and the refusals of every mode. $1 is the tool.
 set -u
 tool=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -45,7 +45,9 @@ grep -qxF "TC JC QC KC 2D 60.000000" <<<"$a" || fail "a wild royal at \$3 is not
 a=$("$tool" --game 1 --bet 1 --hand "JK 5C 9D KH JK") || fail "JK notation exited with $?"
 grep -q "^X1 5C 9D KH X2 " <<<"$a" || fail "JK JK is not the two jokers:"$'\n'"$a"
 
-for args in "--game 0 --return" "--game 0 --bet 0 --return" "--game 0 --bet 6 --return" \
+for args in "" "--game 0" "--frequencies" "--game 3 --frequencies" "--game x --frequencies" \
+    "--game 01 --frequencies" "--game 0 --frequencies --frequencies" \
+    "--game 1 --frequencies extra" "--game" "--game 0 --return" "--game 0 --bet 0 --return" "--game 0 --bet 6 --return" \
     "--game 0 --bet 1 --frequencies" "--game 0 --bet 1 --return --return" \
     "--game 0 --bet 1 --return --hand KC_KD_5S_7H_9D" "--game 0 --bet 1 --hand" \
     "--game 0 --bet 1 --hand KC_KD_5S_7H" "--game 0 --bet 1 --hand KC_KD_5S_7H_9D_2C" \

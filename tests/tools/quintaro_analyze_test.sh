@@ -5,8 +5,6 @@
 set -u
 tool=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
 
 run() {
     local game=$1
@@ -56,14 +54,4 @@ royal=$(awk '$1 == 2 { print $NF }' <<<"$out")
 straightFlush=$(awk '$1 == 4 { print $NF }' <<<"$out")
 [ $((royal + straightFlush)) -eq 2548 ] || fail "game 2: wild royal + straight flush is not 2548"
 
-for args in "" "--game 0" "--frequencies" "--game 3 --frequencies" "--game x --frequencies" \
-    "--game 01 --frequencies" "--game 0 --frequencies --frequencies" "--game 1 --frequencies extra" \
-    "--game"; do
-    # shellcheck disable=SC2086
-    "$tool" $args >"$scratch/out" 2>"$scratch/err"
-    status=$?
-    [ $status -eq 2 ] || fail "'$args' exited with $status, not 2"
-    [ -s "$scratch/err" ] || fail "'$args' printed no usage"
-    [ -s "$scratch/out" ] && fail "'$args' printed on stdout"
-done
 echo "quintaro-analyze: all checks passed"

@@ -2,20 +2,15 @@
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_dialog.h"
 #include "persist/sign_in_dialog.h"
-#include "platform/ini_registry_store.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <functional>
 
 using namespace quintaro;
 
@@ -47,42 +42,18 @@ int nonWhiteInside(const QImage& image, const QRect& rect) {
     return count;
 }
 
-// A table of game `game` whose entry 0 is Ann with 4700.
-void seedTable(MemoryRegistryStore& store, std::uint16_t game) {
-    store.writeValue(settingsPath, HallOfFame::nameValue(game, 0), "Ann");
-    store.writeValue(settingsPath, HallOfFame::scoreValue(game, 0), "4700");
-}
-
-// Acts on the modal widget of type T once it runs.
-template <typename T> void whenModal(QObject* context, std::function<void(T*)> act) {
-    QTimer::singleShot(0, context, [act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* widget = qobject_cast<T*>(modal);
-        if (!widget) {
-            if (modal)
-                modal->close();
-            QFAIL("the expected dialog is not running");
-        }
-        act(widget);
-    });
-}
-
 } // namespace
 
 class HallOfFameDialogTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() {
-        QVERIFY(m_config.isValid());
-        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
-    }
-
     // Runs before the library is opened, so the picture draws nothing and every pixel
     // outside the boxes is the dialog's background: the classic face, under a dark theme too.
     void boxesFollowTheSlantOfThePicture() {
         const test::DarkTheme theme;
         MemoryRegistryStore store;
-        seedTable(store, 0);
+        store.writeValue(settingsPath, HallOfFame::nameValue(0, 0), "Ann");
+        store.writeValue(settingsPath, HallOfFame::scoreValue(0, 0), "4700");
         HallOfFame hall(store, "Quintaro", 0, 1);
         HallOfFameDialog dialog(hall, nullptr);
         dialog.copyEntries();
@@ -126,38 +97,6 @@ private Q_SLOTS:
                 if (!name.adjusted(1, 1, -1, -1).contains(x, y))
                     QCOMPARE(longImage.pixel(x, y), image.pixel(x, y));
         QVERIFY(nonWhiteInside(longImage, name) > nonWhiteInside(image, name));
-    }
-
-    void clearAsksFirstAndEmptiesOnlyOnYes() {
-        MemoryRegistryStore store;
-        seedTable(store, 1);
-        seedTable(store, 2);
-        HallOfFame hall(store, "Quintaro", 1, 1);
-        hall.setTitle("Jokers Wild Poker");
-
-        bool ran = false;
-        whenModal<HallOfFameDialog>(this, [&](HallOfFameDialog* dialog) {
-            ran = true;
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Jokers Wild Poker"));
-            QCOMPARE(dialog->name(0), QStringLiteral("Ann"));
-
-            answerQuery(QMessageBox::No);
-            dialog->clearButton()->click();
-            QCOMPARE(dialog->score(0), QStringLiteral("4700"));
-            QCOMPARE(hall.score(0), std::string("4700"));
-
-            answerQuery(QMessageBox::Yes);
-            dialog->clearButton()->click();
-            QCOMPARE(dialog->name(0), QString());
-            QCOMPARE(dialog->score(0), QString());
-            dialog->okButton()->click();
-        });
-        ShowTable(hall, nullptr);
-        QVERIFY(ran);
-        QCOMPARE(hall.name(0), std::string());
-        const auto& values = store.values(settingsPath);
-        QVERIFY(!values.count("Name__1_0") && !values.count("Score_1_0"));
-        QVERIFY(values.count("Name__2_0") && values.count("Score_2_0"));
     }
 
     void theMaskLetsTheBackgroundThrough() {
@@ -245,38 +184,11 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QString());
     }
 
-    // A signed-in name comes back whole from the settings file, up to the longest the
-    // field allows.
-    void namesSurviveTheSettingsFile() {
-        const std::string awkward = "  O'Brien, Åsa; \"Ace\" = €5, [x] #1 \\ @home  ";
-        const std::string longest = QString(127, QChar(0xE9)).toStdString() + "a";
-        QCOMPARE(longest.size(), std::size_t{255});
-        {
-            IniRegistryStore store;
-            HallOfFame hall(store, "Quintaro", 0, 1);
-            hall.setPlayerName(longest);
-            QVERIFY(hall.AddScore("100"));
-            hall.setPlayerName(awkward);
-        }
-        QVERIFY(QFile::exists(m_config.filePath(QStringLiteral("Varden/Parlorset.ini"))));
-        IniRegistryStore store;
-        HallOfFame hall(store, "Quintaro", 0, 1);
-        QCOMPARE(hall.playerName(), awkward);
-        QCOMPARE(hall.name(0), longest);
-        QCOMPARE(hall.score(0), std::string("100"));
-    }
-
 private:
     static void type(QWidget* widget, const QString& text) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
         QApplication::sendEvent(widget, &press);
     }
-
-    void answerQuery(QMessageBox::StandardButton answer) {
-        whenModal<QMessageBox>(this, [answer](QMessageBox* box) { box->button(answer)->click(); });
-    }
-
-    QTemporaryDir m_config;
 };
 
 QTEST_MAIN(HallOfFameDialogTest)

@@ -38,7 +38,7 @@ private Q_SLOTS:
         const std::vector<std::pair<std::string, std::string>> values = {
             {"Sound2", "Change Bet,slotcoin.wav"},
             {"Sound9", "a,b,,c,"},
-            {"PlayerName", "  Zoë «Ace» Müller €  "},
+            {"PlayerName", "  O'Brien, Zoë «Ace» [x] Müller €  "},
             {"Spaced Name", "@Rect(1 2 3 4)"},
             {"Ünïcode", "semi;colon=equals \"quoted\" back\\slash #hash"},
             {"Number", "-1"},
@@ -69,7 +69,7 @@ private Q_SLOTS:
 
     // Also shows that while the program runs, a change reaches the file at the next pass of
     // the event loop.
-    void theGeneralKeyRoundTripsUnderItsEscapedGroupName() {
+    void theGeneralKeyReachesTheFileUnderItsEscapedGroupName() {
         IniRegistryStore store;
         RegistryKey key(store);
         key.Open("General");
@@ -80,10 +80,6 @@ private Q_SLOTS:
 
         const QByteArray text = fileText(QStringLiteral("Varden/Parlorset.ini"));
         QVERIFY2(text.contains("[%General]\nAnimationDelay=10000\n"), text.constData());
-        RegistryKey reader(store);
-        reader.Open("General");
-        QCOMPARE(reader.QueryString("AnimationDelay"), "10000");
-        QCOMPARE(reader.QueryString("GameType"), "");
     }
 
     void aHandEditedFileIsReadAsText() {

@@ -30,18 +30,17 @@ public:
     void play(const std::string&) override {}
 };
 
+SilentOutput silent;
+
 class Frame : public GameFrameWindow {
 public:
-    Frame(RegistryStore& store, SoundOutput& output,
-          const QString& name = QStringLiteral("Quintaro"))
-        : GameFrameWindow(name, QSize(600, 410), &store, &output) {}
+    explicit Frame(RegistryStore& store, const QString& title = QStringLiteral("Frame Test"))
+        : GameFrameWindow(title, QSize(600, 410), &store, &silent) {}
     std::vector<bool> notifications;
 
 protected:
     void modalNotification(bool entering) override { notifications.push_back(entering); }
 };
-
-SilentOutput silent;
 
 // What a pointer resting on `widget` at `pos` brings up: the tooltip's text, or nothing.
 QString restOn(QWidget* widget, QPoint pos) {
@@ -56,125 +55,17 @@ QString restOn(QWidget* widget, QPoint pos) {
 
 } // namespace
 
-class AboutDialogTest : public QObject {
+class HelpMenuTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void theAboutEntryOpensTheBoxOnItsFirstPage() {
+    void initTestCase() {
         QString error;
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
-        QImage welcome;
-        {
-            wqgame::LibraryBracket library;
-            welcome = wqgame::loadBitmap(1116).convertToFormat(QImage::Format_RGB32);
-        }
-        QVERIFY(!welcome.isNull());
-
-        MemoryRegistryStore store;
-        SilentOutput output;
-        Frame frame(store, output);
-        // Per tab: selected, name, version and OK shown, and what its page shows.
-        QStringList seen;
-        QString system;
-        QImage shown;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr)
-                return;
-            system = dialog->fixedText(1)->text();
-            shown = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            for (int tab : {1, 2, 3, 4}) {
-                QTest::mouseClick(dialog->tab(tab), Qt::LeftButton);
-                QString line = QString::number(tab) + u':';
-                line += dialog->tab(tab)->isSelected() ? u'S' : u'-';
-                for (int text : {2, 3})
-                    if (dialog->fixedText(text)->isVisible())
-                        line += u' ' + dialog->fixedText(text)->text();
-                line += dialog->okButton()->isVisible() ? QStringLiteral(" OK") : QString();
-                for (int picture : {5, 6, 7})
-                    if (dialog->picture(picture)->isVisible())
-                        line += QStringLiteral(" p%1").arg(picture);
-                for (int text : {1, 4, 5, 6})
-                    if (dialog->fixedText(text)->isVisible())
-                        line += QStringLiteral(" t%1").arg(text);
-                seen << line;
-            }
-            dialog->okButton()->click();
-        });
-        frame.onHelpMenuSelect(6);
-        QCOMPARE(frame.notifications, (std::vector<bool>{true, false}));
-
-        QCOMPARE(seen,
-                 (QStringList{"1:S Quintaro Version 1.0 OK p7", "2:S Quintaro Version 1.0 OK p5",
-                              "3:S Quintaro Version 1.0 OK p6 t4 t5 t6",
-                              "4:S Quintaro Version 1.0 OK t1"}));
-        QVERIFY2(system.contains(QStringLiteral("\n\nDisplay driver - OFFSCREEN\n\n")),
-                 qPrintable(system));
-
-        // Opened on the first page: the welcome picture is drawn whole at its place.
-        const QPoint at(20, 36);
-        for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
-            QCOMPARE(shown.pixel(at + p), welcome.pixel(p));
-    }
-
-    // The test runs on two screens: "left", 800 x 600 at (0, 0), and "right", 1024 x 768
-    // at (800, 0) drawn at twice the pixels; both are 32 bits deep.
-    void theSystemPageDescribesTheScreenOfTheTable() {
-        QString error;
-        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
-        QCOMPARE(QGuiApplication::screens().size(), 2);
-        // This machine's name as its os-release file gives it.
-        QString prettyName;
-        QFile release(QStringLiteral("/etc/os-release"));
-        QVERIFY(release.open(QIODevice::ReadOnly));
-        for (const QByteArray& line : release.readAll().split('\n'))
-            if (line.startsWith("PRETTY_NAME="))
-                prettyName = QString::fromUtf8(line.mid(12)).remove(u'"');
-        QVERIFY(!prettyName.isEmpty());
-
-        MemoryRegistryStore store;
-        SilentOutput output;
-        for (const auto& [left, resolution, screenLeft, screenWidth, screenHeight] :
-             {std::tuple(100, "800 X 600", 0, 800, 600),
-              std::tuple(1000, "2048 X 1536", 800, 1024, 768)}) {
-            Frame frame(store, output);
-            frame.move(left, 50);
-            frame.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&frame));
-            QString system;
-            QPoint placed;
-            QSize size;
-            QTimer::singleShot(0, [&] {
-                auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-                if (dialog == nullptr)
-                    return;
-                system = dialog->fixedText(1)->text();
-                placed = dialog->pos();
-                size = dialog->size();
-                dialog->okButton()->click();
-            });
-            frame.onHelpMenuSelect(6);
-
-            // The system's own name and version, the display system, the screen in device
-            // pixels, and a deep screen's colour count.
-            const QStringList lines = system.split(QStringLiteral("\n\n"));
-            QCOMPARE(lines.size(), 5);
-            QCOMPARE(lines[0], QStringLiteral("1,024 kb memory free"));
-            QCOMPARE(lines[1], prettyName);
-            QCOMPARE(lines[2], QStringLiteral("Display driver - OFFSCREEN"));
-            QCOMPARE(lines[3], QString::fromLatin1(resolution) + QStringLiteral(" Resolution"));
-            QCOMPARE(lines[4], QStringLiteral("65535 Colors"));
-
-            // Centred on the table's screen, halves rounded toward zero.
-            QCOMPARE(placed, QPoint(screenLeft + (screenWidth - size.width()) / 2,
-                                    (screenHeight - size.height()) / 2));
-        }
     }
 
     void theMenuStaysLastAndItsEntriesDoWhatTheirPositionsSay() {
-        QString error;
-        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
         MemoryRegistryStore store;
-        Frame frame(store, silent, QStringLiteral("Frame Test"));
+        Frame frame(store);
         QMenu* game = frame.menuBar()->addMenu(QStringLiteral("&Game"));
         QCOMPARE(frame.menuBar()->actions(),
                  (QList<QAction*>{game->menuAction(), frame.helpMenu()->menuAction()}));
@@ -182,12 +73,9 @@ private Q_SLOTS:
         QCOMPARE(items.size(), 7);
         QCOMPARE(items[6]->text().mid(7, 10), QStringLiteral("Frame Test"));
 
+        // The menu switches the mode (driven end to end); the mode can also change without
+        // the menu, and opening the menu shows it as it is.
         QAction* popupHelp = items[4];
-        popupHelp->trigger();
-        QVERIFY(frame.popupHelpMode() && popupHelp->isChecked());
-        popupHelp->trigger();
-        QVERIFY(!frame.popupHelpMode() && !popupHelp->isChecked());
-        // The mode can change without the menu; opening the menu shows it as it is.
         frame.setPopupHelpMode(true);
         popupHelp->setChecked(false);
         Q_EMIT frame.helpMenu()->aboutToShow();
@@ -209,7 +97,7 @@ private Q_SLOTS:
 
     void helpTopicsAndF1OpenTheirPages() {
         MemoryRegistryStore store;
-        Frame frame(store, silent, QStringLiteral("Frame Test"));
+        Frame frame(store);
         frame.show();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         for (const auto& [position, title] : {std::pair{1, "How to Play"}, {2, "Using Help"}}) {
@@ -242,7 +130,7 @@ private Q_SLOTS:
     // The table's own controls are driven end to end; here the menus and other windows.
     void helpTextsPopUpInMenusAndDialogsOnlyWhileTheModeIsOn() {
         MemoryRegistryStore store;
-        Frame frame(store, silent, QStringLiteral("Frame Test"));
+        Frame frame(store);
         SignInDialog signIn(&frame, QString());
         frame.show();
         signIn.show();
@@ -264,7 +152,108 @@ private Q_SLOTS:
         QTRY_VERIFY(!QToolTip::isVisible());
         QVERIFY(restOn(signIn.nameEdit(), QPoint(5, 5)).isEmpty());
     }
+
+    void theAboutEntryOpensTheBoxOnItsFirstPage() {
+        QImage welcome;
+        {
+            wqgame::LibraryBracket library;
+            welcome = wqgame::loadBitmap(1116).convertToFormat(QImage::Format_RGB32);
+        }
+        QVERIFY(!welcome.isNull());
+
+        MemoryRegistryStore store;
+        Frame frame(store, QStringLiteral("Quintaro"));
+        // Per tab: selected, name, version and OK shown, and what its page shows.
+        QStringList seen;
+        QImage shown;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            shown = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int tab : {1, 2, 3, 4}) {
+                QTest::mouseClick(dialog->tab(tab), Qt::LeftButton);
+                QString line = QString::number(tab) + u':';
+                line += dialog->tab(tab)->isSelected() ? u'S' : u'-';
+                for (int text : {2, 3})
+                    if (dialog->fixedText(text)->isVisible())
+                        line += u' ' + dialog->fixedText(text)->text();
+                line += dialog->okButton()->isVisible() ? QStringLiteral(" OK") : QString();
+                for (int picture : {5, 6, 7})
+                    if (dialog->picture(picture)->isVisible())
+                        line += QStringLiteral(" p%1").arg(picture);
+                for (int text : {1, 4, 5, 6})
+                    if (dialog->fixedText(text)->isVisible())
+                        line += QStringLiteral(" t%1").arg(text);
+                seen << line;
+            }
+            dialog->okButton()->click();
+        });
+        frame.onHelpMenuSelect(6);
+        QCOMPARE(frame.notifications, (std::vector<bool>{true, false}));
+
+        QCOMPARE(seen,
+                 (QStringList{"1:S Quintaro Version 1.0 OK p7", "2:S Quintaro Version 1.0 OK p5",
+                              "3:S Quintaro Version 1.0 OK p6 t4 t5 t6",
+                              "4:S Quintaro Version 1.0 OK t1"}));
+
+        // Opened on the first page: the welcome picture is drawn whole at its place.
+        const QPoint at(20, 36);
+        for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
+            QCOMPARE(shown.pixel(at + p), welcome.pixel(p));
+    }
+
+    // The test runs on two screens (see CMakeLists.txt): "left", 800 x 600 at (0, 0), and "right",
+    // 1024 x 768 at (800, 0) drawn at twice the pixels; both are 32 bits deep.
+    void theSystemPageDescribesTheScreenOfTheTable() {
+        QCOMPARE(QGuiApplication::screens().size(), 2);
+        // This machine's name as its os-release file gives it.
+        QString prettyName;
+        QFile release(QStringLiteral("/etc/os-release"));
+        QVERIFY(release.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : release.readAll().split('\n'))
+            if (line.startsWith("PRETTY_NAME="))
+                prettyName = QString::fromUtf8(line.mid(12)).remove(u'"');
+        QVERIFY(!prettyName.isEmpty());
+
+        MemoryRegistryStore store;
+        for (const auto& [left, resolution, screenLeft, screenWidth, screenHeight] :
+             {std::tuple(100, "800 X 600", 0, 800, 600),
+              std::tuple(1000, "2048 X 1536", 800, 1024, 768)}) {
+            Frame frame(store, QStringLiteral("Quintaro"));
+            frame.move(left, 50);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            QString system;
+            QPoint placed;
+            QSize size;
+            QTimer::singleShot(0, [&] {
+                auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+                if (dialog == nullptr)
+                    return;
+                system = dialog->fixedText(1)->text();
+                placed = dialog->pos();
+                size = dialog->size();
+                dialog->okButton()->click();
+            });
+            frame.onHelpMenuSelect(6);
+
+            // The system's own name and version, the display system, the screen in device
+            // pixels, and a deep screen's colour count.
+            const QStringList lines = system.split(QStringLiteral("\n\n"));
+            QCOMPARE(lines.size(), 5);
+            QCOMPARE(lines[0], QStringLiteral("1,024 kb memory free"));
+            QCOMPARE(lines[1], prettyName);
+            QCOMPARE(lines[2], QStringLiteral("Display driver - OFFSCREEN"));
+            QCOMPARE(lines[3], QString::fromLatin1(resolution) + QStringLiteral(" Resolution"));
+            QCOMPARE(lines[4], QStringLiteral("65535 Colors"));
+
+            // Centred on the table's screen, halves rounded toward zero.
+            QCOMPARE(placed, QPoint(screenLeft + (screenWidth - size.width()) / 2,
+                                    (screenHeight - size.height()) / 2));
+        }
+    }
 };
 
-QTEST_MAIN(AboutDialogTest)
-#include "about_dialog_test.moc"
+QTEST_MAIN(HelpMenuTest)
+#include "help_menu_test.moc"
