@@ -43,4 +43,18 @@ void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams) {
     seams.setHallOfFameTitle(table.pay.title);
 }
 
+int winningLineOf(GameType type, const CardDeck& deck, const PokerHand::Cards& cards) {
+    const PayTable& rules = payTable(type);
+    PokerHand hand;
+    for (int i = 0; i < deck.count(); ++i)
+        if (isWildUnder(rules.wildRule, *deck.card(i)))
+            hand.addWild(deck.card(i));
+    hand.setHand(cards);
+    std::array<HandCategory, maxPayLines> categories{};
+    for (int line = 0; line < rules.lineCount; ++line)
+        categories[static_cast<std::size_t>(line)] =
+            rules.lines[static_cast<std::size_t>(line)].category;
+    return hand.winningLine(categories, rules.lineCount);
+}
+
 } // namespace quintaro

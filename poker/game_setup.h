@@ -40,4 +40,8 @@ struct PokerTable {
 // the hand before anything is evaluated or drawn.
 void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams);
 
+// The line five cards of `deck` win in game `type`, or noLine, from an evaluator of its
+// own: the deck's wild cards by the game's rule, the categories of the game's pay table.
+int winningLineOf(GameType type, const CardDeck& deck, const PokerHand::Cards& cards);
+
 } // namespace quintaro
