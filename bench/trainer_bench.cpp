@@ -1,6 +1,7 @@
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "tests/core/silent_view.h"
 #include "trainer/redeal_trainer.h"
 
 #include <benchmark/benchmark.h>
@@ -10,27 +11,7 @@
 namespace quintaro {
 namespace {
 
-class SilentView : public TableView {
-public:
-    void errorBeep() override {}
-    void defaultBeep() override {}
-    void playSoundEvent(const std::string&) override {}
-    void drawCardNow(int) override {}
-    void cardWindowChanged(int) override {}
-    void columnBandChanged(int, int) override {}
-    void columnChanged(int) override {}
-    void drawWinFigure() override {}
-    void drawBalanceFigure() override {}
-    void flushRepaints() override {}
-    void hintAreaChanged() override {}
-    void statusVisibilityChanged(bool) override {}
-    void dealButtonTextChanged(const std::string&) override {}
-    void titleChanged(const std::string&) override {}
-    void tableChanged() override {}
-    std::string signIn(const std::string& name) override { return name; }
-    bool askYesNo(int) override { return true; }
-    void showMessage(const std::string&) override {}
-};
+using test::SilentView;
 
 struct HeldTable {
     SilentView view;

@@ -4,6 +4,7 @@
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "silent_view.h"
 
 #include <gtest/gtest.h>
 
@@ -82,28 +83,14 @@ TEST(HoldOutcomes, CountsAgreeWithHandCountsAndTheTextsReadAsTheTableDoes) {
 
 // Answers every question of the flow and records what dealInPlay says at each moment the
 // table window would ask it.
-class QuietView : public TableView {
+class QuietView : public test::SilentView {
 public:
     const RoundFlow* flow = nullptr;
     std::vector<std::optional<DealInPlay>> seen;
 
     void cardWindowChanged(int) override { seen.push_back(dealInPlay(*flow)); }
     void hintAreaChanged() override { seen.push_back(dealInPlay(*flow)); }
-    void errorBeep() override {}
-    void playSoundEvent(const std::string&) override {}
-    void drawCardNow(int) override {}
-    void columnBandChanged(int, int) override {}
-    void columnChanged(int) override {}
-    void drawWinFigure() override {}
-    void drawBalanceFigure() override {}
-    void flushRepaints() override {}
-    void statusVisibilityChanged(bool) override {}
-    void dealButtonTextChanged(const std::string&) override {}
-    void titleChanged(const std::string&) override {}
-    void tableChanged() override {}
     std::string signIn(const std::string&) override { return "Ann"; }
-    bool askYesNo(int) override { return true; }
-    void showMessage(const std::string&) override {}
 
     // Since the last call, nothing was seen but none or the deal, with any hold while
     // the player was still choosing.

@@ -1,3 +1,4 @@
+#include "recording_output.h"
 #include "sound/sound_events.h"
 #include "sound/wav_encoding.h"
 
@@ -6,12 +7,7 @@
 namespace quintaro {
 namespace {
 
-class RecordingOutput : public SoundOutput {
-public:
-    int deviceCount() const override { return 1; }
-    void play(const std::string& file) override { played.push_back(file); }
-    std::vector<std::string> played;
-};
+using test::RecordingOutput;
 
 TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndNormalisesTheDefault) {
     SoundEventList events{{"Jackpot", "/home/me/bells.wav"}};

@@ -22,6 +22,7 @@
 #include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "tests/core/silent_view.h"
 #include "trainer/redeal_trainer.h"
 
 #include <cstdio>
@@ -29,26 +30,7 @@
 
 namespace {
 
-class SilentView : public quintaro::TableView {
-public:
-    void errorBeep() override {}
-    void playSoundEvent(const std::string&) override {}
-    void drawCardNow(int) override {}
-    void cardWindowChanged(int) override {}
-    void columnBandChanged(int, int) override {}
-    void columnChanged(int) override {}
-    void drawWinFigure() override {}
-    void drawBalanceFigure() override {}
-    void flushRepaints() override {}
-    void hintAreaChanged() override {}
-    void statusVisibilityChanged(bool) override {}
-    void dealButtonTextChanged(const std::string&) override {}
-    void titleChanged(const std::string&) override {}
-    void tableChanged() override {}
-    std::string signIn(const std::string& name) override { return name; }
-    bool askYesNo(int) override { return true; }
-    void showMessage(const std::string&) override {}
-};
+using quintaro::test::SilentView;
 
 // A fresh game of Straight Poker as the program starts it with this seed: signed in,
 // $100, the bet chosen.

@@ -1,5 +1,6 @@
 #include "persist/game_frame_window.h"
 #include "platform/memory_registry_store.h"
+#include "tests/core/recording_output.h"
 #include "wqgame/resource_module.h"
 
 #include <QPainter>
@@ -12,16 +13,7 @@ namespace {
 
 const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Frame Test";
 
-class RecordingOutput : public SoundOutput {
-public:
-    explicit RecordingOutput(int devices) : m_devices(devices) {}
-    int deviceCount() const override { return m_devices; }
-    void play(const std::string& file) override { played.push_back(file); }
-    std::vector<std::string> played;
-
-private:
-    int m_devices;
-};
+using test::RecordingOutput;
 
 class Frame : public GameFrameWindow {
 public:

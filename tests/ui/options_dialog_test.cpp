@@ -12,6 +12,7 @@
 #include "platform/memory_registry_store.h"
 #include "sound/extras_page.h"
 #include "sound/locate_sound_dialog.h"
+#include "tests/core/recording_output.h"
 #include "wqgame/resource_module.h"
 
 #include <QApplication>
@@ -35,16 +36,7 @@ namespace {
 
 const std::string extrasPath = "SOFTWARE\\Varden\\Parlorset\\Extras Test";
 
-class RecordingOutput : public SoundOutput {
-public:
-    explicit RecordingOutput(int devices) : m_devices(devices) {}
-    int deviceCount() const override { return m_devices; }
-    void play(const std::string& file) override { played.push_back(file); }
-    std::vector<std::string> played;
-
-private:
-    int m_devices;
-};
+using test::RecordingOutput;
 
 QImage library(int id, qreal ratio = 1.0) {
     wqgame::LibraryBracket bracket;
