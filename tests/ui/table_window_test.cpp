@@ -3,6 +3,7 @@
 #include "displays/payline_window.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
+#include "tests/core/recording_output.h"
 #include "wqgame/resource_module.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 using namespace quintaro;
 
 namespace {
+
+using test::RecordingOutput;
 
 const std::string settingsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
 
@@ -38,14 +41,6 @@ bool showAndSignIn(TableWindow& table) {
     table.startFirstGame();
     return true;
 }
-
-class RecordingOutput : public SoundOutput {
-public:
-    int deviceCount() const override { return 1; }
-    void play(const std::string& file) override { played.push_back(file); }
-    void playBeside(const std::string& file) override { played.push_back(file); }
-    std::vector<std::string> played;
-};
 
 class CountingWidget : public QWidget {
 public:
