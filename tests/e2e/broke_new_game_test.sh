@@ -28,9 +28,7 @@ sleep 1
 xdotool search --onlyvisible --name '^Quintaro$' >/dev/null 2>&1 && fail "New asked a question"
 sign_in Bea
 wait_window '^Quintaro - Bea$' >/dev/null
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 grep -Fxq 'Name__0_0=Bea' "$ini" || fail "Bea is not first: $(cat "$ini")"
 grep -Fxq 'Score_0_0=100' "$ini" || fail "Bea's stake is not stored: $(cat "$ini")"
 grep -q '^Name__0_1=' "$ini" && fail "the broke game entered the Hall of Fame: $(cat "$ini")"

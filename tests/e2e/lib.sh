@@ -100,6 +100,15 @@ wait_exit() {
     cat "$E2E_TMP/app.exit"
 }
 
+# Closes the table $win with Alt+F4 and fails unless the program exits with 0; $1, if
+# given, names the run in the failure.
+quit_cleanly() {
+    local code
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+    code=$(wait_exit)
+    [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(cat "$E2E_TMP/app.log")"
+}
+
 # Answers the sign-in dialog that opens every new game with the given name.
 sign_in() {
     local dialog

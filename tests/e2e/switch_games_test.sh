@@ -39,9 +39,7 @@ play_in j
 play_in d
 play_in s
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 expect() { grep -Fxq "$1" "$ini" || fail "no line $1 in: $(cat "$ini")"; }
 expect GameType=0
 expect Score_1_0=100

@@ -60,9 +60,7 @@ stats=$(wait_window '^Statistics$')
 [ -n "${QUINTARO_E2E_SHOTS:-}" ] && import -window "$stats" "$QUINTARO_E2E_SHOTS/statistics.png"
 xdotool windowfocus --sync "$stats" key --clearmodifiers Escape
 sleep 0.3
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 grep -Fxq "Trainer=1" "$ini" || fail "Trainer not stored: $(cat "$ini")"
 for line in "${prediction[@]:3}"; do
     grep -Fxq "$line" "$ini" || fail "not stored: $line; INI: $(cat "$ini")"
