@@ -18,10 +18,7 @@ for _ in $(seq "$rounds"); do
 done
 message=$(wait_window '^Quintaro$')
 xdotool windowfocus --sync "$message" key --clearmodifiers Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Quintaro$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
+wait_closed '^Quintaro$'
 
 xdotool windowfocus --sync "$win" key --clearmodifiers F2 # New: no question while broke
 sleep 1

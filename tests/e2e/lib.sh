@@ -117,9 +117,14 @@ sign_in() {
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 20 "$1"
     xdotool key --clearmodifiers Return
+    wait_closed '^Please Sign In$'
+}
+
+# Waits up to 10 s for the visible windows named by the pattern $1 to close.
+wait_closed() {
     for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Please Sign In$' >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
-    fail "the sign-in dialog did not close"
+    fail "'$1' did not close"
 }

@@ -33,12 +33,7 @@ click 390 228
 # The game has money, so OK asks first.
 query=$(wait_window '^Quintaro$')
 xdotool windowfocus --sync "$query" key --clearmodifiers y
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 &&
-    fail "the Options dialog stayed open"
+wait_closed '^Quintaro Options$'
 
 quit_cleanly
 for line in GameType=1 CardBack=2 Background=30; do

@@ -28,10 +28,7 @@ play_in() {
     xdotool mousemove --window "$dialog" 390 228 click 1
     query=$(wait_window '^Quintaro$')
     xdotool windowfocus --sync "$query" key --clearmodifiers y
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
+    wait_closed '^Quintaro Options$'
     xdotool windowfocus --sync "$win" key --clearmodifiers Return Return
     sleep 0.5
 }
