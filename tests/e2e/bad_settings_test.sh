@@ -10,9 +10,7 @@ run_and_close() {
     sign_in Tester
     local win code
     win=$(wait_window '^Quintaro')
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-    code=$(wait_exit)
-    [ "$code" = 0 ] || fail "$1: exit code $code: $(cat "$E2E_TMP/app.log")"
+    quit_cleanly "$1"
 }
 
 long=$(head -c 10000 /dev/zero | tr '\0' 'x')
@@ -40,9 +38,7 @@ start_app
 dialog=$(wait_window '^Please Sign In$')
 xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
 win=$(wait_window '^Quintaro - Tester$')
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "read-only file: exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly "read-only file"
 cmp -s "$ini" "$E2E_TMP/kept.ini" || fail "the read-only file changed: $(cat "$ini")"
 APP_LAUNCHER=""
 chmod 644 "$ini"

@@ -18,19 +18,14 @@ for _ in $(seq "$rounds"); do
 done
 message=$(wait_window '^Quintaro$')
 xdotool windowfocus --sync "$message" key --clearmodifiers Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Quintaro$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
+wait_closed '^Quintaro$'
 
 xdotool windowfocus --sync "$win" key --clearmodifiers F2 # New: no question while broke
 sleep 1
 xdotool search --onlyvisible --name '^Quintaro$' >/dev/null 2>&1 && fail "New asked a question"
 sign_in Bea
 wait_window '^Quintaro - Bea$' >/dev/null
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 grep -Fxq 'Name__0_0=Bea' "$ini" || fail "Bea is not first: $(cat "$ini")"
 grep -Fxq 'Score_0_0=100' "$ini" || fail "Bea's stake is not stored: $(cat "$ini")"
 grep -q '^Name__0_1=' "$ini" && fail "the broke game entered the Hall of Fame: $(cat "$ini")"

@@ -57,9 +57,7 @@ sign_in Packager
 win=$(wait_window '^Quintaro - Packager$')
 grep -qF /usr/share/quintaro/wqgame32.rcc "/proc/$APP_PID/maps" ||
     fail "the installed program does not use the installed bundle"
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 
 dpkg --purge quintaro >"$E2E_TMP/purge.log" 2>&1 || fail "dpkg --purge failed: $(cat "$E2E_TMP/purge.log")"
 [ ! -e /usr/bin/quintaro ] || fail "the program is still there after the purge"

@@ -46,9 +46,7 @@ session() {
     done
     [ -z "$(xdotool search --onlyvisible --name '^Quintaro Options$' 2>/dev/null)" ] ||
         fail "$what: the Options were not accepted"
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-    code=$(wait_exit)
-    [ "$code" = 0 ] || fail "$what: exit code $code: $(cat "$E2E_TMP/app.log")"
+    quit_cleanly "$what"
     grep -q 'ERROR: AddressSanitizer\|runtime error' "$E2E_TMP/app.log" &&
         fail "$what: $(cat "$E2E_TMP/app.log")"
     return 0

@@ -9,9 +9,7 @@ start_app
 
 sign_in Tester
 win=$(wait_window '^Quintaro')
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 
 # The lines of one [group], without blank lines.
 section() {

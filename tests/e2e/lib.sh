@@ -100,6 +100,15 @@ wait_exit() {
     cat "$E2E_TMP/app.exit"
 }
 
+# Closes the table $win with Alt+F4 and fails unless the program exits with 0; $1, if
+# given, names the run in the failure.
+quit_cleanly() {
+    local code
+    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+    code=$(wait_exit)
+    [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(cat "$E2E_TMP/app.log")"
+}
+
 # Answers the sign-in dialog that opens every new game with the given name.
 sign_in() {
     local dialog
@@ -108,9 +117,14 @@ sign_in() {
     xdotool key --clearmodifiers ctrl+a
     xdotool type --delay 20 "$1"
     xdotool key --clearmodifiers Return
+    wait_closed '^Please Sign In$'
+}
+
+# Waits up to 10 s for the visible windows named by the pattern $1 to close.
+wait_closed() {
     for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Please Sign In$' >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
-    fail "the sign-in dialog did not close"
+    fail "'$1' did not close"
 }

@@ -33,16 +33,9 @@ click 390 228
 # The game has money, so OK asks first.
 query=$(wait_window '^Quintaro$')
 xdotool windowfocus --sync "$query" key --clearmodifiers y
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 &&
-    fail "the Options dialog stayed open"
+wait_closed '^Quintaro Options$'
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 for line in GameType=1 CardBack=2 Background=30; do
     grep -Fxq "$line" "$ini" || fail "no $line in: $(cat "$ini")"
 done
@@ -68,8 +61,6 @@ same_as_back() {
 }
 same_as_back 2 || fail "the cards do not show back 2"
 same_as_back 0 && fail "backs 0 and 2 look alike where the test looks"
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "second run: exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly "second run"
 grep -Fxq GameType=1 "$ini" || fail "the game type did not survive a run: $(cat "$ini")"
 echo "options: passed"

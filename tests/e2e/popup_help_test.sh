@@ -74,7 +74,5 @@ read -r w h x y <<<"$table"
 switch_popup_help
 [ -z "$(rest_on 300 386)" ] || fail "a help text popped up after pop-up help was switched off"
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 echo "popup help: passed"

@@ -28,9 +28,7 @@ run_and_close() {
     win=$(wait_window '^Quintaro')
     [ -n "${RUN_BETWEEN:-}" ] && "$RUN_BETWEEN"
     sleep 2.5
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-    code=$(wait_exit)
-    [ "$code" = 0 ] || fail "$1: exit code $code: $(cat "$E2E_TMP/app.log")"
+    quit_cleanly "$1"
 }
 
 # The largest sample magnitude of a raw signed 16-bit recording.

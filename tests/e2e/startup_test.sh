@@ -15,7 +15,5 @@ tree=$(xwininfo -tree -id "$win")
 echo "$tree" | grep -Eq '600x410\+0\+[0-9]+' || fail "no 600x410 client area in: $tree"
 echo "$tree" | grep -Eq '120x32\+240\+370' || fail "Deal button not at 240,370 120x32 in: $tree"
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 echo "startup: passed"

@@ -28,10 +28,7 @@ play_in() {
     xdotool mousemove --window "$dialog" 390 228 click 1
     query=$(wait_window '^Quintaro$')
     xdotool windowfocus --sync "$query" key --clearmodifiers y
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name '^Quintaro Options$' >/dev/null 2>&1 || break
-        sleep 0.1
-    done
+    wait_closed '^Quintaro Options$'
     xdotool windowfocus --sync "$win" key --clearmodifiers Return Return
     sleep 0.5
 }
@@ -39,9 +36,7 @@ play_in j
 play_in d
 play_in s
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 expect() { grep -Fxq "$1" "$ini" || fail "no line $1 in: $(cat "$ini")"; }
 expect GameType=0
 expect Score_1_0=100

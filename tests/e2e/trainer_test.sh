@@ -18,9 +18,9 @@ crop() { import -window "$win" -crop "$2+$(( $3 + menu ))" "$E2E_TMP/$1.png"; }
 strip() { crop "$1" 300x20+300 200; }
 status() { crop "$1" 300x48+150 246; }
 differ() { [ "$(compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1 || true)" != 0 ]; }
-# Waits up to 10 s for the picture taken by $1 as $2 to differ from $3.
+# Waits up to 10 s (or $4 tries of 0.2 s) for the picture taken by $1 as $2 to differ from $3.
 until_differs() {
-    for _ in $(seq 50); do
+    for _ in $(seq "${4:-50}"); do
         "$1" "$2"
         differ "$2" "$3" && return 0
         sleep 0.2
@@ -36,12 +36,7 @@ strip dealt
 # Show Strategy too: its advice appears once the tables are built, and a redeal is only
 # judged from then on.
 press alt+g s Return
-for _ in $(seq 120); do
-    strip advised
-    differ advised dealt && break
-    sleep 0.5
-done
-differ advised dealt || fail "the tables were never ready"
+until_differs strip advised dealt 300
 
 for round in 0 1 2; do
     [ "$round" = 0 ] || press Return # Deal
@@ -65,9 +60,7 @@ stats=$(wait_window '^Statistics$')
 [ -n "${QUINTARO_E2E_SHOTS:-}" ] && import -window "$stats" "$QUINTARO_E2E_SHOTS/statistics.png"
 xdotool windowfocus --sync "$stats" key --clearmodifiers Escape
 sleep 0.3
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "exit code $code: $(cat "$E2E_TMP/app.log")"
+quit_cleanly
 grep -Fxq "Trainer=1" "$ini" || fail "Trainer not stored: $(cat "$ini")"
 for line in "${prediction[@]:3}"; do
     grep -Fxq "$line" "$ini" || fail "not stored: $line; INI: $(cat "$ini")"

@@ -1,3 +1,4 @@
+#include "displays/choice_list.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
 
@@ -8,6 +9,7 @@
 #include <cmath>
 
 using namespace quintaro::wqgame;
+using quintaro::listNames;
 
 namespace {
 
@@ -52,17 +54,6 @@ bool isNeutral(QRgb pixel) {
     return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
 }
 
-// Names as the Faces and Backs pages read them: pieces up to the first empty one.
-QStringList names(const QString& text) {
-    QStringList list;
-    for (const QString& piece : text.split(u',')) {
-        if (piece.isEmpty())
-            break;
-        list << piece;
-    }
-    return list;
-}
-
 int faceSetCount() {
     int count = 0;
     while (!loadBitmap(2004 + count).isNull())
@@ -84,9 +75,9 @@ struct PictureKind {
 QList<PictureKind> pictureKinds() {
     // Two of the decks' backs and our own Argyle (our Tartan is all whole-pixel bands: drawn
     // at 2x it is its 1x picture doubled, rightly).
-    const int backs = static_cast<int>(names(loadString(1003)).size());
+    const int backs = static_cast<int>(listNames(loadString(1003)).size());
     QList<int> faceSets, backgrounds;
-    for (int f = 0; f < names(loadString(1002)).size(); ++f)
+    for (int f = 0; f < listNames(loadString(1002)).size(); ++f)
         faceSets << 2004 + f;
     for (int id = 1100; id <= 1114; ++id)
         backgrounds << id;
@@ -412,12 +403,13 @@ private Q_SLOTS:
     void nameListsHaveOneNamePerPicture() {
         // The pictures' own test sizes the backs and counts the face sets by these names.
         QVERIFY(faceSetCount() >= 4);
-        QCOMPARE(names(loadString(1002)).size(), faceSetCount());
-        QCOMPARE(names(loadString(1002)).join(u','), loadString(1002));
-        QVERIFY(names(loadString(1003)).size() >= 8 && names(loadString(1003)).size() <= 14);
-        QCOMPARE(names(loadString(1003)).join(u','), loadString(1003));
+        QCOMPARE(listNames(loadString(1002)).size(), faceSetCount());
+        QCOMPARE(listNames(loadString(1002)).join(u','), loadString(1002));
+        QVERIFY(listNames(loadString(1003)).size() >= 8 &&
+                listNames(loadString(1003)).size() <= 14);
+        QCOMPARE(listNames(loadString(1003)).join(u','), loadString(1003));
         // The background list: the sixteen colours, then pictures 1100 to 1114.
-        QCOMPARE(names(loadString(1004)).size(), 31);
+        QCOMPARE(listNames(loadString(1004)).size(), 31);
         for (int id : {1000, 1001, 3000})
             QVERIFY(loadQueryText(id).endsWith(u'?'));
     }
