@@ -1,4 +1,5 @@
 #include "platform/memory_registry_store.h"
+#include "poker/game_setup.h"
 #include "poker/random_sequence.h"
 #include "recording_view.h"
 
@@ -14,25 +15,6 @@ namespace {
 
 using test::Log;
 using test::RecordingView;
-
-// The line five cards win, from a fresh evaluator: wild cards by the game's rule, the
-// categories from its pay table.
-int lineOf(GameType type, const CardDeck& deck, const PokerHand::Cards& cards) {
-    const PayTable& rules = payTable(type);
-    PokerHand hand;
-    for (int i = 0; i < deck.count(); ++i) {
-        const Card* card = deck.card(i);
-        if ((rules.wildRule == WildRule::Jokers && card->rank >= firstJokerRank) ||
-            (rules.wildRule == WildRule::Deuces && card->rank == 2))
-            hand.addWild(card);
-    }
-    hand.setHand(cards);
-    std::array<HandCategory, maxPayLines> categories{};
-    for (int line = 0; line < rules.lineCount; ++line)
-        categories[static_cast<std::size_t>(line)] =
-            rules.lines[static_cast<std::size_t>(line)].category;
-    return hand.winningLine(categories, rules.lineCount);
-}
 
 struct Table {
     MemoryRegistryStore store;
@@ -56,8 +38,8 @@ struct Table {
         const auto n = static_cast<unsigned>(order.size());
         for (unsigned i = 0; i < n; ++i)
             std::swap(order[i], order[static_cast<unsigned>(sequence.next()) % n]);
-        return lineOf(flow.gameType(), *flow.deck(),
-                      {order[0], order[1], order[2], order[3], order[4]});
+        return winningLineOf(flow.gameType(), *flow.deck(),
+                             {order[0], order[1], order[2], order[3], order[4]});
     }
 
     // Seeds the program's sequence so that the next deal wins `wanted` (noLine: loses).
@@ -328,7 +310,7 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
             ASSERT_EQ(t.flow.holdState(w),
                       held[static_cast<std::size_t>(w)] ? HoldState::Hold : HoldState::Discard);
         }
-        ASSERT_EQ(t.flow.handNames().highlightedLine, lineOf(game, *t.flow.deck(), dealt));
+        ASSERT_EQ(t.flow.handNames().highlightedLine, winningLineOf(game, *t.flow.deck(), dealt));
         if (chance(100))
             pressPayline();
         t.view.log.clear();
@@ -342,7 +324,7 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
                 ASSERT_EQ(std::count(dealt.begin(), dealt.end(), final[w]), 0);
             ASSERT_EQ(std::count(final.begin(), final.begin() + static_cast<long>(w), final[w]), 0);
         }
-        const int line = lineOf(game, *t.flow.deck(), final);
+        const int line = winningLineOf(game, *t.flow.deck(), final);
         const std::uint32_t payout = line == noLine ? 0 : payTable(game).payoff(line, bet);
         ASSERT_EQ(t.flow.handNames().highlightedLine, line);
         ASSERT_EQ(t.flow.state().lastWin, payout);
