@@ -4,11 +4,14 @@
 #include "trainer/trainer_statistics.h"
 #include "trainer/trainer_text.h"
 
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,16 +21,14 @@ namespace {
 
 namespace layout {
 constexpr const char* title = "Statistics";
-constexpr const char* sessionHeader = "This session";
-constexpr const char* allTimeHeader = "All time";
-constexpr const char* linesHeader = "Pay lines hit (yours / best play)";
+// Alt+P: C is the Close button's, R the Reset button's.
+constexpr const char* copyText = "Co&py";
 constexpr const char* resetText = "&Reset...";
 constexpr const char* resetQuestion =
     "Reset the statistics of %1?  The figures of this session and of all time are lost.";
 constexpr int columnSpacing = 24;
 constexpr int rowSpacing = 2;
-// Rows of the grid before the figures: the column headers.
-constexpr int firstFigureRow = 1;
+constexpr int columns = 3;
 } // namespace layout
 
 QGridLayout* gridOf(QTabWidget* pages, int page) {
@@ -50,6 +51,11 @@ StatisticsDialog::StatisticsDialog(TrainerStatistics& statistics, GameType shown
     m_pages->setCurrentIndex(gameTypeNumber(shown));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* copy =
+        buttons->addButton(QString::fromUtf8(layout::copyText), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, this, &StatisticsDialog::copyPage);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
+            &StatisticsDialog::copyPage);
     m_reset = buttons->addButton(QString::fromUtf8(layout::resetText), QDialogButtonBox::ResetRole);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsDialog::onReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -68,20 +74,17 @@ void StatisticsDialog::fillPage(int page) {
     }
     const auto type = static_cast<GameType>(page);
     const auto add = [grid](const std::string& text, int row, int column) {
+        if (text.empty())
+            return;
         auto* label = new QLabel(QString::fromStdString(text));
         label->setTextFormat(Qt::PlainText);
         label->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(label, row, column,
                         column == 0 ? Qt::AlignLeft : Qt::AlignRight | Qt::AlignVCenter);
     };
-    add(layout::sessionHeader, 0, 1);
-    add(layout::allTimeHeader, 0, 2);
     const auto rows = statisticsRows(type, m_statistics.session(type), m_statistics.allTime(type));
-    const auto firstLine = rows.size() - static_cast<std::size_t>(payTable(type).lineCount);
-    int row = layout::firstFigureRow;
-    for (std::size_t i = 0; i < rows.size(); ++i, ++row) {
-        if (i == firstLine)
-            add(layout::linesHeader, row++, 0);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i);
         add(rows[i].label, row, 0);
         add(rows[i].session, row, 1);
         add(rows[i].allTime, row, 2);
@@ -92,6 +95,16 @@ QString StatisticsDialog::cell(int page, int row, int column) const {
     QLayoutItem* item = gridOf(m_pages, page)->itemAtPosition(row, column);
     const auto* label = item != nullptr ? qobject_cast<QLabel*>(item->widget()) : nullptr;
     return label != nullptr ? label->text() : QString();
+}
+
+void StatisticsDialog::copyPage() {
+    const int page = m_pages->currentIndex();
+    QString text;
+    for (int row = 0; row < gridOf(m_pages, page)->rowCount(); ++row) {
+        for (int column = 0; column < layout::columns; ++column)
+            text += cell(page, row, column) + (column + 1 < layout::columns ? '\t' : '\n');
+    }
+    QGuiApplication::clipboard()->setText(text);
 }
 
 void StatisticsDialog::onReset() {

@@ -13,8 +13,10 @@ namespace quintaro {
 
 class TrainerStatistics;
 
-// One page per game of what the trainer recorded, this session and all time. Reset empties
-// the shown game's figures, after asking. The statistics must outlive the dialog.
+// One page per game of what the trainer recorded, this session and all time. Copy (and
+// Ctrl+C) puts the shown page on the clipboard as text, a line per row and a tab between
+// cells. Reset empties the shown game's figures, after asking. The statistics must outlive
+// the dialog.
 class StatisticsDialog : public CenteredDialog {
     Q_OBJECT
 public:
@@ -27,6 +29,7 @@ public:
 
 private:
     void fillPage(int page);
+    void copyPage();
     void onReset();
 
     TrainerStatistics& m_statistics;

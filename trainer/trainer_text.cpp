@@ -77,6 +77,7 @@ std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& s
         rows.push_back({label, text(session), text(allTime)});
     };
     using Stats = const GameStatistics&;
+    rows.push_back({"", "This session", "All time"});
     row("Hands played", [](Stats s) { return std::to_string(s.hands); });
     row("Total bet", [](Stats s) { return dollars(s.bet); });
     row("Total paid", [](Stats s) { return dollars(s.paid); });
@@ -112,6 +113,7 @@ std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& s
                            : std::string("-");
     });
     const PayTable& rules = payTable(type);
+    rows.push_back({"Pay lines hit (yours / best play)", "", ""});
     for (int line = 0; line < rules.lineCount; ++line) {
         const auto at = static_cast<std::size_t>(line);
         rows.push_back(

@@ -29,8 +29,8 @@ struct StatisticsRow {
     std::string allTime;
 };
 
-// The rows of a game's page, in the order shown; pay lines come last, one row each,
-// as "hits / best play's hits".
+// The rows of a game's page, in the order shown: the column headers first, pay lines last
+// under a heading row, one row each as "hits / best play's hits".
 std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& session,
                                           const GameStatistics& allTime);
 

@@ -11,10 +11,12 @@
 //   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
 //   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
 //   the balance each round ends with.
-//        quintaro-predict-round trainer SEED BET
-//   plays three rounds with the trainer on: the hold worth least twice (each redealt with a
-//   second press), then the best hold. Prints each round's discarded windows (or "none")
-//   on a line, then the statistics values the program stores, as lines of its INI file.
+//        quintaro-predict-round trainer|statistics SEED BET [NAME=VALUE...]
+//   plays three rounds with the trainer on, over statistics values stored before: the hold
+//   worth least twice (each redealt with a second press), then the best hold. Prints each
+//   round's discarded windows (or "none") on a line, then for trainer the statistics values
+//   the program stores, as lines of its INI file, for statistics the game's page of the
+//   Statistics window as its Copy gives it.
 //        quintaro-predict-round broke FIRST_SEED LAST_SEED
 //   finds the seed whose game, betting $5 and holding every hand, goes broke in the
 //   fewest rounds, and prints the seed and that number of rounds.
@@ -24,9 +26,12 @@
 #include "poker/random_sequence.h"
 #include "tests/core/silent_view.h"
 #include "trainer/redeal_trainer.h"
+#include "trainer/trainer_text.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -51,6 +56,17 @@ struct Game {
         flow.onDealButton();
         flow.onDealButton();
     }
+    quintaro::PokerHand::Cards dealt() const {
+        quintaro::PokerHand::Cards hand{};
+        for (int w = 0; w < 5; ++w)
+            hand[static_cast<std::size_t>(w)] = flow.card(w);
+        return hand;
+    }
+    void discardOutside(unsigned hold) {
+        for (int w = 0; w < 5; ++w)
+            if ((hold & (1u << w)) == 0)
+                flow.onCardWindowPress(w);
+    }
 };
 
 // The windows (1 to 5) that `hold` discards, or "none".
@@ -62,7 +78,11 @@ std::string discarded(unsigned hold) {
     return windows.empty() ? "none" : windows;
 }
 
-void playTrainerSession(Game& game) {
+void playTrainerSession(Game& game, bool page, const std::vector<std::string>& stored) {
+    const std::string key = "SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics";
+    for (const std::string& value : stored)
+        game.store.writeValue(key, value.substr(0, value.find('=')),
+                              value.substr(value.find('=') + 1));
     quintaro::TrainerStatistics statistics(game.store, "Quintaro");
     quintaro::RedealTrainer trainer(statistics);
     auto advisor =
@@ -72,23 +92,25 @@ void playTrainerSession(Game& game) {
     game.flow.setRedealGate(&trainer);
     for (int round = 0; round < 3; ++round) {
         game.flow.onDealButton();
-        quintaro::PokerHand::Cards hand{};
-        for (int w = 0; w < 5; ++w)
-            hand[static_cast<std::size_t>(w)] = game.flow.card(w);
-        const quintaro::HoldValues values = advisor->holdValues(hand, game.flow.bet());
+        const quintaro::HoldValues values = advisor->holdValues(game.dealt(), game.flow.bet());
         const unsigned hold = round < 2 ? values.ranked().back() : values.best();
-        for (int w = 0; w < 5; ++w)
-            if ((hold & (1u << w)) == 0)
-                game.flow.onCardWindowPress(w);
+        game.discardOutside(hold);
         game.flow.onDealButton();
         if (game.flow.state().phase == quintaro::RoundPhase::Holding)
             game.flow.onDealButton();
         std::printf("%s\n", discarded(hold).c_str());
     }
     game.flow.setRedealGate(nullptr);
+    const auto type = quintaro::GameType::StraightPoker;
+    if (page) {
+        for (const auto& row :
+             quintaro::statisticsRows(type, statistics.session(type), statistics.allTime(type)))
+            std::printf("%s\t%s\t%s\n", row.label.c_str(), row.session.c_str(),
+                        row.allTime.c_str());
+        return;
+    }
     statistics.save();
-    for (const auto& [name, value] :
-         game.store.values("SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics"))
+    for (const auto& [name, value] : game.store.values(key))
         std::printf("Statistics\\%s=%s\n", name.c_str(), value.c_str());
 }
 
@@ -124,9 +146,9 @@ int main(int argc, char** argv) {
         std::printf("%u %d\n", bestSeed, best);
         return best == 0 ? 1 : 0;
     }
-    if (argc == 4 && std::string(argv[1]) == "trainer") {
+    if (argc >= 4 && (std::string(argv[1]) == "trainer" || std::string(argv[1]) == "statistics")) {
         Game game(number(argv[2]), std::atoi(argv[3]));
-        playTrainerSession(game);
+        playTrainerSession(game, std::string(argv[1]) == "statistics", {argv + 4, argv + argc});
         return 0;
     }
     if (argc == 5 && std::string(argv[1]) == "hold") {
@@ -153,19 +175,10 @@ int main(int argc, char** argv) {
     quintaro::RoundFlow& flow = game.flow;
     flow.onDealButton();
     if (argc == 4 && std::string(argv[3]) == "advised") {
-        quintaro::PokerHand::Cards hand{};
-        for (int w = 0; w < 5; ++w)
-            hand[static_cast<std::size_t>(w)] = flow.card(w);
         const quintaro::StrategyAdvisor advisor(quintaro::GameType::StraightPoker);
-        const unsigned keep = advisor.best(hand, flow.bet()).mask;
-        std::string discarded;
-        for (int w = 0; w < 5; ++w) {
-            if ((keep & (1u << w)) == 0) {
-                flow.onCardWindowPress(w);
-                discarded += (discarded.empty() ? "" : " ") + std::to_string(w + 1);
-            }
-        }
-        std::printf("%s\n", discarded.empty() ? "none" : discarded.c_str());
+        const unsigned keep = advisor.best(game.dealt(), flow.bet()).mask;
+        game.discardOutside(keep);
+        std::printf("%s\n", discarded(keep).c_str());
     } else {
         for (int i = 3; i < argc; ++i)
             flow.onCardWindowPress(std::atoi(argv[i]) - 1);
