@@ -6,7 +6,6 @@
 #include "displays_pixels.h"
 
 #include <QPaintEvent>
-#include <QSignalSpy>
 #include <QtTest>
 
 using namespace quintaro;
@@ -83,16 +82,6 @@ private Q_SLOTS:
         QCOMPARE(lineOne(), shown);
         pay.payoffs[2][1] = 800;
         QVERIFY(lineOne() != shown);
-    }
-
-    void aClickOnAColumnReportsIt() {
-        const PayDisplayData pay;
-        const PaylineColumn column;
-        PaylineWindow window(pay, column, nullptr);
-        window.resize(60, 200);
-        QSignalSpy pressed(&window, &PaylineWindow::pressed);
-        QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(30, 100));
-        QCOMPARE(pressed.count(), 1);
     }
 
     // The names keep their own blue under a dark theme.
