@@ -179,18 +179,14 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         child->paints = 0;
 
-        bool timerRan = false;
-        bool queuedRan = false;
-        QTimer::singleShot(0, &window, [&] { timerRan = true; });
+        int othersRun = 0;
+        QTimer::singleShot(0, &window, [&] { ++othersRun; });
         QMetaObject::invokeMethod(
-            &window, [&] { queuedRan = true; }, Qt::QueuedConnection);
-        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
+            &window, [&] { ++othersRun; }, Qt::QueuedConnection);
         child->update(QRect(0, 0, 10, 10));
         paintPendingAreasNow(window);
         QCOMPARE(child->paints, 1);
-        QVERIFY(!timerRan);
-        QVERIFY(!queuedRan);
-        QVERIFY(window.isVisible());
+        QCOMPARE(othersRun, 0);
     }
 
     // The status box over the cards takes its clicks silently; a card beside it refuses
