@@ -223,7 +223,7 @@ private Q_SLOTS:
     }
 
     // Under a dark theme, whose light text would vanish on the white columns.
-    void selectedColumnIsYellowAndTheHighlightedBandBlack() {
+    void columnsShowTheirBetsPayoffsTheSelectionAndTheHighlight() {
         const DarkTheme theme;
         PayDisplayData pay;
         pay.lineCount = 9;
@@ -236,6 +236,15 @@ private Q_SLOTS:
         window.resize(60, 200);
         window.setFont(tableFont(15));
         window.setWindowTitle(QStringLiteral("Bet $3"));
+        // A band shows the payoff of its own line at the column's own bet, and nothing else.
+        const auto lineOne = [&] { return renderOn(window, Qt::magenta).copy(window.bandRect(2)); };
+        const QImage shown = lineOne();
+        for (auto [bet, line] : {std::pair{2, 1}, {4, 1}, {3, 0}, {3, 2}})
+            pay.payoffs[static_cast<std::size_t>(bet - 1)][static_cast<std::size_t>(line)] = 800;
+        QCOMPARE(lineOne(), shown);
+        pay.payoffs[2][1] = 800;
+        QVERIFY(lineOne() != shown);
+
         for (bool selected : {false, true}) {
             column.selected = selected;
             const QImage image = renderOn(window, Qt::magenta);
@@ -264,24 +273,6 @@ private Q_SLOTS:
         QCOMPARE(eleven.pixelColor(58, 31), white);
         QCOMPARE(eleven.pixelColor(58, 32), black);
         QCOMPARE(eleven.pixelColor(58, 33), white);
-    }
-
-    // A band shows the payoff of its own line at the column's own bet, and nothing else.
-    void eachBandShowsItsLinesPayoffAtTheColumnsBet() {
-        PayDisplayData pay;
-        pay.lineCount = 9;
-        PaylineColumn column;
-        column.bet = 3;
-        PaylineWindow window(pay, column, nullptr);
-        window.resize(60, 200);
-        window.setFont(tableFont(15));
-        const auto lineOne = [&] { return renderOn(window, Qt::magenta).copy(window.bandRect(2)); };
-        const QImage shown = lineOne();
-        for (auto [bet, line] : {std::pair{2, 1}, {4, 1}, {3, 0}, {3, 2}})
-            pay.payoffs[static_cast<std::size_t>(bet - 1)][static_cast<std::size_t>(line)] = 800;
-        QCOMPARE(lineOne(), shown);
-        pay.payoffs[2][1] = 800;
-        QVERIFY(lineOne() != shown);
     }
 
     // The names keep their own blue under a dark theme.
