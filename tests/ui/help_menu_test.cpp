@@ -100,7 +100,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         for (const auto& [position, title] : {std::pair{1, "How to Play"}, {2, "Using Help"}}) {
             frame.helpMenu()->actions()[position]->trigger();
-            QVERIFY(frame.helpWindow()->isVisible());
+            QVERIFY(frame.helpWindow() && frame.helpWindow()->isVisible());
             QCOMPARE(frame.helpWindow()->browser()->documentTitle(), QString::fromUtf8(title));
         }
         frame.activateWindow();
