@@ -4,6 +4,7 @@
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
+#include "displays/hand_names_window.h"
 #include "displays/masked_picture.h"
 #include "displays/payline_window.h"
 #include "displays/table_figures.h"
@@ -24,6 +25,9 @@ using namespace quintaro::test;
 namespace {
 
 const QColor backdrop(0x12, 0x34, 0x56);
+const QColor black = vgaColour(VgaColour::Black);
+const QColor white = vgaColour(VgaColour::White);
+const auto nearWhite = [](QRgb pixel) { return qGray(pixel) > 200; };
 
 QImage blank(QSize size) {
     QImage image(size, QImage::Format_RGB32);
@@ -116,32 +120,6 @@ private Q_SLOTS:
             QCOMPARE(image.pixelColor(point), backdrop);
     }
 
-    // Off ratio 1 each ring covers whole pixels of the layout: no gap between the rings.
-    void bevelRingsMeetAtFractionalAndDoubleRatios() {
-        for (qreal ratio : {1.5, 2.0}) {
-            QImage image(QSize(10, 10) * ratio, QImage::Format_RGB32);
-            image.setDevicePixelRatio(ratio);
-            image.fill(backdrop);
-            QPainter painter(&image);
-            drawBevel(painter, QRect(1, 1, 8, 8), 2, {std::nullopt, Qt::red, {}, Qt::blue, {}});
-            painter.end();
-            const auto device = [ratio](qreal at) { return qRound(at * ratio); };
-            for (int y = device(3); y < device(7); ++y) {
-                for (int x = 0; x < device(1); ++x)
-                    QCOMPARE(image.pixelColor(x, y), backdrop);
-                for (int x = device(1); x < device(3); ++x)
-                    QCOMPARE(image.pixelColor(x, y), QColor(Qt::blue));
-                QCOMPARE(image.pixelColor(device(3), y), backdrop);
-            }
-            for (int x = device(3); x < device(7); ++x) {
-                QCOMPARE(image.pixelColor(x, device(1) - 1), backdrop);
-                for (int y = device(1); y < device(3); ++y)
-                    QCOMPARE(image.pixelColor(x, y), QColor(Qt::red));
-                QCOMPARE(image.pixelColor(x, device(3)), backdrop);
-            }
-        }
-    }
-
     // Rules, outlines and bevels one pixel wide are whole pixels of the layout when scaled:
     // no stripe of what lies under them shows inside or between them.
     void linesOfOnePixelStaySolidAtTwoAndOneAndAHalf() {
@@ -178,7 +156,9 @@ private Q_SLOTS:
             expectRun(rules, {0, 105}, {1, 0}, "kww");
             expectRun(rules, {58, 17}, {0, 1}, "wwkww");
             expectRun(rules, {58, 37}, {0, 1}, "wwkww");
-            expectRun(renderAt(status, ratio), {0, 20}, {1, 0}, "kllf");
+            const QImage bevel = renderAt(status, ratio);
+            expectRun(bevel, {0, 20}, {1, 0}, "kllf");
+            expectRun(bevel, {150, 0}, {0, 1}, "kll");
         }
     }
 
@@ -240,6 +220,95 @@ private Q_SLOTS:
             by.end();
             QCOMPARE(image, expected);
         }
+    }
+
+    // Under a dark theme, whose light text would vanish on the white columns.
+    void columnsShowTheirBetsPayoffsTheSelectionAndTheHighlight() {
+        const DarkTheme theme;
+        PayDisplayData pay;
+        pay.lineCount = 9;
+        pay.payoffs[2][0] = 250;
+        pay.payoffs[2][1] = 4000;
+        PaylineColumn column;
+        column.bet = 3;
+        column.highlightedLine = 0;
+        PaylineWindow window(pay, column, nullptr);
+        window.resize(60, 200);
+        window.setFont(tableFont(15));
+        window.setWindowTitle(QStringLiteral("Bet $3"));
+        // A band shows the payoff of its own line at the column's own bet, and nothing else.
+        const auto lineOne = [&] { return renderOn(window, Qt::magenta).copy(window.bandRect(2)); };
+        const QImage shown = lineOne();
+        for (auto [bet, line] : {std::pair{2, 1}, {4, 1}, {3, 0}, {3, 2}})
+            pay.payoffs[static_cast<std::size_t>(bet - 1)][static_cast<std::size_t>(line)] = 800;
+        QCOMPARE(lineOne(), shown);
+        pay.payoffs[2][1] = 800;
+        QVERIFY(lineOne() != shown);
+
+        for (bool selected : {false, true}) {
+            column.selected = selected;
+            const QImage image = renderOn(window, Qt::magenta);
+            const QColor tint = selected ? vgaColour(VgaColour::Yellow) : white;
+            QCOMPARE(image.pixelColor(58, 5), tint);
+            QCOMPARE(image.pixelColor(0, 100), black);
+            // Line 0 is band 1, y = 20 to 39, with the rules on rows 19 and 39.
+            for (int y : {19, 20, 38, 39})
+                QCOMPARE(image.pixelColor(58, y), black);
+            QCOMPARE(image.pixelColor(58, 18), tint);
+            QCOMPARE(image.pixelColor(58, 40), tint);
+            QVERIFY(anyPixel(image, QRect(1, 0, 59, 19), is(vgaColour(VgaColour::Red))));
+            QVERIFY(anyPixel(image, QRect(1, 20, 59, 19), nearWhite));
+            QVERIFY(inkContrast(image, QRect(1, 40, 57, 19), tint) >= readableContrast);
+        }
+        // Band b of N lines runs from 200 b / (N + 1) down to the next band's top.
+        pay.lineCount = 10;
+        QCOMPARE(window.bandRect(1), QRect(0, 18, 60, 18));
+        QCOMPARE(window.bandRect(5), QRect(0, 90, 60, 19));
+        pay.lineCount = 11;
+        column.selected = false;
+        column.highlightedLine = noLine;
+        QCOMPARE(window.bandRect(1), QRect(0, 16, 60, 17));
+        QCOMPARE(window.bandRect(11), QRect(0, 183, 60, 17));
+        const QImage eleven = renderOn(window, Qt::magenta);
+        QCOMPARE(eleven.pixelColor(58, 31), white);
+        QCOMPARE(eleven.pixelColor(58, 32), black);
+        QCOMPARE(eleven.pixelColor(58, 33), white);
+    }
+
+    // The names keep their own blue under a dark theme.
+    void handNamesLetTheTableShowThrough() {
+        const DarkTheme theme;
+        QWidget table;
+        table.resize(300, 200);
+        table.setAutoFillBackground(true);
+        const QColor green = vgaColour(VgaColour::Green);
+        QPalette palette = table.palette();
+        palette.setColor(QPalette::Window, green);
+        table.setPalette(palette);
+        PayDisplayData pay;
+        pay.title = "Straight Poker";
+        pay.lineCount = 9;
+        pay.categories[0] = HandCategory::Straight;
+        HandNamesColumn column;
+        column.highlightedLine = 3;
+        auto* names = new HandNamesWindow(pay, column, &table);
+        names->setGeometry(110, 0, 190, 200);
+        names->setFont(tableFont(15));
+
+        const QImage image = renderOn(table, Qt::magenta);
+        QCOMPARE(image.pixelColor(110, 100), black);
+        QCOMPARE(image.pixelColor(295, 19), black);
+        QCOMPARE(image.pixelColor(295, 5), green);
+        QCOMPARE(image.pixelColor(295, 30), green);
+        QVERIFY(anyPixel(image, QRect(111, 0, 189, 19), is(vgaColour(VgaColour::Red))));
+        QVERIFY(!anyPixel(image, QRect(111, 0, 189, 19), is(vgaColour(VgaColour::Blue))));
+        QVERIFY(anyPixel(image, QRect(111, 20, 189, 19), is(vgaColour(VgaColour::Blue))));
+        // Line 3 is band 4, y = 80 to 99: white on black, nothing of the table.
+        QVERIFY(anyPixel(image, QRect(111, 80, 189, 19), nearWhite));
+        QVERIFY(!anyPixel(image, QRect(111, 80, 189, 19), is(green)));
+        // Names start at x = 4 of the window, give or take the first glyph's bearing.
+        QVERIFY(!anyPixel(image, QRect(111, 20, 3, 18), isNot(green)));
+        QVERIFY(anyPixel(image, QRect(114, 20, 3, 18), isNot(green)));
     }
 };
 

@@ -32,14 +32,4 @@ inline std::function<bool(QRgb)> isNot(const QColor& colour) {
     return [rgb = colour.rgb()](QRgb pixel) { return pixel != rgb; };
 }
 
-// The smallest rectangle holding every pixel of `area` that is not `background`.
-inline QRect inkBounds(const QImage& image, const QRect& area, const QColor& background) {
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != background.rgb())
-                ink |= QRect(x, y, 1, 1);
-    return ink;
-}
-
 } // namespace quintaro::test
