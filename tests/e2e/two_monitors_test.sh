@@ -24,22 +24,17 @@ expect_centred() {
     [ "$X,$Y" = "$x,$y" ] || fail "$2 (${WIDTH}x$HEIGHT) is at $X,$Y, not centred at $x,$y"
 }
 
-start_app
-sign_in "Ada Lovelace"
-win=$(wait_window '^Quintaro - Ada Lovelace$')
+start_signed_in "Ada Lovelace"
 xdotool windowmove --sync "$win" 1400 100
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
-dialog=$(wait_window '^Quintaro Options$')
-expect_centred "$dialog" Options
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Escape
+keys alt+g o
+expect_centred "$(wait_window '^Quintaro Options$')" Options
+answer '^Quintaro Options$' Escape
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+g h
-dialog=$(wait_window '^Straight Poker$')
-expect_centred "$dialog" "the Hall of Fame"
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
+keys alt+g h
+expect_centred "$(wait_window '^Straight Poker$')" "the Hall of Fame"
+answer '^Straight Poker$' Return
 
 sleep 0.3
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-[ "$(wait_exit)" = 0 ] || fail "the game did not exit cleanly"
+quit_cleanly
 echo "two monitors: passed"
