@@ -55,7 +55,8 @@ for run in $(seq "$runs"); do
     case $phase in
     start) sleep_ms $((RANDOM % 400)) ;;
     sign-in)
-        xdotool windowfocus --sync "$(wait_window '^Please Sign In$')" type --delay 10 "Kid$run"
+        dialog=$(wait_window '^Please Sign In$')
+        xdotool windowfocus --sync "$dialog" type --delay 10 "Kid$run"
         sleep_ms "$delay"
         ;;
     play)

@@ -108,7 +108,11 @@ wait_exit() {
 }
 
 # Sends the keys after $1 to the window $1 names, once it shows.
-answer() { xdotool windowfocus --sync "$(wait_window "$1")" key --clearmodifiers "${@:2}"; }
+answer() {
+    local id
+    id=$(wait_window "$1")
+    xdotool windowfocus --sync "$id" key --clearmodifiers "${@:2}"
+}
 
 # Sends the keys to the table $win.
 keys() { xdotool windowfocus --sync "$win" key --clearmodifiers "$@"; }

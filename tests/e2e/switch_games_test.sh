@@ -15,10 +15,12 @@ click 390 100 # the $2 column
 # Chooses a game by its radio button's mnemonic, confirms the restart and plays a round
 # holding every card.
 play_in() {
+    local dialog
     keys alt+g o
-    answer '^Quintaro Options$' "alt+$1"
+    dialog=$(wait_window '^Quintaro Options$')
+    xdotool windowfocus --sync "$dialog" key --clearmodifiers "alt+$1"
     sleep 0.3
-    xdotool mousemove --window "$(wait_window '^Quintaro Options$')" 390 228 click 1
+    xdotool mousemove --window "$dialog" 390 228 click 1
     answer '^Quintaro$' y
     wait_closed '^Quintaro Options$'
     keys Return Return

@@ -28,11 +28,13 @@ start_signed_in "Ada Lovelace"
 xdotool windowmove --sync "$win" 1400 100
 
 keys alt+g o
-expect_centred "$(wait_window '^Quintaro Options$')" Options
+dialog=$(wait_window '^Quintaro Options$')
+expect_centred "$dialog" Options
 answer '^Quintaro Options$' Escape
 
 keys alt+g h
-expect_centred "$(wait_window '^Straight Poker$')" "the Hall of Fame"
+dialog=$(wait_window '^Straight Poker$')
+expect_centred "$dialog" "the Hall of Fame"
 answer '^Straight Poker$' Return
 
 sleep 0.3
