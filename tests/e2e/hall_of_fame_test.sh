@@ -12,11 +12,11 @@ start_signed_in Dee
 keys alt+g h
 fame=$(wait_window '^Straight Poker$')
 shot filled "$fame"
-for answer in n y; do
+for reply in n y; do
     xdotool windowfocus --sync "$fame" key --clearmodifiers alt+c
-    answer '^Quintaro$' $answer
+    answer '^Quintaro$' "$reply"
     sleep 0.5
-    shot $answer "$fame"
+    shot "$reply" "$fame"
 done
 differ filled n && fail "No changed the table on screen"
 differ filled y || fail "Yes left the names on screen"
