@@ -2,14 +2,10 @@
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
-ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 mkdir -p "$(dirname "$ini")"
 
 run_and_close() {
-    start_app
-    sign_in Tester
-    local win code
-    win=$(wait_window '^Quintaro')
+    start_signed_in Tester
     quit_cleanly "$1"
 }
 
@@ -20,10 +16,7 @@ long=$(head -c 10000 /dev/zero | tr '\0' 'x')
     printf 'AnimationSpeed=--\nSound0=%s\nSound1=Jackpot,%s\n' "$long" "$long"
 } >"$ini"
 run_and_close "letters and long values"
-grep -Fxq 'SoundEnabled=1' "$ini" || fail "SoundEnabled not back to 1: $(cat "$ini")"
-grep -Fxq 'GameType=0' "$ini" || fail "GameType not back to 0: $(cat "$ini")"
-grep -Fxq 'Sound0="Quintaro Start,"' "$ini" || fail "sound list not rebuilt: $(cat "$ini")"
-grep -Fxq 'AnimationDelay=10000' "$ini" || fail "AnimationDelay not defaulted: $(cat "$ini")"
+expect_ini SoundEnabled=1 GameType=0 'Sound0="Quintaro Start,"' AnimationDelay=10000
 
 # A file the player may read but not write is used as it is and left alone. Root may
 # write any file, so the program then runs as nobody, who may only read it.
@@ -35,9 +28,8 @@ if [ "$(id -u)" = 0 ]; then
     APP_LAUNCHER="setpriv --reuid=65534 --regid=65534 --clear-groups"
 fi
 start_app
-dialog=$(wait_window '^Please Sign In$')
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
-win=$(wait_window '^Quintaro - Tester$')
+sign_in
+table Tester
 quit_cleanly "read-only file"
 cmp -s "$ini" "$E2E_TMP/kept.ini" || fail "the read-only file changed: $(cat "$ini")"
 APP_LAUNCHER=""

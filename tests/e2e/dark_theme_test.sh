@@ -13,26 +13,16 @@ ForegroundNormal=239,240,241
 
 [Colors:View]
 BackgroundNormal=35,38,41
-BackgroundAlternate=49,54,59
 ForegroundNormal=239,240,241
 
 [Colors:Button]
 BackgroundNormal=49,54,59
 ForegroundNormal=239,240,241
-
-[Colors:Selection]
-BackgroundNormal=61,174,233
-ForegroundNormal=252,252,252
 SCHEME
 
-start_app
-sign_in "Ada Lovelace"
-win=$(wait_window '^Quintaro - Ada Lovelace$')
+start_signed_in "Ada Lovelace"
 sleep 0.5
-import -window "$win" "$E2E_TMP/table.png"
-
-# Client coordinates: the menu bar sits above the 600 x 410 client area.
-menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
+shot table
 [ "$menu" -gt 0 ] || fail "no menu bar above the client area"
 # Grey level, 0 to 255, of pixel ($1, $2) of the client, and the darkest in a rectangle.
 grey() {

@@ -9,54 +9,31 @@ trap 'chmod -R u+w "$E2E_TMP" 2>/dev/null; e2e_cleanup' EXIT
 start_xvfb
 program=$APP
 
+unprivileged=""
 if [ "$(id -u)" = 0 ]; then
     chmod 755 "$E2E_TMP"
     runtime="$E2E_TMP/runtime"
     mkdir -m 700 "$runtime"
     chown nobody "$runtime"
-    cat >"$E2E_TMP/as-nobody" <<EOF
-#!/bin/sh
-exec setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR="$runtime" \
-    "$program" "\$@"
-EOF
-    chmod 755 "$E2E_TMP/as-nobody"
-    unprivileged="$E2E_TMP/as-nobody"
-else
-    unprivileged=$program
+    unprivileged="setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR=$runtime"
 fi
 
 # Signs in as $2, plays a round, accepts the Options and exits.
 session() {
-    local what=$1 name=$2 dialog win code
-    start_app
-    sign_in "$name"
-    win=$(wait_window "^Quintaro - $name\$")
-    xdotool windowfocus --sync "$win" key --clearmodifiers Return 1 Return
+    start_signed_in "$2"
+    keys Return 1 Return
     sleep 0.3
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
-    dialog=$(wait_window '^Quintaro Options$')
-    xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
-    # With money on the table, OK asks first.
-    if [ -n "$(window_or_nothing '^Quintaro$')" ]; then
+    keys alt+g o
+    answer '^Quintaro Options$' Return
+    # With money on the table, OK may ask first.
+    if poll 20 shown '^Quintaro$' >/dev/null; then
         xdotool key --clearmodifiers y
     fi
-    for _ in $(seq 50); do
-        [ -z "$(xdotool search --onlyvisible --name '^Quintaro Options$' 2>/dev/null)" ] && break
-        sleep 0.1
-    done
-    [ -z "$(xdotool search --onlyvisible --name '^Quintaro Options$' 2>/dev/null)" ] ||
-        fail "$what: the Options were not accepted"
-    quit_cleanly "$what"
+    wait_closed '^Quintaro Options$'
+    quit_cleanly "$1"
     grep -q 'ERROR: AddressSanitizer\|runtime error' "$E2E_TMP/app.log" &&
-        fail "$what: $(cat "$E2E_TMP/app.log")"
+        fail "$1: $(cat "$E2E_TMP/app.log")"
     return 0
-}
-
-window_or_nothing() {
-    for _ in $(seq 20); do
-        xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 && return 0
-        sleep 0.1
-    done
 }
 
 # No config folder can exist: the path to it is a file.
@@ -68,13 +45,13 @@ session "config path is a file" Ann
 rm "$config"
 
 # A read-only folder with no settings in it.
-APP=$unprivileged
+APP_LAUNCHER=$unprivileged
 mkdir -p "$config"
 chmod a-w "$config"
 session "read-only empty folder" Cy
 [ -z "$(ls -A "$config")" ] || fail "files appeared: $(ls -A "$config")"
 chmod u+w "$config"
-APP=$program
+APP_LAUNCHER=""
 
 # The program and its resource library alone, without the sound module and the sounds.
 mkdir "$E2E_TMP/bare"

@@ -54,9 +54,7 @@ fi
 # The program in the prefix opens the bundle installed beside it (without one it exits 3).
 start_xvfb
 APP="$prefix/bin/quintaro"
-start_app
-sign_in Tester
-win=$(wait_window '^Quintaro')
+start_signed_in Tester
 grep -qF "$prefix/$data/wqgame32.rcc" "/proc/$APP_PID/maps" ||
     fail "the installed bundle is not the one in use"
 # The window carries the icon at the three sizes built into the program.

@@ -6,53 +6,25 @@
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
-ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 runs=${QUINTARO_KILL_RUNS:-10}
 seed=${QUINTARO_KILL_SEED:-$$}
 RANDOM=$seed
-program=$APP
 
-close() {
-    xdotool windowfocus --sync "$1" key --clearmodifiers alt+F4
-}
-
-sleep_ms() {
-    sleep "$(printf '%d.%03d' $(($1 / 1000)) $(($1 % 1000)))"
-}
+sleep_ms() { sleep "$(($1 / 1000)).$(printf %03d $(($1 % 1000)))"; }
 
 # Like wait_window, but gives nothing when the program has ended instead of failing.
-window_while_alive() {
-    local id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] || [ -s "$E2E_TMP/app.exit" ] && break
-        sleep 0.1
-    done
-    echo "$id"
-}
-
-# Starts the program and waits for its sign-in dialog.
-start_to_sign_in() {
-    start_app
-    [ -n "$(window_while_alive '^Please Sign In$')" ] ||
-        fail "the program ended before its sign-in: $(cat "$E2E_TMP/app.log")"
-}
+shown_or_ended() { shown "$1" || [ -s "$E2E_TMP/app.exit" ]; }
+window_while_alive() { poll 300 shown_or_ended "$1" || true; }
 
 # Two clean exits: Ann closes with $99 after one $1 deal, then Bob with his $100 stake
 # above her.
-start_app
-sign_in Ann
-win=$(wait_window '^Quintaro - Ann$')
-xdotool windowfocus --sync "$win" key --clearmodifiers Return
+start_signed_in Ann
+keys Return
 sleep 0.3
-close "$win"
-[ "$(wait_exit)" = 0 ] || fail "Ann's run did not exit cleanly"
-start_app
-sign_in Bob
-win=$(wait_window '^Quintaro - Bob$')
+quit_cleanly "Ann's run"
+start_signed_in Bob
 started=$(date +%s%N)
-close "$win"
-[ "$(wait_exit)" = 0 ] || fail "Bob's run did not exit cleanly"
+quit_cleanly "Bob's run"
 # Kills while exiting fall anywhere in the time a clean exit takes, writing included.
 exit_ms=$((($(date +%s%N) - started) / 1000000))
 cp "$ini" "$E2E_TMP/clean.ini"
@@ -60,18 +32,16 @@ cp "$ini" "$E2E_TMP/clean.ini"
 # A file loads when every line is a group, a value or blank, and the two entries are
 # there, each name beside its own score.
 check_settings() {
-    local what=$1 bad entry found name score i
+    local bad entry entries
     bad=$(grep -Evn '^(\[[^]]+\]|[^=[]+=.*|)$' "$ini" || true)
-    [ -z "$bad" ] || fail "$what: malformed lines: $bad"
-    for entry in "Bob 100" "Ann 99"; do
-        set -- $entry
-        found=""
-        for i in $(seq 0 9); do
-            name=$(grep -Fx "Name__0_$i=$1" "$ini" || true)
-            score=$(grep -Fx "Score_0_$i=$2" "$ini" || true)
-            [ -n "$name" ] && [ -n "$score" ] && found=$i
-        done
-        [ -n "$found" ] || fail "$what: $1's \$$2 entry is lost: $(cat "$ini")"
+    [ -z "$bad" ] || fail "$1: malformed lines: $bad"
+    # Each entry as name=score; both keys of an entry end in its place, after 8 characters.
+    entries=$(awk -F= '/^Name__0_/ { name[substr($1, 9)] = $2 }
+        /^Score_0_/ { score[substr($1, 9)] = $2 }
+        END { for (i in name) print name[i] "=" score[i] }' "$ini")
+    for entry in Bob=100 Ann=99; do
+        grep -Fxq "$entry" <<<"$entries" ||
+            fail "$1: ${entry%=*}'s \$${entry#*=} entry is lost: $(cat "$ini")"
     done
 }
 
@@ -81,15 +51,9 @@ for run in $(seq "$runs"); do
     cp "$E2E_TMP/clean.ini" "$ini"
     phase=${phases[RANDOM % ${#phases[@]}]}
     delay=$((RANDOM % 100))
-    if [ "$phase" = start ]; then
-        start_app
-    else
-        start_to_sign_in
-    fi
+    start_app
     case $phase in
-    start)
-        sleep_ms $((RANDOM % 400))
-        ;;
+    start) sleep_ms $((RANDOM % 400)) ;;
     sign-in)
         dialog=$(wait_window '^Please Sign In$')
         xdotool windowfocus --sync "$dialog" type --delay 10 "Kid$run"
@@ -97,19 +61,19 @@ for run in $(seq "$runs"); do
         ;;
     play)
         sign_in "Kid$run"
-        win=$(wait_window "^Quintaro - Kid$run\$")
-        xdotool windowfocus --sync "$win" key --clearmodifiers Return 2 Return
+        table "Kid$run"
+        keys Return 2 Return
         sleep_ms "$delay"
         ;;
     exit)
         sign_in "Kid$run"
-        win=$(wait_window "^Quintaro - Kid$run\$")
+        table "Kid$run"
         # Half the runs close with a win or a loss, not the bare stake.
         if [ $((RANDOM % 2)) = 0 ]; then
-            xdotool windowfocus --sync "$win" key --clearmodifiers Return Return
+            keys Return Return
             sleep 0.3
         fi
-        close "$win"
+        keys alt+F4
         sleep_ms $((RANDOM % (exit_ms + 1)))
         ;;
     esac
@@ -122,39 +86,26 @@ done
 # player. strace counts the writes (each ends in a rename) and stops the program at one;
 # where tracing is not allowed, this part is left out and the result says so.
 command -v strace >/dev/null || fail "strace is needed to kill at each write"
-cat >"$E2E_TMP/traced" <<EOF
-#!/bin/sh
-kill=""
-[ -n "\${QUINTARO_KILL_AT_WRITE:-}" ] && kill="-e inject=rename:signal=SIGKILL:when=\$QUINTARO_KILL_AT_WRITE"
-exec strace -f -qq -o "$E2E_TMP/writes" -e trace=rename \$kill "$program" "\$@"
-EOF
-chmod +x "$E2E_TMP/traced"
 
-# Signs in and exits, for as long as the program lives.
-play_new_player() {
-    local dialog win
-    dialog=$(window_while_alive '^Please Sign In$')
-    [ -n "$dialog" ] || return 0
-    xdotool windowfocus --sync "$dialog" key --clearmodifiers ctrl+a type --delay 10 Kid \
-        2>/dev/null || return 0
-    xdotool key --clearmodifiers Return 2>/dev/null || return 0
-    win=$(window_while_alive '^Quintaro - Kid$')
-    [ -n "$win" ] || return 0
-    close "$win" 2>/dev/null || true
-}
-
-# A traced run from the clean file, killed at write $1 if given; leaves its exit code in
-# $code.
+# A traced run from the clean file that signs in and exits, for as long as the program
+# lives; killed at write $1 if given. Leaves its exit code in $code.
 traced_run() {
+    local kill=${1:+-e inject=rename:signal=SIGKILL:when=$1} id
     cp "$E2E_TMP/clean.ini" "$ini"
-    QUINTARO_KILL_AT_WRITE=${1:-} start_app
-    play_new_player
+    APP_LAUNCHER="strace -f -qq -o $E2E_TMP/writes -e trace=rename $kill" start_app
+    id=$(window_while_alive '^Please Sign In$')
+    # xdotool takes every word after type as text to type.
+    if [ -n "$id" ] && xdotool windowfocus --sync "$id" key --clearmodifiers ctrl+a \
+        type --delay 10 Kid 2>/dev/null && xdotool key --clearmodifiers Return 2>/dev/null; then
+        id=$(window_while_alive '^Quintaro - Kid$')
+        [ -z "$id" ] || xdotool windowfocus --sync "$id" key --clearmodifiers alt+F4 \
+            2>/dev/null || true
+    fi
     code=$(wait_exit)
 }
 
 writes="no"
 if strace -qq -o /dev/null true 2>/dev/null; then
-    APP="$E2E_TMP/traced"
     traced_run
     [ "$code" = 0 ] || fail "the traced run ended with $code: $(cat "$E2E_TMP/app.log")"
     writes=$(grep -c 'rename(' "$E2E_TMP/writes" || true)
@@ -165,14 +116,12 @@ if strace -qq -o /dev/null true 2>/dev/null; then
             fail "the run killed at write $write ended with $code: $(cat "$E2E_TMP/app.log")"
         check_settings "killed at write $write of $writes"
     done
-    APP=$program
 fi
 
 # The program still starts on what the last run left, and keeps both entries at its exit.
-start_to_sign_in
-dialog=$(wait_window '^Please Sign In$')
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
-close "$(wait_window '^Quintaro - ')"
-[ "$(wait_exit)" = 0 ] || fail "the program did not start and exit cleanly after the kills"
+start_app
+sign_in
+win=$(wait_window '^Quintaro - ')
+quit_cleanly "after the kills"
 check_settings "after the kills"
 echo "kill: passed ($runs random kills with seed $seed, then at each of $writes writes)"

@@ -5,6 +5,7 @@ set -euo pipefail
 E2E_TMP=$(mktemp -d)
 export XDG_CONFIG_HOME="$E2E_TMP/config"
 mkdir -p "$XDG_CONFIG_HOME"
+ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 export QUINTARO_SEED=${QUINTARO_SEED:-4242}
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
@@ -35,11 +36,7 @@ start_xvfb() {
         Xvfb ":$number" -displayfd 1 -screen 0 "$screen" -nolisten tcp -noreset \
             >"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
         XVFB_PID=$!
-        for _ in $(seq 100); do
-            [ -s "$E2E_TMP/display" ] && break
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+        poll 100 xvfb_settled || true
         if [ -s "$E2E_TMP/display" ] && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
             export DISPLAY=":$number"
             return 0
@@ -48,6 +45,9 @@ start_xvfb() {
     done
     fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
 }
+
+# The server has given its display number, or has ended.
+xvfb_settled() { [ -s "$E2E_TMP/display" ] || ! kill -0 "$XVFB_PID" 2>/dev/null; }
 
 # Waits for the server to go, so its display number is free again when the test ends.
 stop_xvfb() {
@@ -58,8 +58,8 @@ stop_xvfb() {
 }
 
 # Starts the program in the background, through the command APP_LAUNCHER when set; its
-# output goes to $E2E_TMP/app.log. A watcher
-# records the exit code in a file, so wait_exit works from a command substitution too.
+# output goes to $E2E_TMP/app.log. A watcher records the exit code in a file, so
+# wait_exit works from a command substitution too.
 start_app() {
     rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.exit"
     (
@@ -69,62 +69,118 @@ start_app() {
         wait $! || code=$?
         echo "$code" >"$E2E_TMP/app.exit"
     ) &
-    for _ in $(seq 50); do
-        [ -s "$E2E_TMP/app.pid" ] && break
-        sleep 0.05
-    done
+    poll 50 test -s "$E2E_TMP/app.pid" || true
     APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
-# Prints the id of the first visible window whose title matches, waiting up to 30 s.
-wait_window() {
-    local pattern=$1 id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
-        [ -n "$id" ] && break
-        kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(cat "$E2E_TMP/app.log")"
+# Retries the command after $1 every 0.1 s until it succeeds, at most $1 times.
+poll() {
+    for _ in $(seq "$1"); do
+        "${@:2}" && return 0
         sleep 0.1
     done
-    [ -n "$id" ] || fail "no window named '$pattern'"
-    echo "$id"
+    return 1
 }
+
+# Prints the id of the first visible window whose title matches $1, if any.
+shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 | grep .; }
+
+# Runs the command; when it fails, fails the test if the program has ended.
+while_running() {
+    "$@" && return 0
+    kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(tail -n 50 "$E2E_TMP/app.log")"
+    return 1
+}
+
+# Prints the id of the first visible window whose title matches, waiting up to 30 s.
+wait_window() { poll 300 while_running shown "$1" || fail "no window named '$1'"; }
+
+hidden() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# Waits up to 10 s for the visible windows named by the pattern $1 to close.
+wait_closed() { poll 100 hidden "$1" || fail "'$1' did not close"; }
 
 # Waits for the program to end and prints its exit code.
 wait_exit() {
-    for _ in $(seq 300); do
-        [ -s "$E2E_TMP/app.exit" ] && break
-        sleep 0.1
-    done
-    [ -s "$E2E_TMP/app.exit" ] || fail "program did not exit"
+    poll 300 test -s "$E2E_TMP/app.exit" || fail "program did not exit"
     APP_PID=""
     cat "$E2E_TMP/app.exit"
 }
+
+# Sends the keys after $1 to the window $1 names, once it shows.
+answer() {
+    local id
+    id=$(wait_window "$1")
+    xdotool windowfocus --sync "$id" key --clearmodifiers "${@:2}"
+}
+
+# Sends the keys to the table $win.
+keys() { xdotool windowfocus --sync "$win" key --clearmodifiers "$@"; }
 
 # Closes the table $win with Alt+F4 and fails unless the program exits with 0; $1, if
 # given, names the run in the failure.
 quit_cleanly() {
     local code
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
+    keys alt+F4
     code=$(wait_exit)
-    [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(cat "$E2E_TMP/app.log")"
+    [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(tail -n 50 "$E2E_TMP/app.log")"
 }
 
-# Answers the sign-in dialog that opens every new game with the given name.
+# Answers the sign-in dialog that opens every new game with the given name, or with the
+# name it offers when none is given.
 sign_in() {
-    local dialog
-    dialog=$(wait_window '^Please Sign In$')
-    xdotool windowfocus --sync "$dialog"
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 20 "$1"
-    xdotool key --clearmodifiers Return
+    if [ -n "${1:-}" ]; then
+        answer '^Please Sign In$' ctrl+a
+        xdotool type --delay 20 "$1"
+    fi
+    answer '^Please Sign In$' Return
     wait_closed '^Please Sign In$'
 }
 
-# Waits up to 10 s for the visible windows named by the pattern $1 to close.
-wait_closed() {
-    for _ in $(seq 100); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
+# Waits for the table of player $1 and sets win to it and menu to the height of the menu
+# bar above its 600 x 410 client area, to which client coordinates are relative.
+table() {
+    win=$(wait_window "^Quintaro - $1\$")
+    menu=$(($(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410))
+}
+
+# Starts the program and signs in as $1, the table then in $win.
+start_signed_in() {
+    start_app
+    sign_in "$1"
+    table "$1"
+}
+
+# Clicks the client point ($1, $2) of the table.
+click() {
+    xdotool mousemove --window "$win" "$1" $(($2 + menu)) click 1
+    sleep 0.4
+}
+
+# Takes picture $1 of the window $2, or of the table.
+shot() { import -window "${2:-$win}" "$E2E_TMP/$1.png"; }
+
+# Prints the colour of the client point ($2, $3) in the table's picture $1.
+pixel() { convert "$E2E_TMP/$1.png" -format "%[pixel:p{$2,$(($3 + menu))}]" info:; }
+pixel_is() { [ "$(pixel "$1" "$2" "$3")" = "$4" ]; }
+
+# Succeeds when the pictures $1 and $2 differ, within the client rectangle of width $3,
+# height $4 at ($5, $6) if given.
+differ() {
+    local region=()
+    [ -z "${3:-}" ] || region=(-extract "$3x$4+$5+$(($6 + menu))")
+    [ "$(compare -metric AE "${region[@]}" "$E2E_TMP/"{"$1","$2"}.png null: 2>&1 || true)" != 0 ]
+}
+
+# Takes the table's picture $1 until the command after it succeeds, for up to 30 s on a
+# loaded machine.
+shot_and() { shot "$1" && "${@:2}"; }
+shot_until() { poll 300 shot_and "$@"; }
+
+# Fails unless the settings file holds each line given, whole.
+expect_ini() {
+    local line
+    for line; do
+        grep -Fxq -- "$line" "$ini" || fail "no line '$line' in: $(cat "$ini")"
     done
-    fail "'$1' did not close"
 }

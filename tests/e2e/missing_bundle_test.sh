@@ -27,28 +27,24 @@ flip() {
 }
 
 # The message is the one dialog among the windows named after the program.
-message_window() {
-    for _ in $(seq 300); do
-        for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null || true); do
-            xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo "$id" && return 0
-        done
-        kill -0 "$APP_PID" 2>/dev/null || fail "program ended early: $(cat "$E2E_TMP/app.log")"
-        sleep 0.1
+message_shown() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null || true); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo "$id" && return 0
     done
-    fail "no message"
+    return 1
 }
 
+# Expects a message that names the bundle, where it looked, and $2.
 expect_message() {
-    local case=$1 win code
+    local case=$1 win code text
     start_app
-    win=$(message_window)
-    grep -q 'wqgame32\.rcc' "$E2E_TMP/app.log" || fail "$case: stderr does not name the bundle: $(cat "$E2E_TMP/app.log")"
-    grep -q "$E2E_TMP/alone" "$E2E_TMP/app.log" || fail "$case: stderr does not say where it looked: $(cat "$E2E_TMP/app.log")"
-    grep -q "$2" "$E2E_TMP/app.log" || fail "$case: stderr does not say '$2': $(cat "$E2E_TMP/app.log")"
+    win=$(poll 300 while_running message_shown) || fail "$case: no message"
+    for text in 'wqgame32\.rcc' "$E2E_TMP/alone" "$2"; do
+        grep -q "$text" "$E2E_TMP/app.log" || fail "$case: stderr lacks '$text': $(cat "$E2E_TMP/app.log")"
+    done
     xdotool windowfocus --sync "$win" key --clearmodifiers Return
-    # Not in a command substitution: only this shell can wait for the program it started.
-    wait_exit >"$E2E_TMP/code"
-    code=$(cat "$E2E_TMP/code")
+    code=$(wait_exit)
     [ "$code" = 3 ] || fail "$case: exit code $code, expected 3: $(cat "$E2E_TMP/app.log")"
     grep -q 'AddressSanitizer' "$E2E_TMP/app.log" && fail "$case: $(cat "$E2E_TMP/app.log")"
     echo "$case: passed"

@@ -3,55 +3,47 @@
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
-ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 felt="$(dirname "$APP")/wqgame/wqgame32/bitmap/1114.png"
 [ -f "$felt" ] || fail "the build made no $felt"
 
-start_app
-sign_in "Grace Hopper"
-win=$(wait_window '^Quintaro - Grace Hopper$')
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+start_signed_in "Grace Hopper"
+keys alt+g o
 dialog=$(wait_window '^Quintaro Options$')
 xdotool windowfocus --sync "$dialog"
 
 # Dialog coordinates: the Backs tab at (177, 5) and its list at (122, 58); the Extras tab
 # at (257, 5) and the background list at (95, 72); OK at (355, 218).
-click() {
+in_dialog() {
     xdotool mousemove --window "$dialog" "$1" "$2" click 1
     sleep 0.3
 }
 xdotool key --clearmodifiers alt+j
-click 217 16
-click 160 66
+in_dialog 217 16
+in_dialog 160 66
 xdotool key --clearmodifiers Down Down
-click 297 16
-click 130 80
+in_dialog 297 16
+in_dialog 130 80
 xdotool key --clearmodifiers End
 sleep 0.3
-click 390 228
+in_dialog 390 228
 
 # The game has money, so OK asks first.
-query=$(wait_window '^Quintaro$')
-xdotool windowfocus --sync "$query" key --clearmodifiers y
+answer '^Quintaro$' y
 wait_closed '^Quintaro Options$'
 
 quit_cleanly
-for line in GameType=1 CardBack=2 Background=30; do
-    grep -Fxq "$line" "$ini" || fail "no $line in: $(cat "$ini")"
-done
+expect_ini GameType=1 CardBack=2 Background=30
 
 # The next run offers the last player's name and plays Jokers Wild on the chosen picture,
 # tiled from the client's origin, with the chosen back on the cards.
 start_app
-dialog=$(wait_window '^Please Sign In$')
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
-win=$(wait_window '^Quintaro - Grace Hopper$')
+sign_in
+table "Grace Hopper"
 sleep 0.5
-menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
-import -window "$win" "$E2E_TMP/table.png"
-shown=$(convert "$E2E_TMP/table.png" -format "%[pixel:p{5,$(( 400 + menu ))}]" info:)
-expected=$(convert "$felt" -format "%[pixel:p{5,$(( 400 % 128 ))}]" info:)
-[ "$shown" = "$expected" ] || fail "background pixel $shown, picture 30 has $expected"
+shot table
+expected=$(convert "$felt" -format "%[pixel:p{5,$((400 % 128))}]" info:)
+pixel_is table 5 400 "$expected" ||
+    fail "background pixel $(pixel table 5 400), picture 30 has $expected"
 # The first card's picture stands at (25, 227); its middle shows back 2 of the strip.
 backs="$(dirname "$APP")/wqgame/wqgame32/bitmap/2000.png"
 convert "$E2E_TMP/table.png" -crop "30x40+45+$(( 255 + menu ))" +repage "$E2E_TMP/card.png"
@@ -62,5 +54,5 @@ same_as_back() {
 same_as_back 2 || fail "the cards do not show back 2"
 same_as_back 0 && fail "backs 0 and 2 look alike where the test looks"
 quit_cleanly "second run"
-grep -Fxq GameType=1 "$ini" || fail "the game type did not survive a run: $(cat "$ini")"
+expect_ini GameType=1
 echo "options: passed"

@@ -5,14 +5,10 @@ APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
 
-start_app
-sign_in Tester
-win=$(wait_window '^Quintaro - Tester$')
+start_signed_in Tester
 sleep 0.5
-# Client coordinates: the menu bar sits above the 600 x 410 client area.
-menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
-origin_x=$(xwininfo -id "$win" | awk '/Absolute upper-left X:/ {print $4}')
-origin_y=$(xwininfo -id "$win" | awk '/Absolute upper-left Y:/ {print $4}')
+# The window's position on the screen, as X and Y.
+eval "$(xdotool getwindowgeometry --shell "$win")"
 
 # Prints "width height x y" of the program's first shown pop-up window (a tooltip), if any.
 popup() {
@@ -23,31 +19,21 @@ popup() {
             /Width:/ {w = $2} /Height:/ {h = $2}
             /Absolute upper-left X:/ {x = $4} /Absolute upper-left Y:/ {y = $4}
             END {if (o) print w, h, x, y}'
-    done | head -n1
+    done | head -n1 | grep .
 }
 
 # Rests the pointer on a client point and prints the tooltip that comes up, or nothing.
 # Tooltips show only in the active window; between rests the pointer waits on the empty
 # end of the menu bar, which has no help.
 rest_on() {
-    xdotool windowfocus --sync "$win" mousemove --window "$win" 580 $(( menu / 2 ))
-    for _ in $(seq 30); do
-        [ -z "$(popup)" ] && break
-        sleep 0.1
-    done
-    [ -z "$(popup)" ] || fail "a pop-up stays open: $(popup)"
-    xdotool mousemove --window "$win" "$1" $(( $2 + menu ))
-    local shown=""
-    for _ in $(seq 30); do
-        shown=$(popup)
-        [ -n "$shown" ] && break
-        sleep 0.1
-    done
-    echo "$shown"
+    xdotool windowfocus --sync "$win" mousemove --window "$win" 580 $((menu / 2))
+    poll 30 eval '[ -z "$(popup)" ]' || fail "a pop-up stays open: $(popup)"
+    xdotool mousemove --window "$win" "$1" $(($2 + menu))
+    poll 30 popup || true
 }
 
 switch_popup_help() {
-    xdotool windowfocus --sync "$win" key --clearmodifiers alt+h
+    keys alt+h
     sleep 0.5
     xdotool key --clearmodifiers p
     sleep 0.5
@@ -60,8 +46,8 @@ deal=$(rest_on 300 386)
 [ -n "$deal" ] || fail "no help text over the Deal button"
 read -r w h x y <<<"$deal"
 # The tooltip opens just below and right of the pointer, and holds one short sentence.
-px=$(( origin_x + 300 ))
-py=$(( origin_y + 386 + menu ))
+px=$((X + 300))
+py=$((Y + 386 + menu))
 (( x >= px && x <= px + 40 && y >= py && y <= py + 40 )) ||
     fail "the help text at $x,$y is not by the pointer at $px,$py"
 (( h < 80 )) || fail "the Deal button's help is not its short text: ${w}x${h}"

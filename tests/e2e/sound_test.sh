@@ -4,7 +4,6 @@
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
-ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 jingle="$(dirname "$APP")/sounds/slotjack.wav"
 [ -f "$jingle" ] || fail "the build made no $jingle"
 mkdir -p "$(dirname "$ini")"
@@ -22,18 +21,18 @@ stop_sound() {
 trap stop_sound EXIT
 
 run_and_close() {
-    start_app
-    sign_in Tester
-    local win code
-    win=$(wait_window '^Quintaro')
+    start_signed_in Tester
     [ -n "${RUN_BETWEEN:-}" ] && "$RUN_BETWEEN"
     sleep 2.5
     quit_cleanly "$1"
 }
 
-# The largest sample magnitude of a raw signed 16-bit recording.
-peak() {
-    od -An -v -td2 -w2 "$1" | awk '{ v = $1 < 0 ? -$1 : $1; if (v > m) m = v } END { print m + 0 }'
+# Over a raw mono 16-bit recording at 44.1 kHz, after its first $2 bytes: the span in ms
+# from its first sample louder than 2000 to its last, and its largest magnitude.
+loud() {
+    od -An -v -td2 -w2 -j "${2:-0}" "$1" | awk '{ v = $1 < 0 ? -$1 : $1
+        if (v > m) m = v; if (v > 2000) { if (!first) first = NR; last = NR } }
+        END { printf "%d %d\n", (last - first) * 1000 / 44100, m }'
 }
 
 # Records the sink while the program runs once.
@@ -60,28 +59,19 @@ pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --system=false 
     --log-target=file:"$E2E_TMP/pulse.log" &
 PULSE_PID=$!
 export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
-for _ in $(seq 100); do
-    pactl info >/dev/null 2>&1 && break
-    sleep 0.1
-done
-pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(cat "$E2E_TMP/pulse.log")"
+poll 100 pactl info >/dev/null 2>&1 || fail "PulseAudio did not start: $(cat "$E2E_TMP/pulse.log")"
 
 record_run "sound on"
-level=$(peak "$E2E_TMP/sound on.raw")
+read -r _ level < <(loud "$E2E_TMP/sound on.raw")
 [ "$level" -gt 2000 ] || fail "the Start sound was not heard (peak $level)"
 
 # The Exit sound is heard to its end, though the window closes as it starts: the span
 # from its first loud sample to its last is as long in the recording as in the file
-# (mono 16-bit at 44.1 kHz, after a 44-byte header).
-loud_ms() {
-    od -An -v -td2 -w2 -j "$2" "$1" | awk '{ v = $1 < 0 ? -$1 : $1
-        if (v > 2000) { if (!first) first = NR; last = NR } }
-        END { printf "%d\n", (last - first) * 1000 / 44100 }'
-}
+# (after its 44-byte header).
 printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Quintaro Exit,%s"\n' "$jingle" >"$ini"
 record_run "exit sound"
-heard=$(loud_ms "$E2E_TMP/exit sound.raw" 0)
-whole=$(loud_ms "$jingle" 44)
+read -r heard _ < <(loud "$E2E_TMP/exit sound.raw")
+read -r whole _ < <(loud "$jingle" 44)
 [ "$heard" -ge $((whole - 20)) ] ||
     fail "the Exit sound was cut short: $heard ms of its $whole ms heard"
 
@@ -89,22 +79,18 @@ whole=$(loud_ms "$jingle" 44)
 # assigned to Change Bet is heard whole though a card is clicked before the first deal.
 printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Change Bet,%s"\n' "$jingle" >"$ini"
 beep_during_jingle() {
-    local win menu
-    win=$(wait_window '^Quintaro')
-    menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
-    xdotool mousemove --window "$win" 450 $((100 + menu)) click 1
-    sleep 0.3
-    xdotool mousemove --window "$win" 60 $((270 + menu)) click 1
+    click 450 100
+    click 60 270
 }
 RUN_BETWEEN=beep_during_jingle record_run "beep during jingle"
 # A beep that stops the jingle leaves about 0.2 s of it; a loaded machine may drop a
 # little of a whole one, so half the jingle tells the two apart.
-heard=$(loud_ms "$E2E_TMP/beep during jingle.raw" 0)
+read -r heard _ < <(loud "$E2E_TMP/beep during jingle.raw")
 [ "$heard" -ge $((whole / 2)) ] ||
     fail "a refused click cut the jingle short: $heard ms of its $whole ms heard"
 
 printf '[Quintaro]\nSoundEnabled=0\nSound0="Quintaro Start,%s"\n' "$jingle" >"$ini"
 record_run "sound off"
-level=$(peak "$E2E_TMP/sound off.raw")
+read -r _ level < <(loud "$E2E_TMP/sound off.raw")
 [ "$level" -lt 100 ] || fail "sound played while switched off (peak $level)"
 echo "sound: passed"

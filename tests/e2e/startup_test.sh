@@ -5,9 +5,7 @@ start_xvfb
 
 # Every widget gets its own X window, so the window tree shows the table's layout.
 export QT_USE_NATIVE_WINDOWS=1
-start_app
-sign_in Tester
-win=$(wait_window '^Quintaro')
+start_signed_in Tester
 sleep 0.5
 tree=$(xwininfo -tree -id "$win")
 

@@ -24,22 +24,19 @@ expect_centred() {
     [ "$X,$Y" = "$x,$y" ] || fail "$2 (${WIDTH}x$HEIGHT) is at $X,$Y, not centred at $x,$y"
 }
 
-start_app
-sign_in "Ada Lovelace"
-win=$(wait_window '^Quintaro - Ada Lovelace$')
+start_signed_in "Ada Lovelace"
 xdotool windowmove --sync "$win" 1400 100
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+g o
+keys alt+g o
 dialog=$(wait_window '^Quintaro Options$')
 expect_centred "$dialog" Options
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Escape
+answer '^Quintaro Options$' Escape
 
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+g h
+keys alt+g h
 dialog=$(wait_window '^Straight Poker$')
 expect_centred "$dialog" "the Hall of Fame"
-xdotool windowfocus --sync "$dialog" key --clearmodifiers Return
+answer '^Straight Poker$' Return
 
 sleep 0.3
-xdotool windowfocus --sync "$win" key --clearmodifiers alt+F4
-[ "$(wait_exit)" = 0 ] || fail "the game did not exit cleanly"
+quit_cleanly
 echo "two monitors: passed"
