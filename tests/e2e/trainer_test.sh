@@ -8,70 +8,50 @@ APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
 export QUINTARO_SEED=1009
-ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 stored=(Hands_0=4 Bet_0=20 Paid_0=7)
 mkdir -p "$(dirname "$ini")"
 { echo '[Quintaro]'; printf 'Statistics\\%s\n' "${stored[@]}"; } >"$ini"
 mapfile -t prediction < <("$QUINTARO_PREDICT_ROUND" trainer "$QUINTARO_SEED" 1 "${stored[@]}")
+strip=(300 20 300 200)  # the hint strip under the pay table
+status=(300 48 150 246) # the status box over the cards
+press() { keys "$@" && sleep 0.3; }
 
-start_app
-sign_in Tess
-win=$(wait_window '^Quintaro - Tess$')
-menu=$(( $(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410 ))
-crop() { import -window "$win" -crop "$2+$(( $3 + menu ))" "$E2E_TMP/$1.png"; }
-strip() { crop "$1" 300x20+300 200; }
-status() { crop "$1" 300x48+150 246; }
-differ() { [ "$(compare -metric AE "$E2E_TMP/$1.png" "$E2E_TMP/$2.png" null: 2>&1 || true)" != 0 ]; }
-# Waits up to 10 s (or $4 tries of 0.2 s) for the picture taken by $1 as $2 to differ from $3.
-until_differs() {
-    for _ in $(seq "${4:-50}"); do
-        "$1" "$2"
-        differ "$2" "$3" && return 0
-        sleep 0.2
-    done
-    fail "$2 looks like $3"
-}
-press() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
-
-xdotool windowfocus --sync "$win"
+start_signed_in Tess
 press alt+g t # Game > Trainer
 press Return  # Deal
-strip dealt
+shot dealt
 # Show Strategy too: its advice appears once the tables are built, and a redeal is only
 # judged from then on.
 press alt+g s Return
-until_differs strip advised dealt 300
+shot_until advised differ advised dealt "${strip[@]}" || fail "no strategy advice appeared"
 
 for round in 0 1 2; do
     [ "$round" = 0 ] || press Return # Deal
     [ "${prediction[$round]}" = none ] || for key in ${prediction[$round]}; do press "$key"; done
-    status held
-    strip before
+    shot held
     press Return # Redeal
     if [ "$round" -lt 2 ]; then
-        until_differs strip refused before
-        status still
-        differ still held && fail "round $round: a worse hold was redealt at once"
-        [ "$round" = 0 ] && [ -n "${QUINTARO_E2E_SHOTS:-}" ] &&
-            import -window "$win" "$QUINTARO_E2E_SHOTS/trainer.png"
+        shot_until refused differ refused held "${strip[@]}" || fail "round $round: no refusal"
+        differ refused held "${status[@]}" && fail "round $round: a worse hold was redealt at once"
+        [ "$round" = 0 ] && [ -n "${QUINTARO_E2E_SHOTS:-}" ] && shot trainer &&
+            cp "$E2E_TMP/trainer.png" "$QUINTARO_E2E_SHOTS/"
         press Return # the same hold again
     fi
-    until_differs status drawn held
+    shot_until drawn differ drawn held "${status[@]}" || fail "round $round: the hold was not drawn"
 done
 
 press alt+g s s Return # Game > Statistics...
 stats=$(wait_window '^Statistics$')
 [ -n "${QUINTARO_E2E_SHOTS:-}" ] && import -window "$stats" "$QUINTARO_E2E_SHOTS/statistics.png"
-xdotool windowfocus --sync "$stats"
-press alt+p # Copy
+answer '^Statistics$' alt+p # Copy
+sleep 0.3
 "$QUINTARO_PREDICT_ROUND" statistics "$QUINTARO_SEED" 1 "${stored[@]}" | tail -n +4 >"$E2E_TMP/page"
 xclip -o -selection clipboard | diff "$E2E_TMP/page" - || fail "the page copied is not the one predicted"
-press ctrl+Tab ctrl+c # the next game's page, by the standard copy
+answer '^Statistics$' ctrl+Tab ctrl+c # the next game's page, by the standard copy
+sleep 0.3
 xclip -o -selection clipboard | grep -Fxq $'Hands played\t0\t0' || fail "Ctrl+C did not copy the next page"
-press Escape
+answer '^Statistics$' Escape
+wait_closed '^Statistics$'
 quit_cleanly
-grep -Fxq "Trainer=1" "$ini" || fail "Trainer not stored: $(cat "$ini")"
-for line in "${prediction[@]:3}"; do
-    grep -Fxq "$line" "$ini" || fail "not stored: $line; INI: $(cat "$ini")"
-done
+expect_ini Trainer=1 "${prediction[@]:3}"
 echo "trainer: passed (${#prediction[@]} predicted lines)"
