@@ -1,4 +1,6 @@
+#include "app/message_dialog.h"
 #include "dark_theme.h"
+#include "displays_pixels.h"
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_dialog.h"
 #include "persist/sign_in_dialog.h"
@@ -32,6 +34,28 @@ bool insideABox(QPoint p) {
             if (box(column, row).contains(p))
                 return true;
     return false;
+}
+
+// Pixels of `image` from `at` on that are not (background AND mask) OR picture, for the
+// picture and its mask side by side in `sheet`, outside what `skip` covers; -1 when the
+// mask does not both show and let through more than a little, so that nothing was tested.
+int maskedPictureFaults(const QImage& image, QPoint at, const QImage& sheet, QRgb background,
+                        bool (*skip)(QPoint) = nullptr) {
+    const int width = sheet.width() / 2;
+    int faults = 0;
+    int shown = 0;
+    int through = 0;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < width; ++x) {
+            if (skip != nullptr && skip(at + QPoint(x, y)))
+                continue;
+            const QRgb mask = sheet.pixel(width + x, y);
+            const QRgb expected = ((background & mask) | sheet.pixel(x, y)) | 0xff000000;
+            faults += image.pixel(at + QPoint(x, y)) != expected;
+            shown += mask == qRgb(0, 0, 0);
+            through += mask == qRgb(255, 255, 255);
+        }
+    return shown > 1000 && through > 1000 ? faults : -1;
 }
 
 int nonWhiteInside(const QImage& image, const QRect& rect) {
@@ -116,25 +140,9 @@ private Q_SLOTS:
                                  .toImage()
                                  .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.size(), dialog.size());
-        const QRgb background = dialog.palette().color(QPalette::Window).rgb();
-
-        int shown = 0;
-        int through = 0;
-        int wrong = 0;
-        for (int y = 0; y < 302; ++y)
-            for (int x = 0; x < 351; ++x) {
-                const QPoint at(4 + x, 10 + y);
-                if (insideABox(at))
-                    continue;
-                const QRgb mask = sheet.pixel(351 + x, y);
-                const QRgb expected = ((background & mask) | sheet.pixel(x, y)) | 0xff000000;
-                wrong += image.pixel(at) != expected;
-                shown += mask == qRgb(0, 0, 0);
-                through += mask == qRgb(255, 255, 255);
-            }
-        QCOMPARE(wrong, 0);
-        QVERIFY(shown > 1000);
-        QVERIFY(through > 1000);
+        QCOMPARE(maskedPictureFaults(image, QPoint(4, 10), sheet,
+                                     dialog.palette().color(QPalette::Window).rgb(), insideABox),
+                 0);
     }
 
     void controlsSitWhereTheLayoutPutsThem() {
@@ -182,6 +190,49 @@ private Q_SLOTS:
         edit->clear();
         edit->insert(QString(200, QChar(0x20AC))); // 600 bytes at once: refused whole
         QCOMPARE(edit->text(), QString());
+    }
+
+    void messageHeadingIsReplacedOnlyWhenGiven() {
+        MessageDialog plain(nullptr, QStringLiteral("You are broke!"));
+        MessageDialog full(nullptr, QStringLiteral("one"), QStringLiteral("two"),
+                           QStringLiteral("Heading"));
+        QCOMPARE(plain.message(), QStringLiteral("You are broke!"));
+        QVERIFY(!plain.heading().isEmpty() && plain.secondLine().isEmpty());
+        QCOMPARE(full.heading(), QStringLiteral("Heading"));
+        QCOMPARE(full.secondLine(), QStringLiteral("two"));
+    }
+
+    // Run after the library is open.
+    void messagePictureShowsTheDialogWhereItsMaskIsWhite() {
+        MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
+        QCOMPARE(wqgame::libraryNesting(), 0);
+        QCOMPARE(dialog.picture().size(), QSize(240, 200));
+        QCOMPARE(maskedPictureFaults(test::renderOn(dialog, Qt::magenta), QPoint(0, 0),
+                                     dialog.picture(),
+                                     dialog.palette().color(QPalette::Window).rgb()),
+                 0);
+    }
+
+    // The picture's surface and the message on it keep their classic colours, while the
+    // OK button follows a dark theme.
+    void messageStaysReadableUnderADarkTheme() {
+        const test::DarkTheme theme;
+        MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
+        const QImage image = test::renderOn(dialog, Qt::magenta);
+        const QColor face(192, 192, 192);
+        const QLabel* message = nullptr;
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text() == dialog.message())
+                message = label;
+        QVERIFY(message);
+        // The label lies in a group box, which the style may tint a shade darker.
+        const QRect text = message->geometry();
+        const QColor ground = image.pixelColor(text.bottomRight());
+        QVERIFY(test::inkContrast(image, QRect(text.bottomRight(), QSize(1, 1)), face) < 8);
+        QVERIFY(test::inkContrast(image, text, ground) >= test::readableContrast);
+        const QPushButton* ok = dialog.findChild<QPushButton*>();
+        QCOMPARE(ok->palette().color(QPalette::Button),
+                 test::darkPalette().color(QPalette::Button));
     }
 
 private:
