@@ -60,7 +60,6 @@ private Q_SLOTS:
         {
             RecordingOutput output(2);
             Frame frame(store, output);
-            QVERIFY(frame.soundDevicePresent());
             QCOMPARE(output.played, std::vector<std::string>{"hello.wav"});
             frame.show();
             QVERIFY(frame.close());
@@ -68,7 +67,6 @@ private Q_SLOTS:
         }
         RecordingOutput silent(0);
         Frame frame(store, silent);
-        QVERIFY(!frame.soundDevicePresent());
         frame.show();
         frame.close();
         QVERIFY(silent.played.empty());

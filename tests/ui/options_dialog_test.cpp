@@ -205,7 +205,11 @@ private Q_SLOTS:
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
     }
 
-    void opensOnTheOptionsTabWithTheGameCheckedAndOkFocused() {
+    // It opens on the Options tab with the game checked and OK focused. Under a dark theme
+    // the pages and their tabs are one classic surface with dark labels, while the lists
+    // keep the theme's own colours.
+    void opensOnTheOptionsTabAsOneClassicSurface() {
+        const test::DarkTheme theme;
         Setup setup;
         for (GameType game : {GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
             OptionsDialog dialog(*setup.frame, 100, game, 1, 2);
@@ -220,6 +224,23 @@ private Q_SLOTS:
             QCOMPARE(dialog.okButton()->geometry(), QRect(355, 218, 70, 20));
             QCOMPARE(dialog.cancelButton()->geometry(), QRect(435, 218, 70, 20));
         }
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
+        const QImage options = test::renderOn(dialog, Qt::magenta);
+        // Inside the page, left of the game group.
+        QCOMPARE(options.pixelColor(60, 120), face);
+        QVERIFY(test::inkContrast(options, captionRect(*dialog.gameButton(0)), face) >=
+                test::readableContrast);
+
+        dialog.facesPage()->select(true);
+        const QListWidget& list = *dialog.facesPage()->nameList();
+        const QImage faces = test::renderOn(dialog, Qt::magenta);
+        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
+                 test::darkPalette().color(QPalette::Base));
+
+        dialog.extrasPage()->select(true);
+        const QImage extras = test::renderOn(dialog, Qt::magenta);
+        QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
+                test::readableContrast);
     }
 
     // Each Alt+letter does one thing on every page and in the Locate dialog. The pages act
@@ -263,30 +284,6 @@ private Q_SLOTS:
         LocateSoundDialog locate(&dialog, QStringLiteral("Jackpot"), setup.output);
         QVERIFY2(clashingMnemonics(locate).isEmpty(),
                  qPrintable(clashingMnemonics(locate).join(QStringLiteral("; "))));
-    }
-
-    // Under a dark theme the pages and their tabs are one classic surface with dark labels,
-    // while the lists keep the theme's own colours.
-    void pagesAndTabsAgreeUnderADarkTheme() {
-        const test::DarkTheme theme;
-        Setup setup;
-        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
-        const QImage options = test::renderOn(dialog, Qt::magenta);
-        // Inside the page, left of the game group.
-        QCOMPARE(options.pixelColor(60, 120), face);
-        QVERIFY(test::inkContrast(options, captionRect(*dialog.gameButton(0)), face) >=
-                test::readableContrast);
-
-        dialog.facesPage()->select(true);
-        const QListWidget& list = *dialog.facesPage()->nameList();
-        const QImage faces = test::renderOn(dialog, Qt::magenta);
-        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
-                 test::darkPalette().color(QPalette::Base));
-
-        dialog.extrasPage()->select(true);
-        const QImage extras = test::renderOn(dialog, Qt::magenta);
-        QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
-                test::readableContrast);
     }
 
     // With money in play OK asks first, and No keeps the dialog open; without, it closes.
