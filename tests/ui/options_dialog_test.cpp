@@ -362,8 +362,7 @@ private Q_SLOTS:
     void playTakesTheFirstMatchAndLocateTheLast() {
         Setup setup(
             1, {{"Sound0", "Jackpot,a.wav"}, {"Sound1", "Jackpot,b.wav"}, {"SoundEnabled", "0"}});
-        GameFrameWindow& frame = *setup.frame;
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
         ExtrasPage& extras = *dialog.extrasPage();
         QVERIFY(!extras.soundSwitch()->isChecked() && !extras.playButton()->isEnabled());
         extras.soundSwitch()->click();
@@ -392,9 +391,6 @@ private Q_SLOTS:
         locate([](LocateSoundDialog& d) { d.noneButton()->click(); });
         QCOMPARE(extras.soundCopy()[0].file, std::string("a.wav"));
         QCOMPARE(extras.soundCopy()[1].file, std::string());
-        QCOMPARE(frame.soundEvents()[1].file, std::string("b.wav"));
-        dialog.applySounds(frame);
-        QCOMPARE(frame.soundEvents(), extras.soundCopy());
     }
 
     void noDeviceDisablesEverySoundControl() {
