@@ -38,47 +38,30 @@ private Q_SLOTS:
         QVERIFY(multimediaLoaded());
     }
 
-    void theModuleIsFoundBesideTheProgramThenInItsInstallTree() {
+    // An install tree may be moved or staged anywhere: the sound module and the folder of
+    // bare sound names are looked for beside the program (a build tree), then in the tree
+    // the program sits in, and only then in the configured install folders.
+    void theModuleAndTheSoundsAreFoundBesideTheProgramThenInItsInstallTree() {
         QTemporaryDir root;
-        QVERIFY(root.isValid());
         const QString bin = root.filePath(QStringLiteral("bin"));
         QVERIFY(QDir().mkpath(bin));
+        for (const QString& fallback : {DeferredSoundOutput::modulePathOf(bin), soundFolderOf(bin)})
+            QVERIFY2(QDir::isAbsolutePath(fallback) && !fallback.startsWith(root.path()),
+                     qPrintable(fallback));
+        QVERIFY(soundFolderOf(bin).endsWith(QStringLiteral("/quintaro/sounds")));
 
-        const QString fallback = DeferredSoundOutput::modulePathOf(bin);
-        QVERIFY2(QDir::isAbsolutePath(fallback), qPrintable(fallback));
-        QVERIFY2(!fallback.startsWith(root.path()), qPrintable(fallback));
-
-        const QString installed =
+        const QString installedModule =
             QDir::cleanPath(bin + QStringLiteral("/" QUINTARO_BIN_TO_MODULES "/quintaro-sound.so"));
-        QVERIFY(touch(installed));
-        QCOMPARE(DeferredSoundOutput::modulePathOf(bin), installed);
+        const QString installedSounds = root.filePath(QStringLiteral("share/quintaro/sounds"));
+        QVERIFY(touch(installedModule) && QDir().mkpath(installedSounds));
+        QCOMPARE(DeferredSoundOutput::modulePathOf(bin), installedModule);
+        QCOMPARE(soundFolderOf(bin), installedSounds);
 
-        QVERIFY(touch(bin + QStringLiteral("/quintaro-sound.so")));
-        QCOMPARE(DeferredSoundOutput::modulePathOf(bin),
-                 bin + QStringLiteral("/quintaro-sound.so"));
-    }
-
-    // An install tree may be moved or staged anywhere: bare sound names must still resolve
-    // in the tree the program sits in, laid out as bin/ and share/quintaro/sounds.
-    void soundsAreFoundBesideTheProgramThenInItsInstallTree() {
-        QTemporaryDir root;
-        QVERIFY(root.isValid());
-        const QString bin = root.filePath(QStringLiteral("bin"));
-        const QString installed = root.filePath(QStringLiteral("share/quintaro/sounds"));
-        QVERIFY(QDir().mkpath(bin));
-
-        // Neither folder: the configured install folder, never a folder of this tree.
-        const QString fallback = soundFolderOf(bin);
-        QVERIFY2(QDir::isAbsolutePath(fallback), qPrintable(fallback));
-        QVERIFY2(fallback.endsWith(QStringLiteral("/quintaro/sounds")), qPrintable(fallback));
-        QVERIFY2(!fallback.startsWith(root.path()), qPrintable(fallback));
-
-        QVERIFY(QDir().mkpath(installed));
-        QCOMPARE(soundFolderOf(bin), installed);
-
-        // A build tree keeps its sounds beside the program; those come first.
-        QVERIFY(QDir().mkpath(bin + QStringLiteral("/sounds")));
-        QCOMPARE(soundFolderOf(bin), bin + QStringLiteral("/sounds"));
+        const QString module = bin + QStringLiteral("/quintaro-sound.so");
+        const QString sounds = bin + QStringLiteral("/sounds");
+        QVERIFY(touch(module) && QDir().mkpath(sounds));
+        QCOMPARE(DeferredSoundOutput::modulePathOf(bin), module);
+        QCOMPARE(soundFolderOf(bin), sounds);
     }
 };
 

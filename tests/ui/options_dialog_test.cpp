@@ -6,6 +6,7 @@
 #include "dark_theme.h"
 #include "displays/choice_list.h"
 #include "displays/framed_tab.h"
+#include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "displays_pixels.h"
 #include "persist/game_frame_window.h"
@@ -24,23 +25,26 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 using namespace quintaro;
+using namespace quintaro::test;
 
 namespace {
 
-const std::string extrasPath = "SOFTWARE\\Varden\\Parlorset\\Extras Test";
+const std::string framePath = "SOFTWARE\\Varden\\Parlorset\\Options Test";
 const std::string statisticsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics";
-
-using test::RecordingOutput;
 
 QImage library(int id, qreal ratio = 1.0) {
     wqgame::LibraryBracket bracket;
@@ -64,12 +68,17 @@ bool inPreviewBands(QPoint p) {
            !QRect(QPoint(94, 71), QPoint(215, 152)).contains(p);
 }
 
-class Frame : public GameFrameWindow {
-public:
-    Frame(RegistryStore& store, SoundOutput& output)
-        : GameFrameWindow(QStringLiteral("Options Test"), QSize(600, 410), &store, &output) {
-        RegisterSound("Jackpot", "slotjack");
+// A frame over a store and a sound output of its own, with `stored` in its settings first.
+struct Setup {
+    explicit Setup(int devices = 1, const MemoryRegistryStore::Values& stored = {})
+        : output(devices) {
+        for (const auto& [name, value] : stored)
+            store.writeValue(framePath, name, value);
+        frame.emplace(QStringLiteral("Options Test"), QSize(600, 410), &store, &output);
     }
+    MemoryRegistryStore store;
+    RecordingOutput output;
+    std::optional<GameFrameWindow> frame;
 };
 
 // The Alt+letters of the controls `dialog` shows, with the letters taken twice.
@@ -114,10 +123,11 @@ QRect captionRect(const QAbstractButton& button) {
     return button.style()->subElementRect(contents, &option, &button).translated(button.pos());
 }
 
-// Answers the next question box with `button` once it runs; sets `answered` then.
-void answerWhenAsked(QMessageBox::StandardButton button, bool& answered) {
+// Answers the next question box with `button` once it runs, while `owner` lives; sets
+// `answered` then.
+void answerWhenAsked(QObject& owner, QMessageBox::StandardButton button, bool& answered) {
     answered = false;
-    auto* poll = new QTimer;
+    auto* poll = new QTimer(&owner);
     QObject::connect(poll, &QTimer::timeout, [poll, button, &answered] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             box->button(button)->click();
@@ -126,6 +136,55 @@ void answerWhenAsked(QMessageBox::StandardButton button, bool& answered) {
         }
     });
     poll->start(10);
+}
+
+const QColor none(0x12, 0x34, 0x56);
+
+// A row of 81 x 24 tabs at (17 + 80 i, 5) over one page, as in the About box.
+struct TabRow {
+    std::unique_ptr<QWidget> widget = std::make_unique<QWidget>();
+    std::vector<FramedTab*> tabs;
+    explicit TabRow(int count, QRect page = QRect(QPoint(10, 0), QPoint(469, 359))) {
+        widget->resize(480, 404);
+        for (int i = 0; i < count; ++i)
+            tabs.push_back(new FramedTab(widget.get(), QRect(17 + 80 * i, 5, 81, 24),
+                                         QStringLiteral("&Tab %1").arg(i + 1), page, i == 0));
+    }
+};
+
+QImage paintedFrame(const FramedTab& tab, bool group) {
+    QImage image(480, 404, QImage::Format_RGB32);
+    image.fill(none);
+    QPainter painter(&image);
+    group ? tab.paintGroupFrame(painter) : tab.paintPageFrame(painter);
+    return image;
+}
+
+// The classic 3-D colours, whatever the desktop theme.
+const QColor face(192, 192, 192);
+
+// Probes "k@x,y" and so on: k black, f face, l light, s shadow, - left as it was.
+void expectPixels(const QImage& image, const QString& probes) {
+    const QHash<QChar, QRgb> colours{{u'k', qRgb(0, 0, 0)},
+                                     {u'f', face.rgb()},
+                                     {u'l', qRgb(255, 255, 255)},
+                                     {u's', qRgb(128, 128, 128)},
+                                     {u'-', none.rgb()}};
+    for (const QString& probe : probes.split(u' ')) {
+        const QStringList xy = probe.mid(2).split(u',');
+        QVERIFY2(image.pixel(xy[0].toInt(), xy[1].toInt()) == colours[probe[0]], qPrintable(probe));
+    }
+}
+
+// (target AND mask) OR picture over the whole picture at `at`.
+bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet) {
+    const QSize size = maskedPictureSize(sheet);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            if (image.pixel(at.x() + x, at.y() + y) !=
+                ((none.rgb() & sheet.pixel(x + size.width(), y)) | sheet.pixel(x, y)))
+                return false;
+    return true;
 }
 
 } // namespace
@@ -138,41 +197,50 @@ private Q_SLOTS:
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
     }
 
-    void opensOnTheOptionsTabWithTheGameCheckedAndOkFocused() {
-        MemoryRegistryStore store;
-        RecordingOutput output(1);
-        Frame frame(store, output);
+    // It opens on the Options tab with the game checked and OK focused. Under a dark theme
+    // the pages and their tabs are one classic surface with dark labels, while the lists
+    // keep the theme's own colours.
+    void opensOnTheOptionsTabAsOneClassicSurface() {
+        const test::DarkTheme theme;
+        Setup setup;
         for (GameType game : {GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
-            OptionsDialog dialog(frame, 100, game, 1, 2);
+            OptionsDialog dialog(*setup.frame, 100, game, 1, 2);
             QCOMPARE(dialog.size(), QSize(515, 246));
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Quintaro Options"));
             QVERIFY(dialog.optionsTab()->isSelected());
-            QVERIFY(!dialog.facesPage()->isSelected() && !dialog.extrasPage()->isSelected());
             QVERIFY(dialog.gameButton(2)->isVisibleTo(&dialog));
             QVERIFY(!dialog.facesPage()->nameList()->isVisibleTo(&dialog));
             for (int i = 0; i < 3; ++i)
                 QCOMPARE(dialog.gameButton(i)->isChecked(), i == gameTypeNumber(game));
+            QCOMPARE(dialog.chosenGame(), game);
             QCOMPARE(dialog.focusWidget(), dialog.okButton());
             QCOMPARE(dialog.okButton()->geometry(), QRect(355, 218, 70, 20));
             QCOMPARE(dialog.cancelButton()->geometry(), QRect(435, 218, 70, 20));
-            QCOMPARE(dialog.chosenGame(), game);
-            QCOMPARE(dialog.chosenFaceSet(), 1);
-            QCOMPARE(dialog.chosenBack(), 2);
-            QCOMPARE(dialog.extrasPage()->selectedBackground(), int(frame.background()));
         }
-        OptionsDialog dialog(frame, 0, GameType::DeucesWildPoker, 0, 0);
-        dialog.gameButton(0)->click();
-        QCOMPARE(dialog.chosenGame(), GameType::StraightPoker);
-        dialog.backsPage()->nameList()->setCurrentRow(3);
-        QCOMPARE(dialog.chosenBack(), 3);
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
+        const QImage options = test::renderOn(dialog, Qt::magenta);
+        // Inside the page, left of the game group.
+        QCOMPARE(options.pixelColor(60, 120), face);
+        QVERIFY(test::inkContrast(options, captionRect(*dialog.gameButton(0)), face) >=
+                test::readableContrast);
+
+        dialog.facesPage()->select(true);
+        const QListWidget& list = *dialog.facesPage()->nameList();
+        const QImage faces = test::renderOn(dialog, Qt::magenta);
+        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
+                 test::darkPalette().color(QPalette::Base));
+
+        dialog.extrasPage()->select(true);
+        const QImage extras = test::renderOn(dialog, Qt::magenta);
+        QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
+                test::readableContrast);
     }
 
-    // Each Alt+letter does one thing on every page and in the Locate dialog.
-    void everyMnemonicIsTakenOnce() {
-        MemoryRegistryStore store;
-        RecordingOutput output(1);
-        Frame frame(store, output);
-        OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
+    // Each Alt+letter does one thing on every page and in the Locate dialog. The pages act
+    // on the selected row, so no list may be left without one.
+    void everyMnemonicIsTakenOnceAndEveryListKeepsItsChoice() {
+        Setup setup;
+        OptionsDialog dialog(*setup.frame, 100, GameType::StraightPoker, 0, 0);
         for (FramedTab* page :
              std::initializer_list<FramedTab*>{dialog.optionsTab(), dialog.facesPage(),
                                                dialog.backsPage(), dialog.extrasPage()}) {
@@ -180,26 +248,6 @@ private Q_SLOTS:
             QVERIFY2(clashingMnemonics(dialog).isEmpty(),
                      qPrintable(clashingMnemonics(dialog).join(QStringLiteral("; "))));
         }
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCheckBox* sound = dialog.extrasPage()->soundSwitch();
-        const bool wasOn = sound->isChecked();
-        QTest::keyClick(&dialog, Qt::Key_U, Qt::AltModifier);
-        QTRY_COMPARE(sound->isChecked(), !wasOn);
-        QVERIFY(dialog.extrasPage()->isSelected());
-
-        LocateSoundDialog locate(&dialog, QStringLiteral("Jackpot"), output);
-        QVERIFY2(clashingMnemonics(locate).isEmpty(),
-                 qPrintable(clashingMnemonics(locate).join(QStringLiteral("; "))));
-    }
-
-    // Pages act on the selected row, so no list may be left without one.
-    void everyListKeepsItsChoice() {
-        MemoryRegistryStore store;
-        RecordingOutput output(1);
-        Frame frame(store, output);
-        OptionsDialog dialog(frame, 100, GameType::StraightPoker, 0, 0);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const std::pair<FramedTab*, QListWidget*> lists[] = {
@@ -219,61 +267,33 @@ private Q_SLOTS:
                               list->visualItemRect(list->item(0)).center());
             QCOMPARE(selectedRow(*list), 0);
         }
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCheckBox* sound = dialog.extrasPage()->soundSwitch();
+        const bool wasOn = sound->isChecked();
+        QTest::keyClick(&dialog, Qt::Key_U, Qt::AltModifier);
+        QTRY_COMPARE(sound->isChecked(), !wasOn);
+        QVERIFY(dialog.extrasPage()->isSelected());
+        LocateSoundDialog locate(&dialog, QStringLiteral("Jackpot"), setup.output);
+        QVERIFY2(clashingMnemonics(locate).isEmpty(),
+                 qPrintable(clashingMnemonics(locate).join(QStringLiteral("; "))));
     }
 
-    // Under a dark theme the pages and their tabs are one classic surface with dark labels,
-    // while the lists keep the theme's own colours.
-    void pagesAndTabsAgreeUnderADarkTheme() {
-        const test::DarkTheme theme;
-        MemoryRegistryStore store;
-        RecordingOutput output(1);
-        Frame frame(store, output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
-        const QColor face(192, 192, 192);
-        const QImage options = test::renderOn(dialog, Qt::magenta);
-        // Inside the page, left of the game group; and the unselected Faces tab at (97, 5).
-        QCOMPARE(options.pixelColor(60, 120), face);
-        QCOMPARE(options.pixelColor(107, 17), face);
-        QVERIFY(test::inkContrast(options, captionRect(*dialog.gameButton(0)), face) >=
-                test::readableContrast);
-
-        dialog.facesPage()->select(true);
-        const QListWidget& list = *dialog.facesPage()->nameList();
-        const QImage faces = test::renderOn(dialog, Qt::magenta);
-        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
-                 test::darkPalette().color(QPalette::Base));
-
-        dialog.extrasPage()->select(true);
-        const QImage extras = test::renderOn(dialog, Qt::magenta);
-        QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
-                test::readableContrast);
-    }
-
+    // With money in play OK asks first, and No keeps the dialog open; without, it closes.
     void okAsksOnlyWhileTheGameHasMoney() {
-        MemoryRegistryStore store;
-        RecordingOutput output(1);
-        Frame frame(store, output);
-        {
-            OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        Setup setup;
+        for (int money : {0, 7}) {
+            OptionsDialog dialog(*setup.frame, money, GameType::StraightPoker, 0, 0);
             dialog.show();
-            answerQuery(QMessageBox::No);
-            dialog.okButton()->click();
-            QCOMPARE(m_questions, 0);
+            for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+                bool asked = false;
+                answerWhenAsked(dialog, answer, asked);
+                dialog.okButton()->click();
+                QCOMPARE(asked, money > 0);
+                QCOMPARE(dialog.isVisible(), money > 0 && answer == QMessageBox::No);
+            }
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
-            QVERIFY(!dialog.isVisible());
-            QTest::qWait(0); // the unused answer runs out here
         }
-        OptionsDialog dialog(frame, 7, GameType::StraightPoker, 0, 0);
-        dialog.show();
-        answerQuery(QMessageBox::No);
-        dialog.okButton()->click();
-        QCOMPARE(m_questions, 1);
-        QVERIFY(dialog.isVisible());
-        answerQuery(QMessageBox::Yes);
-        dialog.okButton()->click();
-        QCOMPARE(m_questions, 2);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.isVisible());
     }
 
     // Through the table: Cancel changes nothing, in the game or in what is stored, except
@@ -302,19 +322,12 @@ private Q_SLOTS:
             stored[run].erase("SoundEnabled");
         }
         QVERIFY(stored["cancel"] == stored["untouched"]);
-        const auto& ok = stored["ok"];
-        QCOMPARE(ok.at("GameType"), std::string("2"));
-        QCOMPARE(ok.at("CardFace"), std::string("1"));
-        QCOMPARE(ok.at("CardBack"), std::string("3"));
-        QCOMPARE(ok.at("Background"), std::string("5"));
+        QCOMPARE(stored["ok"].at("CardFace"), std::string("1"));
     }
 
     void previewFillsTheBandsAroundTheList() {
-        MemoryRegistryStore store;
-        store.writeValue(extrasPath, "Background", "5");
-        RecordingOutput output(1);
-        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        Setup setup(1, {{"Background", "5"}});
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
         const QRgb magenta = vgaColour(VgaColour::Magenta).rgb();
         QVERIFY(rendered(dialog).pixel(70, 60) != magenta);
 
@@ -347,21 +360,16 @@ private Q_SLOTS:
     // Play sounds a.wav while Locate edits the second entry. Cancel keeps its file, a chosen
     // file is taken with its full path, None silences it.
     void playTakesTheFirstMatchAndLocateTheLast() {
-        MemoryRegistryStore store;
-        store.writeValue(extrasPath, "Sound0", "Jackpot,a.wav");
-        store.writeValue(extrasPath, "Sound1", "Jackpot,b.wav");
-        store.writeValue(extrasPath, "SoundEnabled", "0");
-        RecordingOutput output(1);
-        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+        Setup setup(
+            1, {{"Sound0", "Jackpot,a.wav"}, {"Sound1", "Jackpot,b.wav"}, {"SoundEnabled", "0"}});
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
         ExtrasPage& extras = *dialog.extrasPage();
         QVERIFY(!extras.soundSwitch()->isChecked() && !extras.playButton()->isEnabled());
         extras.soundSwitch()->click();
-        QVERIFY(extras.playButton()->isEnabled() && extras.locateButton()->isEnabled());
 
         extras.soundList()->setCurrentRow(1);
         extras.playButton()->click();
-        QCOMPARE(output.played, std::vector<std::string>{"a.wav"});
+        QCOMPARE(setup.output.played, std::vector<std::string>{"a.wav"});
         QTemporaryDir folder;
         const QString chosen = folder.filePath(QStringLiteral("ding.wav"));
         QVERIFY(QFile(chosen).open(QIODevice::WriteOnly));
@@ -383,17 +391,12 @@ private Q_SLOTS:
         locate([](LocateSoundDialog& d) { d.noneButton()->click(); });
         QCOMPARE(extras.soundCopy()[0].file, std::string("a.wav"));
         QCOMPARE(extras.soundCopy()[1].file, std::string());
-        QCOMPARE(frame.soundEvents()[1].file, std::string("b.wav"));
-        dialog.applySounds(frame);
-        QCOMPARE(frame.soundEvents(), extras.soundCopy());
     }
 
     void noDeviceDisablesEverySoundControl() {
-        MemoryRegistryStore store;
-        RecordingOutput output(0);
-        GameFrameWindow frame(QStringLiteral("Extras Test"), QSize(600, 410), &store, &output);
+        Setup setup(0);
         {
-            OptionsDialog dialog(frame, 0, GameType::StraightPoker, 0, 0);
+            OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
             ExtrasPage& extras = *dialog.extrasPage();
             QVERIFY(extras.soundSwitch()->isChecked());
             for (QWidget* control :
@@ -401,50 +404,37 @@ private Q_SLOTS:
                                                  extras.locateButton(), extras.playButton()})
                 QVERIFY(!control->isEnabled());
         }
-        QCOMPARE(frame.soundEnabled(), 1);
+        QCOMPARE(setup.frame->soundEnabled(), 1);
     }
 
     void listNamesEndAtTheFirstEmptyPiece() {
-        QCOMPARE(listNames(QStringLiteral("Paris,Dondorf")),
-                 QStringList({QStringLiteral("Paris"), QStringLiteral("Dondorf")}));
-        QCOMPARE(listNames(QStringLiteral("Paris,")), QStringList({QStringLiteral("Paris")}));
-        QCOMPARE(listNames(QStringLiteral("Paris,,Nicu")), QStringList({QStringLiteral("Paris")}));
-        QCOMPARE(listNames(QString()), QStringList());
+        const std::pair<QString, QStringList> cases[] = {{"Paris,Dondorf", {"Paris", "Dondorf"}},
+                                                         {"Paris,", {"Paris"}},
+                                                         {"Paris,,Nicu", {"Paris"}},
+                                                         {QString(), {}}};
+        for (const auto& [names, expected] : cases)
+            QCOMPARE(listNames(names), expected);
     }
 
-    // The preview of face set s is its jack of suit 0, 44 right of and 36 below the
-    // preview box at (262, 40); only while the Faces tab is selected.
-    void facesPreviewShowsTheJackOfEachSet() {
-        MemoryRegistryStore store;
-        RecordingOutput output(0);
-        GameFrameWindow frame(QStringLiteral("Faces Test"), QSize(600, 410), &store, &output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 2, 0);
+    // The preview of face set s is its jack of suit 0, 44 right of and 36 below the preview
+    // box at (262, 40), only while the Faces tab is selected. The back is a face-down card at
+    // (262 + 32, 40 + 24), in the mask's shape: the back inside, the dialog in the corners.
+    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures.
+    void previewsShowTheChoicesAtTheRatioTheyArePaintedAt() {
+        Setup setup(0);
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 2, 3);
         const QRect preview(306, 76, 45, 74);
-        const QImage hidden = rendered(dialog).copy(preview);
         const QImage jack2 = library(2006).copy(0, 0, 45, 74);
-        QVERIFY(hidden != jack2);
-
+        QVERIFY(rendered(dialog).copy(preview) != jack2);
         dialog.facesPage()->select(true);
+        QCOMPARE(rendered(dialog).copy(preview), jack2);
         QCOMPARE(dialog.facesPage()->nameList()->count(), 4);
         for (int set = 0; set < 4; ++set) {
             dialog.facesPage()->nameList()->setCurrentRow(set);
-            const QImage jack = library(2004 + set).copy(0, 0, 45, 74);
-            QCOMPARE(rendered(dialog).copy(preview), jack);
+            QCOMPARE(rendered(dialog).copy(preview), library(2004 + set).copy(0, 0, 45, 74));
         }
-    }
-
-    // Rendered at ratio 2 after ratio 1, both previews come from the library's 2x pictures.
-    // The back is a face-down card at (262 + 32, 40 + 24), in the mask's shape at both
-    // ratios: the back inside, the dialog in the corners.
-    void previewsFollowTheRatioTheyArePaintedAt() {
-        MemoryRegistryStore store;
-        RecordingOutput output(0);
-        GameFrameWindow frame(QStringLiteral("Ratio Test"), QSize(600, 410), &store, &output);
-        OptionsDialog dialog(frame, 0, GameType::StraightPoker, 1, 3);
-        dialog.facesPage()->select(true);
-        rendered(dialog);
         QCOMPARE(rendered(dialog, 2).copy(QRect(QPoint(306, 76) * 2, QSize(90, 148))),
-                 library(2005, 2).copy(0, 0, 90, 148));
+                 library(2007, 2).copy(0, 0, 90, 148));
 
         dialog.backsPage()->select(true);
         const QRgb window = dialog.palette().color(QPalette::Window).rgb();
@@ -482,11 +472,8 @@ private Q_SLOTS:
         statistics.record(GameType::DeucesWildPoker, judged, dealt, 5);
 
         StatisticsDialog dialog(statistics, GameType::DeucesWildPoker, nullptr);
-        QTabWidget* pages = dialog.pages();
-        QCOMPARE(pages->count(), 3);
-        QCOMPARE(pages->tabText(0), QStringLiteral("Straight Poker"));
-        QCOMPARE(pages->tabText(2), QStringLiteral("Deuces Wild Poker"));
-        QCOMPARE(pages->currentIndex(), 2);
+        QCOMPARE(dialog.pages()->tabText(2), QStringLiteral("Deuces Wild Poker"));
+        QCOMPARE(dialog.pages()->currentIndex(), 2);
         const auto row = [&](int page, int r) {
             return QStringList{dialog.cell(page, r, 0), dialog.cell(page, r, 1),
                                dialog.cell(page, r, 2)};
@@ -511,23 +498,134 @@ private Q_SLOTS:
         QCOMPARE(row(0, 4), (QStringList{"Return", "-", "-"})); // no bet stored
 
         // The reset is reachable by its mnemonic; No keeps everything.
-        QCOMPARE(dialog.resetButton()->text(), QStringLiteral("&Reset..."));
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         bool answered = false;
-        answerWhenAsked(QMessageBox::No, answered);
+        answerWhenAsked(dialog, QMessageBox::No, answered);
         QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(answered);
-        QCOMPARE(row(2, 1), (QStringList{"Hands played", "1", "3"}));
         QCOMPARE(store.values(statisticsKey).at("Hands_2"), std::string("2"));
-        answerWhenAsked(QMessageBox::Yes, answered);
+        answerWhenAsked(dialog, QMessageBox::Yes, answered);
         dialog.resetButton()->click();
         QVERIFY(answered);
         QCOMPARE(row(2, 1), (QStringList{"Hands played", "0", "0"}));
         QCOMPARE(store.values(statisticsKey).count("Hands_2"), 0u);
         QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
-        QCOMPARE(row(0, 1), (QStringList{"Hands played", "0", "4"}));
+    }
+
+    // Under a dark theme: the tabs and their frame keep the classic colours and dark text.
+    void selectedTabIsOpenTowardsItsPageAndTheFrameUnderIt() {
+        const DarkTheme theme;
+        TabRow dialog(3);
+        QCOMPARE(dialog.tabs[1]->pageRect().top(), 5 + 24 - 3);
+        dialog.tabs[1]->select(true);
+        // R = 80, B = 23.
+        expectPixels(renderOn(*dialog.tabs[1], none),
+                     "f@0,0 k@0,10 l@2,10 f@3,10 l@10,2 f@10,3 k@80,10 s@78,10 f@77,10 "
+                     "l@0,23 l@0,22 k@0,21 s@80,23 s@80,22 f@5,23 f@5,21");
+        // An unselected tab carries the frame's top border across its foot.
+        const QImage unselected = renderOn(*dialog.tabs[2], none);
+        expectPixels(unselected, "l@1,10 f@2,10 l@10,1 f@10,2 s@79,10 f@78,10 l@40,23 l@40,22 "
+                                 "k@40,21 l@80,23");
+        QVERIFY(!dialog.tabs[2]->hasFocus());
+        QVERIFY(inkContrast(unselected, QRect(20, 4, 41, 14), face) >= readableContrast);
+        // L = 10, T = 26, Rr = 469, Bb = 359; the selected tab runs from 97 to 177.
+        const QImage image = paintedFrame(*dialog.tabs[1], false);
+        expectPixels(image, "-@10,26 -@469,26 -@10,359 -@469,359 k@11,26 k@97,26 k@177,26 k@469,27 "
+                            "k@11,359 k@10,27 -@98,26 -@176,26 -@137,27 l@12,28 l@97,28 l@177,27 "
+                            "l@12,200 -@13,200 s@467,28 s@467,200 s@12,357");
+        // Any tab of the group paints the frame of the selected one.
+        QCOMPARE(paintedFrame(*dialog.tabs[0], true), image);
+        QVERIFY(paintedFrame(*dialog.tabs[0], false) != image);
+    }
+
+    void selectionShowsOnePageAndTakesTheFocus() {
+        TabRow dialog(3);
+        std::vector<QLabel*> pages;
+        for (FramedTab* tab : dialog.tabs) {
+            pages.push_back(new QLabel(QStringLiteral("page"), dialog.widget.get()));
+            tab->addPageControl(pages.back());
+        }
+        dialog.widget->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.widget.get()));
+        const auto expectSelected = [&](int selected) {
+            for (int i = 0; i < 3; ++i) {
+                QCOMPARE(dialog.tabs[i]->isSelected(), i == selected);
+                QCOMPARE(pages[i]->isHidden(), i != selected);
+            }
+            QVERIFY(dialog.tabs[selected]->hasFocus());
+        };
+        dialog.tabs[0]->select(true);
+        expectSelected(0);
+        QTest::mouseClick(dialog.tabs[2], Qt::LeftButton, {}, QPoint(40, 12));
+        expectSelected(2);
+        QTest::keyClick(dialog.tabs[1], Qt::Key_A);
+        expectSelected(2);
+        QTest::keyClick(dialog.tabs[0], Qt::Key_Space);
+        expectSelected(0);
+        QTest::keyClick(dialog.tabs[1], Qt::Key_Space, Qt::ShiftModifier);
+        expectSelected(1);
+        QTest::keyClick(dialog.tabs[2], Qt::Key_Space, Qt::ControlModifier);
+        expectSelected(2);
+
+        // Selecting the selected tab again changes nothing but the focus.
+        const QImage before = renderOn(*dialog.widget, none);
+        dialog.tabs[0]->setFocus();
+        QSignalSpy changes(dialog.tabs[2], &FramedTab::selectionChanged);
+        dialog.tabs[2]->select(true);
+        expectSelected(2);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(renderOn(*dialog.widget, none), before);
+
+        // The focus rectangle runs one pixel outside the text, only while focused.
+        const QFontMetrics metrics = dialog.tabs[2]->fontMetrics();
+        const int width = metrics.size(Qt::TextShowMnemonic, QStringLiteral("&Tab 3")).width();
+        const QRect focus((81 - width) / 2 - 1, (24 - metrics.height()) / 2 - 1, width + 2,
+                          metrics.height() + 2);
+        QCOMPARE(dialog.tabs[2]->focusRect(), focus);
+        const QRect edge(focus.topLeft(), QSize(focus.width(), 1));
+        const QColor ink(0, 0, 0);
+        QVERIFY(anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));
+        dialog.tabs[0]->setFocus();
+        QVERIFY(!anyPixel(renderOn(*dialog.tabs[2], none), edge, is(ink)));
+
+        // Alt with a tab's marked letter selects it.
+        auto* marked = new FramedTab(dialog.widget.get(), QRect(260, 5, 81, 24),
+                                     QStringLiteral("&Zeta"), QRect(10, 0, 505, 196), false);
+        marked->show();
+        QTest::keyClick(dialog.widget.get(), Qt::Key_Z, Qt::AltModifier);
+        QVERIFY(marked->isSelected());
+        QVERIFY(!dialog.tabs[2]->isSelected());
+        // Another group's selection leaves this one's alone.
+        TabRow other(2);
+        other.tabs[1]->select(true);
+        QVERIFY(marked->isSelected());
+    }
+
+    // While a tab lives, decorations run along its frame's bottom; the last tab to go drops
+    // them.
+    void decorationRowRunsAlongTheFrameBottomWhileATabLives() {
+        {
+            TabRow dialog(1);
+            const QImage& row = FramedTab::decoration(0);
+            const QImage& closing = FramedTab::decoration(1);
+            QVERIFY(!row.isNull() && !closing.isNull());
+            const int p = maskedPictureSize(row).width();
+            const QImage image = paintedFrame(*dialog.tabs[0], false);
+            // From L + 16 while x < Rr - p - 16, at Bb - 14; then the closing one at Bb + 1.
+            int x = 26;
+            for (; x < 469 - p - 16; x += p)
+                QVERIFY(showsMaskedPicture(image, QPoint(x, 345), row));
+            QVERIFY(showsMaskedPicture(image, QPoint(x, 360), closing));
+
+            TabRow narrow(1, QRect(QPoint(10, 0), QPoint(10 + p + 32, 300)));
+            const QImage small = paintedFrame(*narrow.tabs[0], false);
+            QVERIFY(showsMaskedPicture(small, QPoint(26, 301), closing));
+            QVERIFY(!showsMaskedPicture(small, QPoint(26, 286), row));
+        }
+        QCOMPARE(FramedTab::tabCount(), 0);
+        QVERIFY(FramedTab::decoration(0).isNull() && FramedTab::decoration(1).isNull());
     }
 
 private:
@@ -557,18 +655,6 @@ private:
         });
         table.onMenuSelect(GameMenuOptions);
     }
-
-    // Answers the next query box, counting it.
-    void answerQuery(QMessageBox::StandardButton answer) {
-        QTimer::singleShot(0, this, [this, answer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++m_questions;
-                box->button(answer)->click();
-            }
-        });
-    }
-
-    int m_questions = 0;
 };
 
 QTEST_MAIN(OptionsDialogTest)
