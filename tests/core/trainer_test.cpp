@@ -135,6 +135,17 @@ TEST_F(Trainer, RefusesEachWorseHoldAndNamesBestPlaysPayout) {
               "Best play would have paid $" +
                   std::to_string(statistics.session(straight).bestPaid));
 
+    // A worse hold pressed again draws, and the strip names best play's payout, not its own.
+    const GameStatistics before = statistics.session(straight);
+    table.flow.onDealButton();
+    table.switchHold(0b11111, advisor->holdValues(table.cards(), 1).ranked().back());
+    table.flow.onDealButton();
+    table.flow.onDealButton();
+    const GameStatistics after = statistics.session(straight);
+    ASSERT_NE(after.paid - before.paid, after.bestPaid - before.bestPaid);
+    EXPECT_EQ(trainer.message(table.flow),
+              "Best play would have paid $" + std::to_string(after.bestPaid - before.bestPaid));
+
     // A refusal left behind by New is not shown over the next game's deal.
     table.flow.onDealButton();
     table.switchHold(0b11111, advisor->holdValues(table.cards(), 1).ranked().back());
