@@ -15,7 +15,6 @@ namespace {
 
 SystemFacts facts(std::string driver, int bits, std::uint32_t reported) {
     SystemFacts result;
-    result.systemName = "Debian GNU/Linux 12 (bookworm)";
     result.displayDriver = std::move(driver);
     result.screen = {2048, 1536, bits, reported};
     return result;

@@ -214,7 +214,6 @@ TEST(RoundFlow, AcceptedOptionsSwitchGamesAndRestartAtOneHundred) {
     EXPECT_EQ(t.hallOfFame.score(0), "99"); // entered in the chosen game's table
     EXPECT_EQ(t.hallOfFame.title(), "Deuces Wild Poker");
     EXPECT_EQ(t.flow.state().phase, RoundPhase::NotStarted);
-    EXPECT_TRUE(t.flow.statusVisible());
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.card(w), t.flow.deck()->card(w)); // five cards of the new deck
         EXPECT_EQ(t.flow.holdState(w), HoldState::Blank);
