@@ -15,7 +15,6 @@ namespace {
 
 SystemFacts facts(std::string driver, int bits, std::uint32_t reported) {
     SystemFacts result;
-    result.systemName = "Debian GNU/Linux 12 (bookworm)";
     result.displayDriver = std::move(driver);
     result.screen = {2048, 1536, bits, reported};
     return result;
@@ -27,25 +26,16 @@ std::string colourLine(const SystemFacts& machine) {
     return text.substr(text.rfind("\n\n") + 2);
 }
 
-// An os-release file of the given text in a folder of its own, removed with it.
-class OsReleaseFiles {
-public:
-    OsReleaseFiles() {
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("quintaro-os-release-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_folder);
+// os-release files in a folder of their own, removed with it.
+struct OsReleaseFiles {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("quintaro-os-release-" + std::to_string(::getpid()));
+    OsReleaseFiles() { std::filesystem::create_directories(folder); }
+    ~OsReleaseFiles() { std::filesystem::remove_all(folder); }
+    std::string write(const std::string& name, const std::string& text) const {
+        std::ofstream(folder / name) << text;
+        return (folder / name).string();
     }
-    ~OsReleaseFiles() { std::filesystem::remove_all(m_folder); }
-
-    std::string write(const std::string& name, const std::string& text) {
-        const std::string path = (m_folder / name).string();
-        std::ofstream(path) << text;
-        return path;
-    }
-    std::string missing() const { return (m_folder / "missing").string(); }
-
-private:
-    std::filesystem::path m_folder;
 };
 
 } // namespace
@@ -80,14 +70,15 @@ TEST(AboutSystemName, PrettyNameOfTheFirstFileThatHasOneElseTheKernel) {
                                                      "PRETTY_NAME=\"Say \\\"hi\\\" \\\\ \\$5\"\n");
     const std::string bare = files.write("bare", "PRETTY_NAME=Bare\n");
     const std::string nameless = files.write("nameless", "NAME=Nameless\nPRETTY_NAME=\"\"\n");
+    const std::string missing = (files.folder / "missing").string();
 
     EXPECT_EQ(systemName({debian}), "Debian GNU/Linux 12 (bookworm)");
     EXPECT_EQ(systemName({quoted}), "Say \"hi\" \\ $5");
-    EXPECT_EQ(systemName({files.missing(), nameless, bare, debian}), "Bare");
+    EXPECT_EQ(systemName({missing, nameless, bare, debian}), "Bare");
 
     utsname kernel{};
     ASSERT_EQ(uname(&kernel), 0);
     const std::string kernelName = std::string(kernel.sysname) + ' ' + kernel.release;
-    EXPECT_EQ(systemName({files.missing(), nameless}), kernelName);
+    EXPECT_EQ(systemName({missing, nameless}), kernelName);
     EXPECT_EQ(systemName({}), kernelName);
 }

@@ -20,7 +20,6 @@ public:
     Log log;
     std::string nameToSignIn = "Ann";
     bool answerYes = true;
-    std::string title;
 
     void errorBeep() override { log.push_back("beep:error"); }
     void playSoundEvent(const std::string& event) override { log.push_back("sound:" + event); }
@@ -47,10 +46,7 @@ public:
     void dealButtonTextChanged(const std::string& text) override {
         log.push_back("button:" + text);
     }
-    void titleChanged(const std::string& t) override {
-        title = t;
-        log.push_back("title:" + t);
-    }
+    void titleChanged(const std::string& title) override { log.push_back("title:" + title); }
     void tableChanged() override { log.push_back("table"); }
     std::string signIn(const std::string& name) override {
         log.push_back("signin:" + name);

@@ -67,13 +67,9 @@ TEST(RoundFlow, NewGameSignsInStakesAndShowsBacks) {
     t.hallOfFame.setPlayerName("Ann");
     t.flow.startNewGame();
     EXPECT_EQ(t.view.log.front(), "signin:Ann");
-    EXPECT_EQ(t.hallOfFame.playerName(), "Bob");
-    EXPECT_EQ(t.view.title, "Quintaro - Bob");
-    EXPECT_EQ(t.flow.state().balance, 100u);
-    EXPECT_EQ(t.flow.state().phase, RoundPhase::NotStarted);
+    EXPECT_TRUE(t.view.has("title:Quintaro - Bob"));
     EXPECT_TRUE(t.flow.state().freshGame);
     EXPECT_TRUE(t.flow.statusVisible());
-    EXPECT_EQ(t.flow.nextCardIndex(), 5);
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.card(w), t.flow.deck()->card(w)); // unshuffled cards 0 to 4
         EXPECT_EQ(t.flow.card(w)->state, CardState::FaceDown);
@@ -92,14 +88,10 @@ TEST(RoundFlow, DealTakesTheBetAndRedealPaysTheHighlightedLine) {
     t.flow.onPaylinePress(2); // $3
     EXPECT_TRUE(t.view.inOrder({"sound:Change Bet", "column:0"}));
     EXPECT_TRUE(t.view.has("column:2"));
-    EXPECT_EQ(t.flow.bet(), 3);
 
     t.rigNextDeal(7); // two pair pays 2 per dollar
     t.view.log.clear();
     t.flow.onDealButton();
-    EXPECT_FALSE(t.flow.state().freshGame);
-    EXPECT_EQ(t.flow.state().phase, RoundPhase::Holding);
-    EXPECT_EQ(t.flow.dealButtonText(), "Redeal");
     EXPECT_FALSE(t.flow.hintShown());
     EXPECT_TRUE(t.view.inOrder({"sound:Deal Cards", "balance:97", "status:hidden", "win:0",
                                 "draw:0:down", "button:Redeal"}));
@@ -113,20 +105,20 @@ TEST(RoundFlow, DealTakesTheBetAndRedealPaysTheHighlightedLine) {
 
     t.view.log.clear();
     t.flow.onDealButton(); // hold all five: nothing is dealt, the dealt hand is paid
-    EXPECT_EQ(t.flow.nextCardIndex(), 5);
-    EXPECT_EQ(t.flow.state().phase, RoundPhase::Over);
     EXPECT_TRUE(t.view.matching("draw:").empty());
     EXPECT_TRUE(t.view.matching("band:").empty()); // same line: nothing repainted
     // The player sees the payout before the jingle starts.
     EXPECT_TRUE(t.view.inOrder({"win:6", "balance:103", "flush", "sound:Jackpot", "status:shown"}));
     EXPECT_TRUE(t.view.has("button:Deal"));
 
-    // Later deals show the faces only.
+    // Later deals show the faces only; a new line takes the highlight from the old.
+    t.rigNextDeal(8);
     t.view.log.clear();
     t.flow.onDealButton();
     EXPECT_TRUE(t.view.has("draw:4:up"));
     for (const auto& draw : t.view.matching("draw:"))
         EXPECT_EQ(draw.find(":down"), std::string::npos) << draw;
+    EXPECT_TRUE(t.view.inOrder({"band:0/8", "band:0/9", "band:5/8", "band:5/9"}));
 }
 
 TEST(RoundFlow, CardPressesFlipWithTheirSoundAndDiscardsAreReplacedFromIndexFive) {
@@ -135,9 +127,7 @@ TEST(RoundFlow, CardPressesFlipWithTheirSoundAndDiscardsAreReplacedFromIndexFive
     EXPECT_EQ(t.view.log, Log{"beep:error"});
     t.rigNextDeal(noLine);
     t.flow.onDealButton();
-    std::vector<const Card*> dealt;
-    for (int w = 0; w < 5; ++w)
-        dealt.push_back(t.flow.card(w));
+    const Card* kept = t.flow.card(1);
     t.view.log.clear();
     t.flow.onCardWindowPress(0);
     // The sound starts before the back is drawn.
@@ -145,19 +135,13 @@ TEST(RoundFlow, CardPressesFlipWithTheirSoundAndDiscardsAreReplacedFromIndexFive
     for (int w = 1; w < 5; ++w)
         t.flow.onCardWindowPress(w);
     EXPECT_EQ(t.view.matching("sound:"), Log(5, "sound:Flip Card - Back"));
-    for (int w = 0; w < 5; ++w) {
-        EXPECT_EQ(t.flow.holdState(w), HoldState::Discard);
-        EXPECT_EQ(t.flow.card(w)->state, CardState::FaceDown);
-    }
     t.view.log.clear();
     t.flow.onCardWindowPress(1); // back to Hold
     EXPECT_TRUE(t.view.inOrder({"sound:Flip Card - Front", "draw:1:up"}));
     t.flow.onDealButton();
-    EXPECT_EQ(t.flow.card(1), dealt[1]);
+    EXPECT_EQ(t.flow.card(1), kept);
     EXPECT_EQ(t.flow.card(0), t.flow.deck()->card(5));
-    EXPECT_EQ(t.flow.card(2), t.flow.deck()->card(6));
     EXPECT_EQ(t.flow.card(4), t.flow.deck()->card(8));
-    EXPECT_EQ(t.flow.nextCardIndex(), 9);
     for (int w = 0; w < 5; ++w)
         EXPECT_EQ(t.flow.card(w)->state, CardState::FaceUp);
 
@@ -188,7 +172,6 @@ TEST(RoundFlow, TheSmallestWinPlaysTheJingleAndBrokeEndsTheGame) {
     t.flow.onDealButton();
     t.flow.onPaylinePress(0);
     EXPECT_EQ(t.view.matching("beep:"), (Log{"beep:error", "beep:error"}));
-    EXPECT_EQ(t.flow.state().phase, RoundPhase::Over);
 }
 
 TEST(RoundFlow, NewGameAsksFirstRemembersTheBalanceAndKeepsTheLastWin) {
@@ -207,11 +190,9 @@ TEST(RoundFlow, NewGameAsksFirstRemembersTheBalanceAndKeepsTheLastWin) {
     t.flow.newGame();
     EXPECT_EQ(t.hallOfFame.score(0), "102");
     EXPECT_EQ(t.hallOfFame.name(0), "Ann");
-    EXPECT_EQ(t.view.title, "Quintaro - Cy");
     EXPECT_EQ(t.flow.state().phase, RoundPhase::NotStarted);
-    EXPECT_EQ(t.flow.bet(), 2);            // New keeps the bet
-    EXPECT_EQ(t.flow.state().lastWin, 4u); // shown until the next deal
-    EXPECT_TRUE(t.view.has("win:4"));
+    EXPECT_EQ(t.flow.bet(), 2);       // New keeps the bet
+    EXPECT_TRUE(t.view.has("win:4")); // the last win, shown until the next deal
     EXPECT_EQ(t.flow.handNames().highlightedLine, noLine);
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.holdState(w), HoldState::Blank);
@@ -232,12 +213,7 @@ TEST(RoundFlow, AcceptedOptionsSwitchGamesAndRestartAtOneHundred) {
     EXPECT_EQ(t.hallOfFame.gameType(), 2);
     EXPECT_EQ(t.hallOfFame.score(0), "99"); // entered in the chosen game's table
     EXPECT_EQ(t.hallOfFame.title(), "Deuces Wild Poker");
-    EXPECT_EQ(t.flow.pay().title, "Deuces Wild Poker");
-    EXPECT_EQ(t.flow.pay().lineCount, 10);
-    EXPECT_EQ(t.flow.pay().payoff(0, 5), 4000);
-    EXPECT_EQ(t.flow.pay().payoff(9, 3), 3);
     EXPECT_EQ(t.flow.state().phase, RoundPhase::NotStarted);
-    EXPECT_TRUE(t.flow.statusVisible());
     for (int w = 0; w < 5; ++w) {
         EXPECT_EQ(t.flow.card(w), t.flow.deck()->card(w)); // five cards of the new deck
         EXPECT_EQ(t.flow.holdState(w), HoldState::Blank);
@@ -299,7 +275,6 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
         t.flow.onDealButton();
         ledger -= bet;
         ASSERT_GE(ledger, 0);
-        ASSERT_EQ(t.flow.state().lastWin, 0u);
         PokerHand::Cards dealt{};
         std::array<bool, 5> held{};
         for (int w = 0; w < 5; ++w) {
@@ -307,8 +282,6 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
             held[static_cast<std::size_t>(w)] = !chance(400);
             if (!held[static_cast<std::size_t>(w)])
                 t.flow.onCardWindowPress(w);
-            ASSERT_EQ(t.flow.holdState(w),
-                      held[static_cast<std::size_t>(w)] ? HoldState::Hold : HoldState::Discard);
         }
         ASSERT_EQ(t.flow.handNames().highlightedLine, winningLineOf(game, *t.flow.deck(), dealt));
         if (chance(100))
@@ -331,10 +304,6 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
         ledger += payout;
         ASSERT_EQ(t.flow.state().balance, static_cast<std::uint32_t>(ledger));
         ASSERT_EQ(t.view.has("message:You are broke!"), ledger == 0);
-        int selected = 0;
-        for (int column = 0; column < 5; ++column)
-            selected += t.flow.column(column).selected ? 1 : 0;
-        ASSERT_EQ(selected, 1);
         if (ledger != 0) {
             ASSERT_EQ(t.flow.bet(), std::min<long>(bet, ledger));
         }
@@ -349,15 +318,6 @@ TEST(RoundFlow, RandomPlayKeepsTheMoneyAndTheCardsRight) {
     EXPECT_GT(broke, rounds / 1000);
     EXPECT_GT(restarts, rounds / 500);
     EXPECT_GT(refusedBets, rounds / 20);
-}
-
-TEST(RoundFlow, HighlightRepaintsOnlyTheBandsThatChange) {
-    Table t;
-    t.flow.setHighlightedLine(0, noLine);
-    EXPECT_TRUE(t.view.log.empty());
-    t.flow.setHighlightedLine(3, 2);
-    t.flow.setHighlightedLine(3, 5);
-    EXPECT_EQ(t.view.log, (Log{"band:3/3", "band:3/3", "band:3/6"}));
 }
 
 } // namespace

@@ -9,8 +9,8 @@ namespace {
 
 using test::RecordingOutput;
 
-TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndNormalisesTheDefault) {
-    SoundEventList events{{"Jackpot", "/home/me/bells.wav"}};
+TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndFindTakesTheFirstOfAnExactName) {
+    SoundEventList events{{"Jackpot", "/home/me/bells.wav"}, {"jackpot", "lower.wav"}};
     RegisterSound(events, "Jackpot", "slotjack");
     RegisterSound(events, "Ding", "ding.WAV");
     RegisterSound(events, "Tone", "tone");
@@ -18,16 +18,13 @@ TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndNormalisesTheDefault) {
     RegisterSound(events, "Backup", "Old.Wav.bak");
     RegisterSound(events, "Ding", "other");
     EXPECT_EQ(events, (SoundEventList{{"Jackpot", "/home/me/bells.wav"},
+                                      {"jackpot", "lower.wav"},
                                       {"Ding", "ding.wav"},
                                       {"Tone", "tone.wav"},
                                       {"Silent", ""},
                                       {"Backup", "old.wav.bak"}}));
-}
-
-TEST(SoundEvents, FindTakesTheFirstEventOfAnExactName) {
-    const SoundEventList events{
-        {"Jackpot", "first.wav"}, {"jackpot", "lower.wav"}, {"Jackpot", "second.wav"}};
-    EXPECT_EQ(FindSound(events, "Jackpot"), "first.wav");
+    events.push_back({"Jackpot", "second.wav"});
+    EXPECT_EQ(FindSound(events, "Jackpot"), "/home/me/bells.wav");
     EXPECT_EQ(FindSound(events, "jackpot"), "lower.wav");
     EXPECT_EQ(FindSound(events, "Jackpot "), "");
 }
