@@ -5,8 +5,6 @@
 //        quintaro-predict-round SEED BET advised
 //   discards what the strategy advisor says and prints the windows it discarded (or
 //   "none") on a first line.
-//        quintaro-predict-round hold SEED BET ROUNDS
-//   plays that many rounds holding every dealt hand and prints the final balance.
 //        quintaro-predict-round games SEED BET GAME...
 //   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
 //   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
@@ -149,13 +147,6 @@ int main(int argc, char** argv) {
     if (argc >= 4 && (std::string(argv[1]) == "trainer" || std::string(argv[1]) == "statistics")) {
         Game game(number(argv[2]), std::atoi(argv[3]));
         playTrainerSession(game, std::string(argv[1]) == "statistics", {argv + 4, argv + argc});
-        return 0;
-    }
-    if (argc == 5 && std::string(argv[1]) == "hold") {
-        Game game(number(argv[2]), std::atoi(argv[3]));
-        for (int round = 0; round < std::atoi(argv[4]); ++round)
-            game.holdAllRound();
-        std::printf("%u\n", game.flow.state().balance);
         return 0;
     }
     if (argc >= 5 && std::string(argv[1]) == "games") {
