@@ -144,21 +144,15 @@ TEST(HoldValues, EqualHoldsRankByCardsKeptThenByMask) {
     EXPECT_EQ(ranked.back(), 0u);
 }
 
-PokerHand::Cards cardsOf(const PokerTable& table, const std::string& text) {
-    PokerHand::Cards hand;
-    const DealtCards dealt = deal(text);
-    for (std::size_t i = 0; i < hand.size(); ++i)
-        hand[i] = table.deck->card(dealt[i]);
-    return hand;
-}
-
 TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
-    PokerTable table;
-    PokerTable jokersTable;
-    NoSeams seams;
-    setUpGame(GameType::StraightPoker, table, seams);
-    setUpGame(GameType::JokersWildPoker, jokersTable, seams);
-    const auto cards = [&](const std::string& text) { return cardsOf(table, text); };
+    const CardDeck deck(true); // not shuffled: the card at i has deck index i
+    const auto cards = [&deck](const std::string& text) {
+        PokerHand::Cards hand;
+        const DealtCards dealt = deal(text);
+        for (std::size_t i = 0; i < hand.size(); ++i)
+            hand[i] = deck.card(dealt[i]);
+        return hand;
+    };
     const StrategyAdvisor advisor(GameType::StraightPoker);
     EXPECT_FALSE(advisor.isPrepared());
 
@@ -183,7 +177,7 @@ TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
     const PokerHand::Cards junk = cards("2C 3D 7H 8S TD");
     EXPECT_EQ(strategyHint(junk, advisor.best(junk, 1)), "Best: discard all  -  expected $0.35");
 
-    const PokerHand::Cards jokers = cardsOf(jokersTable, "X1 KC 8D X2 QS");
+    const PokerHand::Cards jokers = cards("X1 KC 8D X2 QS");
     EXPECT_EQ(strategyHint(jokers, {0b01011, 2.5}), "Best: hold Joker K Joker  -  expected $2.50");
 }
 
