@@ -1,6 +1,5 @@
 #include "poker/game_setup.h"
 #include "poker/hand_category.h"
-#include "poker/poker_hand.h"
 
 #include <gtest/gtest.h>
 
@@ -10,45 +9,35 @@
 namespace quintaro {
 namespace {
 
-class NoSeams : public GameSetupSeams {
-public:
-    void switchHallOfFame(GameType) override {}
-    void setHallOfFameTitle(std::string_view) override {}
-};
-
-// A table set up for one game; hands are written as in quintaro-analyze: rank
-// (A 2..9 T J Q K) then suit digit, "X" and "Y" for the jokers.
-class Table {
-public:
-    explicit Table(GameType type) {
-        NoSeams seams;
-        setUpGame(type, m_table, seams);
-    }
+// One game's rules; hands are written as in quintaro-analyze: rank (A 2..9 T J Q K) then
+// suit digit, "X" and "Y" for the jokers.
+struct Game {
+    GameType type;
 
     // The name of the line `cards` win, or "none".
-    std::string wins(const std::string& cards) {
+    std::string wins(const std::string& cards) const {
+        const CardDeck deck(true); // not shuffled: suit * 13 + rank - 1, then the jokers
         const std::string ranks = "A23456789TJQK";
         std::istringstream in(cards);
         std::string name;
-        for (int i = 0; i < PokerHand::handSize && in >> name; ++i) {
+        PokerHand::Cards hand{};
+        for (const Card*& card : hand) {
+            in >> name;
             int index = name == "X" ? 52 : name == "Y" ? 53 : -1;
             if (index < 0)
                 index = (name[1] - '0') * 13 + static_cast<int>(ranks.find(name[0]));
-            m_table.hand.setCard(i, m_table.deck->card(index));
+            card = deck.card(index);
         }
-        const int line = m_table.hand.winningLine(m_table.pay.categories, m_table.pay.lineCount);
+        const int line = winningLineOf(type, deck, hand);
         if (line == noLine)
             return "none";
         return std::string(
-            handCategoryName(m_table.pay.categories[static_cast<std::size_t>(line)]));
+            handCategoryName(payTable(type).lines[static_cast<std::size_t>(line)].category));
     }
-
-private:
-    PokerTable m_table;
 };
 
 TEST(PokerHand, StraightPokerLines) {
-    Table t(GameType::StraightPoker);
+    const Game t{GameType::StraightPoker};
     EXPECT_EQ(t.wins("Q0 Q1 41 72 93"), "Pair (Jacks or better)");
     EXPECT_EQ(t.wins("A0 71 A2 42 93"), "Pair (Jacks or better)");
     EXPECT_EQ(t.wins("T0 T1 41 72 93"), "none");
@@ -65,7 +54,7 @@ TEST(PokerHand, StraightPokerLines) {
 }
 
 TEST(PokerHand, JokersWildLines) {
-    Table t(GameType::JokersWildPoker);
+    const Game t{GameType::JokersWildPoker};
     EXPECT_EQ(t.wins("K0 21 52 83 X"), "Pair (Kings or better)");
     EXPECT_EQ(t.wins("A0 A1 62 83 93"), "Pair (Kings or better)");
     EXPECT_EQ(t.wins("Q0 21 52 83 Y"), "none");
@@ -85,7 +74,7 @@ TEST(PokerHand, JokersWildLines) {
 }
 
 TEST(PokerHand, DeucesWildLines) {
-    Table t(GameType::DeucesWildPoker);
+    const Game t{GameType::DeucesWildPoker};
     EXPECT_EQ(t.wins("20 21 K1 22 23"), "Four Wild Cards");
     EXPECT_EQ(t.wins("50 51 52 20 21"), "Five of a Kind");
     EXPECT_EQ(t.wins("31 42 53 60 21"), "Straight");
