@@ -163,18 +163,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     Game game(number(argv[1]), std::atoi(argv[2]));
-    quintaro::RoundFlow& flow = game.flow;
-    flow.onDealButton();
+    game.flow.onDealButton();
     if (argc == 4 && std::string(argv[3]) == "advised") {
         const quintaro::StrategyAdvisor advisor(quintaro::GameType::StraightPoker);
-        const unsigned keep = advisor.best(game.dealt(), flow.bet()).mask;
+        const unsigned keep = advisor.best(game.dealt(), game.flow.bet()).mask;
         game.discardOutside(keep);
         std::printf("%s\n", discarded(keep).c_str());
     } else {
         for (int i = 3; i < argc; ++i)
-            flow.onCardWindowPress(std::atoi(argv[i]) - 1);
+            game.flow.onCardWindowPress(std::atoi(argv[i]) - 1);
     }
-    flow.onDealButton();
-    std::printf("%u\n", flow.state().balance);
+    game.flow.onDealButton();
+    std::printf("%u\n", game.flow.state().balance);
     return 0;
 }
