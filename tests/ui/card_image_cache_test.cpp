@@ -1,5 +1,6 @@
 #include "cards/card_image_cache.h"
 #include "cards/card_window.h"
+#include "displays_pixels.h"
 #include "wqgame/resource_module.h"
 
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <vector>
 
 using namespace quintaro;
+using test::library;
 
 namespace {
 
@@ -17,14 +19,6 @@ const QRgb magenta = qRgb(255, 0, 255);
 const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
 const QPoint at(6, 9); // the card's place on the test table
-
-// The library's picture for `ratio`, counted in its own pixels.
-QImage library(int id, qreal ratio = 1.0) {
-    wqgame::LibraryBracket bracket;
-    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    return image;
-}
 
 // Puts the card at its place on the test table.
 void place(Card& card, CardState state) {
@@ -73,29 +67,23 @@ private Q_SLOTS:
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
     }
 
-    void faceDownShowsTheBackThroughTheMask() {
+    // Drawing a card face down leaves the painter's mode as it was; a card off the table
+    // draws nothing.
+    void faceDownKeepsThePaintersModeAndOffTheTableDrawsNothing() {
         CardImageCache cache;
         cache.rebuildBackImage(1);
         Card card(1, 0);
         place(card, CardState::FaceDown);
-        const QImage table = drawn(cache, card);
         QImage target(90, 120, QImage::Format_RGB32);
         QPainter painter(&target);
         painter.setCompositionMode(QPainter::RasterOp_NotSource);
         cache.drawCard(painter, card);
         QCOMPARE(painter.compositionMode(), QPainter::RasterOp_NotSource);
         painter.end();
-        // A card off the table draws nothing.
         card.state = CardState::NotOnTable;
         QImage untouched(90, 120, QImage::Format_RGB32);
         untouched.fill(magenta);
         QCOMPARE(drawn(cache, card), untouched);
-        for (QPoint corner :
-             {QPoint(0, 0), QPoint(1, 1), QPoint(70, 0), QPoint(0, 95), QPoint(70, 95)})
-            QCOMPARE(table.pixel(at + corner), magenta);
-        QCOMPARE(table.pixel(at - QPoint(1, 1)), magenta);
-        const QImage backs = library(2000);
-        QCOMPARE(region(table, QPoint(8, 8), QSize(55, 80)), backs.copy(71 + 8, 8, 55, 80));
     }
 
     void faceUpIsAWhiteRoundedCardWithItsPicturesInPlace() {
@@ -112,11 +100,6 @@ private Q_SLOTS:
         QCOMPARE(table.pixel(at + QPoint(35, 30)), white);
         QCOMPARE(table.pixel(at + QPoint(1, 1)), magenta);
         QCOMPARE(table.pixel(at + QPoint(71, 48)), magenta);
-        // Face up and face down cover the same shape: the table shows where the mask is white.
-        const QImage mask = library(2012);
-        for (int y = 0; y < 96; ++y)
-            for (int x = 0; x < 71; ++x)
-                QVERIFY((table.pixel(at + QPoint(x, y)) == magenta) == (mask.pixel(x, y) == white));
         QCOMPARE(region(table, QPoint(3, 4), QSize(9, 14)), indices.copy(18, 28, 9, 14));
         QCOMPARE(region(table, QPoint(59, 78), QSize(9, 14)), indices.copy(18, 42, 9, 14));
         QCOMPARE(region(table, QPoint(2, 18), QSize(11, 11)), suits.copy(22, 0, 11, 11));
@@ -191,11 +174,10 @@ private Q_SLOTS:
         }
     }
 
-    // At ratio 2 every device pixel comes from the library's 2x pictures, which differ from
-    // the 1x ones doubled, and the card keeps the 2x mask's shape face up and face down. The
-    // cache follows the target's ratio both ways, each drawing coming after one at the other.
-    void atRatioTwoCardsAreDrawnFromFinerPicturesInTheMasksShape() {
-        const QImage mask = library(2012, 2), backs = library(2000, 2), pips = library(2001, 2);
+    // Face up and face down, every device pixel comes from the library's pictures for the
+    // target's ratio (at 2 the finer 2x ones, which differ from the 1x ones doubled), and the
+    // table shows where the mask is white. The cache follows the ratio both ways.
+    void cardsTakeTheMasksShapeAndThePicturesOfTheirRatio() {
         Card card(3, 2);
         place(card, CardState::FaceUp);
         CardImageCache cache;
@@ -203,20 +185,22 @@ private Q_SLOTS:
         cache.reloadFaceSet(0);
         for (CardState state : {CardState::FaceUp, CardState::FaceDown}) {
             card.state = state;
-            const QImage oneX = drawn(cache, card);
-            const QImage twoX = drawn(cache, card, 2);
-            QCOMPARE(drawn(cache, card), oneX);
-            for (int y = 0; y < 192; ++y)
-                for (int x = 0; x < 142; ++x)
-                    QVERIFY((twoX.pixel(at * 2 + QPoint(x, y)) == magenta) ==
-                            (mask.pixel(x, y) == white));
-            QCOMPARE(twoX.pixel(at * 2 - QPoint(1, 1)), magenta);
-            QCOMPARE(twoX.pixel(at * 2 + QPoint(142, 191)), magenta);
-            if (state == CardState::FaceUp)
-                QCOMPARE(region(twoX, QPoint(28, 40) * 2, QSize(30, 30)), pips.copy(60, 0, 30, 30));
-            else
-                QCOMPARE(region(twoX, QPoint(16, 16), QSize(110, 160)),
-                         backs.copy(142 + 16, 16, 110, 160));
+            for (int ratio : {1, 2, 1}) {
+                const QImage mask = library(2012, ratio), backs = library(2000, ratio);
+                const QImage table = drawn(cache, card, ratio);
+                for (int y = 0; y < 96 * ratio; ++y)
+                    for (int x = 0; x < 71 * ratio; ++x)
+                        QVERIFY((table.pixel(at * ratio + QPoint(x, y)) == magenta) ==
+                                (mask.pixel(x, y) == white));
+                QCOMPARE(table.pixel(at * ratio - QPoint(1, 1)), magenta);
+                QCOMPARE(table.pixel(at * ratio + QPoint(71, 96) * ratio - QPoint(0, 1)), magenta);
+                if (state == CardState::FaceUp)
+                    QCOMPARE(region(table, QPoint(28, 40) * ratio, QSize(15, 15) * ratio),
+                             library(2001, ratio).copy(30 * ratio, 0, 15 * ratio, 15 * ratio));
+                else
+                    QCOMPARE(region(table, QPoint(8, 8) * ratio, QSize(55, 80) * ratio),
+                             backs.copy(79 * ratio, 8 * ratio, 55 * ratio, 80 * ratio));
+            }
         }
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wqgame/resource_module.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -7,6 +9,14 @@
 
 // Pixel probes shared by the display tests.
 namespace quintaro::test {
+
+// The open resource library's picture `id` for `ratio`, counted in its own pixels.
+inline QImage library(int id, qreal ratio = 1.0) {
+    wqgame::LibraryBracket bracket;
+    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1);
+    return image;
+}
 
 inline QImage renderOn(QWidget& widget, const QColor& underneath) {
     QImage image(widget.size(), QImage::Format_RGB32);

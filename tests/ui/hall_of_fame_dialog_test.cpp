@@ -126,9 +126,7 @@ private Q_SLOTS:
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
         MemoryRegistryStore store;
         HallOfFame hall(store, "Quintaro", 0, 1);
-        wqgame::LibraryBracket library;
-        const QImage sheet = wqgame::loadBitmap(3000).convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(sheet.size(), QSize(702, 302));
+        const QImage sheet = test::library(3000);
         HallOfFameDialog dialog(hall, nullptr);
         // What the window system shows: the widget painted into its own backing store.
         dialog.show();
@@ -146,7 +144,6 @@ private Q_SLOTS:
     void controlsSitWhereTheLayoutPutsThem() {
         SignInDialog dialog(nullptr, QStringLiteral("Ann"));
         QCOMPARE(dialog.size(), QSize(320, 150));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Please Sign In"));
 
         QCOMPARE(dialog.welcomeText()->geometry(), QRect(0, 8, 320, 26));
         QCOMPARE(dialog.welcomeText()->font().pixelSize(), 24);

@@ -2,6 +2,7 @@
 #include "about/about_picture.h"
 #include "about/help_window.h"
 #include "displays/framed_tab.h"
+#include "displays_pixels.h"
 #include "persist/game_frame_window.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
@@ -151,59 +152,11 @@ private Q_SLOTS:
         QVERIFY(restOn(signIn.nameEdit(), QPoint(5, 5)).isEmpty());
     }
 
-    void theAboutEntryOpensTheBoxOnItsFirstPage() {
-        QImage welcome;
-        {
-            wqgame::LibraryBracket library;
-            welcome = wqgame::loadBitmap(1116).convertToFormat(QImage::Format_RGB32);
-        }
-        QVERIFY(!welcome.isNull());
-
-        MemoryRegistryStore store;
-        Frame frame(store, QStringLiteral("Quintaro"));
-        // Per tab: selected, name, version and OK shown, and what its page shows.
-        QStringList seen;
-        QImage shown;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr)
-                return;
-            shown = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            for (int tab : {1, 2, 3, 4}) {
-                QTest::mouseClick(dialog->tab(tab), Qt::LeftButton);
-                QString line = QString::number(tab) + u':';
-                line += dialog->tab(tab)->isSelected() ? u'S' : u'-';
-                for (int text : {2, 3})
-                    if (dialog->fixedText(text)->isVisible())
-                        line += u' ' + dialog->fixedText(text)->text();
-                line += dialog->okButton()->isVisible() ? QStringLiteral(" OK") : QString();
-                for (int picture : {5, 6, 7})
-                    if (dialog->picture(picture)->isVisible())
-                        line += QStringLiteral(" p%1").arg(picture);
-                for (int text : {1, 4, 5, 6})
-                    if (dialog->fixedText(text)->isVisible())
-                        line += QStringLiteral(" t%1").arg(text);
-                seen << line;
-            }
-            dialog->okButton()->click();
-        });
-        frame.onHelpMenuSelect(6);
-        QCOMPARE(frame.notifications, (std::vector<bool>{true, false}));
-
-        QCOMPARE(seen,
-                 (QStringList{"1:S Quintaro Version 1.0 OK p7", "2:S Quintaro Version 1.0 OK p5",
-                              "3:S Quintaro Version 1.0 OK p6 t4 t5 t6",
-                              "4:S Quintaro Version 1.0 OK t1"}));
-
-        // Opened on the first page: the welcome picture is drawn whole at its place.
-        const QPoint at(20, 36);
-        for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
-            QCOMPARE(shown.pixel(at + p), welcome.pixel(p));
-    }
-
     // The test runs on two screens (see CMakeLists.txt): "left", 800 x 600 at (0, 0), and "right",
-    // 1024 x 768 at (800, 0) drawn at twice the pixels; both are 32 bits deep.
-    void theSystemPageDescribesTheScreenOfTheTable() {
+    // 1024 x 768 at (800, 0) drawn at twice the pixels; both are 32 bits deep. On either the
+    // box opens on its first page, centred on the table's screen, and its system page
+    // describes that screen.
+    void theAboutBoxOpensOnItsFirstPageAndDescribesTheTablesScreen() {
         QCOMPARE(QGuiApplication::screens().size(), 2);
         // This machine's name as its os-release file gives it.
         QString prettyName;
@@ -215,9 +168,9 @@ private Q_SLOTS:
         QVERIFY(!prettyName.isEmpty());
 
         MemoryRegistryStore store;
-        for (const auto& [left, resolution, screenLeft, screenWidth, screenHeight] :
-             {std::tuple(100, "800 X 600", 0, 800, 600),
-              std::tuple(1000, "2048 X 1536", 800, 1024, 768)}) {
+        for (const auto& [left, ratio, resolution, screenLeft, screenWidth, screenHeight] :
+             {std::tuple(100, 1, "800 X 600", 0, 800, 600),
+              std::tuple(1000, 2, "2048 X 1536", 800, 1024, 768)}) {
             Frame frame(store, QStringLiteral("Quintaro"));
             frame.move(left, 50);
             frame.show();
@@ -225,6 +178,9 @@ private Q_SLOTS:
             QString system;
             QPoint placed;
             QSize size;
+            QImage shown;
+            // Per tab: selected, name, version and OK shown, and what its page shows.
+            QStringList seen;
             QTimer::singleShot(0, [&] {
                 auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
                 if (dialog == nullptr)
@@ -232,9 +188,38 @@ private Q_SLOTS:
                 system = dialog->fixedText(1)->text();
                 placed = dialog->pos();
                 size = dialog->size();
+                shown = dialog->grab().toImage().convertToFormat(QImage::Format_RGB32);
+                for (int tab : {1, 2, 3, 4}) {
+                    QTest::mouseClick(dialog->tab(tab), Qt::LeftButton);
+                    QString line = QString::number(tab) + u':';
+                    line += dialog->tab(tab)->isSelected() ? u'S' : u'-';
+                    for (int text : {2, 3})
+                        if (dialog->fixedText(text)->isVisible())
+                            line += u' ' + dialog->fixedText(text)->text();
+                    line += dialog->okButton()->isVisible() ? QStringLiteral(" OK") : QString();
+                    for (int picture : {5, 6, 7})
+                        if (dialog->picture(picture)->isVisible())
+                            line += QStringLiteral(" p%1").arg(picture);
+                    for (int text : {1, 4, 5, 6})
+                        if (dialog->fixedText(text)->isVisible())
+                            line += QStringLiteral(" t%1").arg(text);
+                    seen << line;
+                }
                 dialog->okButton()->click();
             });
             frame.onHelpMenuSelect(6);
+            QCOMPARE(frame.notifications, (std::vector<bool>{true, false}));
+            QCOMPARE(seen, (QStringList{"1:S Quintaro Version 1.0 OK p7",
+                                        "2:S Quintaro Version 1.0 OK p5",
+                                        "3:S Quintaro Version 1.0 OK p6 t4 t5 t6",
+                                        "4:S Quintaro Version 1.0 OK t1"}));
+
+            // Opened on the first page: the welcome picture is drawn whole at its place, from
+            // the library's picture for the screen's ratio.
+            const QImage welcome = test::library(1116, ratio);
+            QVERIFY(!welcome.isNull());
+            for (const QPoint p : {QPoint(0, 0), QPoint(200, 150), QPoint(439, 299)})
+                QCOMPARE(shown.pixel((QPoint(20, 36) + p) * ratio), welcome.pixel(p * ratio));
 
             // The system's own name and version, the display system, the screen in device
             // pixels, and a deep screen's colour count.

@@ -46,13 +46,6 @@ namespace {
 const std::string framePath = "SOFTWARE\\Varden\\Parlorset\\Options Test";
 const std::string statisticsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics";
 
-QImage library(int id, qreal ratio = 1.0) {
-    wqgame::LibraryBracket bracket;
-    QImage image = wqgame::loadBitmap(id, ratio).convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    return image;
-}
-
 // The dialog at `ratio` device pixels per pixel; the result counts in device pixels.
 QImage rendered(QWidget& dialog, qreal ratio = 1.0) {
     QImage image(dialog.size() * ratio, QImage::Format_RGB32);
@@ -206,7 +199,6 @@ private Q_SLOTS:
         for (GameType game : {GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
             OptionsDialog dialog(*setup.frame, 100, game, 1, 2);
             QCOMPARE(dialog.size(), QSize(515, 246));
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Quintaro Options"));
             QVERIFY(dialog.optionsTab()->isSelected());
             QVERIFY(dialog.gameButton(2)->isVisibleTo(&dialog));
             QVERIFY(!dialog.facesPage()->nameList()->isVisibleTo(&dialog));
@@ -478,7 +470,6 @@ private Q_SLOTS:
             return QStringList{dialog.cell(page, r, 0), dialog.cell(page, r, 1),
                                dialog.cell(page, r, 2)};
         };
-        QCOMPARE(row(2, 0), (QStringList{"", "This session", "All time"}));
         QCOMPARE(row(2, 1), (QStringList{"Hands played", "1", "3"}));
         QCOMPARE(row(2, 2), (QStringList{"Total bet", "$5", "$15"}));
         QCOMPARE(row(2, 3), (QStringList{"Total paid", "$1", "$6"}));
@@ -490,7 +481,6 @@ private Q_SLOTS:
                  (QStringList{"Costliest mistake", "3♦ K♣ K♥ K♠ K♦", "3♦ K♣ K♥ K♠ K♦"}));
         QCOMPARE(row(2, 12), (QStringList{"    Hold taken", "hold 3 ($0.25)", "hold 3 ($0.25)"}));
         QCOMPARE(row(2, 13).at(1), QStringLiteral("hold K K K K ($1.25)"));
-        QCOMPARE(row(2, 14), (QStringList{"Pay lines hit (yours / best play)", "", ""}));
         QCOMPARE(row(2, 15).at(1), QStringLiteral("0 / 0"));
         QCOMPARE(row(2, 16).at(1), QStringLiteral("0 / 1"));
         QCOMPARE(row(2, 17).at(2), QStringLiteral("1 / 0"));

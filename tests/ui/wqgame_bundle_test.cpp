@@ -1,4 +1,5 @@
 #include "displays/choice_list.h"
+#include "displays_pixels.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
 
@@ -10,6 +11,7 @@
 
 using namespace quintaro::wqgame;
 using quintaro::listNames;
+using quintaro::test::library;
 
 namespace {
 
@@ -20,13 +22,6 @@ constexpr QRgb black = 0xFF000000;
 // tells on the 3x pictures.
 QRgb rgb(const QImage& image, int x, int y) {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
-}
-
-// The library's picture `id` as drawn for `scale` (1, 2 or 3), in device pixels.
-QImage bitmap(int id, int scale = 1) {
-    QImage image = loadBitmap(id, scale).convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1);
-    return image;
 }
 
 const QString at(int id, int scale, int x, int y) {
@@ -143,7 +138,7 @@ void checkTurnedRow(const QImage& sheet, int cellWidth, int cellHeight, int top)
 // Drawn with AND through the mask and then OR with the picture, a masked picture shows
 // the background exactly where the mask is white, so the picture must be black there.
 void checkMask(int id, int scale) {
-    const QImage packed = bitmap(id, scale);
+    const QImage packed = library(id, scale);
     const int w = packed.width() / 2;
     int see = 0;
     for (int y = 0; y < packed.height(); ++y)
@@ -163,14 +158,6 @@ void checkMask(int id, int scale) {
 
 class WqgameBundleTest : public QObject {
     Q_OBJECT
-
-    static void scaleRows() {
-        QTest::addColumn<int>("scale");
-        QTest::newRow("1x") << 1;
-        QTest::newRow("2x") << 2;
-        QTest::newRow("3x") << 3;
-    }
-
 private Q_SLOTS:
     void initTestCase() {
         QString error;
@@ -195,7 +182,7 @@ private Q_SLOTS:
         const PictureKind picture = pictureKinds().at(kind);
         QVERIFY(!picture.ids.isEmpty());
         for (int id : picture.ids) {
-            const QImage one = bitmap(id);
+            const QImage one = library(id);
             QVERIFY2(!one.isNull(), qPrintable(QString::number(id)));
             if (!picture.size.isEmpty())
                 QCOMPARE(one.size(), picture.size);
@@ -206,7 +193,7 @@ private Q_SLOTS:
                 if (picture.masked)
                     checkMask(id, scale);
             }
-            const QImage two = bitmap(id, 2);
+            const QImage two = library(id, 2);
             for (QRect place : picture.drawnAgain) {
                 if (place.isNull())
                     place =
@@ -224,15 +211,15 @@ private Q_SLOTS:
             const ControlLayout c = dialogControl(about, ControlKind::Picture, id).value();
             return QSize(c.width, c.height);
         };
-        QCOMPARE(shown(5), QSize(bitmap(1000).width() / 2, bitmap(1000).height()));
-        QCOMPARE(shown(6), QSize(bitmap(1115).width() / 2, bitmap(1115).height()));
-        QCOMPARE(shown(7), bitmap(1116).size());
+        QCOMPARE(shown(5), QSize(library(1000).width() / 2, library(1000).height()));
+        QCOMPARE(shown(6), QSize(library(1115).width() / 2, library(1115).height()));
+        QCOMPARE(shown(7), library(1116).size());
     }
 
     void hallOfFameBoxesLieOnThePicture() {
         // The dialog draws ten rows of boxes over the picture, each 11 pixels further right.
         for (int scale = 1; scale <= 3; ++scale) {
-            const QImage packed = bitmap(3000, scale);
+            const QImage packed = library(3000, scale);
             for (int row = 0; row < 10; ++row)
                 for (int x = 6 + 11 * row; x <= 251 + 11 * row && x < 351; x += 5)
                     for (int y = 27 * row; y <= 27 * row + 17; y += 4)
@@ -244,7 +231,7 @@ private Q_SLOTS:
 
     void cardMaskIsTheRoundedCard() {
         for (int scale = 1; scale <= 3; ++scale) {
-            const QImage mask = bitmap(2012, scale);
+            const QImage mask = library(2012, scale);
             const int w = 71 * scale, h = 96 * scale;
             const double r = 6.0 * scale;
             QCOMPARE(mask.size(), QSize(w, h));
@@ -268,124 +255,124 @@ private Q_SLOTS:
         }
     }
 
-    void backsAreDistinctAndBlackOutsideTheCard_data() { scaleRows(); }
     void backsAreDistinctAndBlackOutsideTheCard() {
-        QFETCH(int, scale);
-        const QImage mask = bitmap(2012, scale);
-        const QImage strip = bitmap(2000, scale);
-        const int w = 71 * scale, h = 96 * scale;
-        QList<QImage> backs;
-        for (int b = 0; b < strip.width() / w; ++b)
-            backs << strip.copy(w * b, 0, w, h);
-        for (const QImage& back : backs) {
-            int blackInside = 0;
-            for (int y = 0; y < h; ++y)
-                for (int x = 0; x < w; ++x) {
-                    if (rgb(mask, x, y) == white) {
-                        if (rgb(back, x, y) != black)
-                            QFAIL(qPrintable(at(2000, scale, x, y)));
-                    } else
-                        blackInside += rgb(back, x, y) == black;
-                }
-            QVERIFY(blackInside < w * h / 4);
-        }
-        for (qsizetype i = 0; i < backs.size(); ++i)
-            for (qsizetype j = i + 1; j < backs.size(); ++j)
-                QVERIFY2(meanDifference(backs[i], backs[j]) > 30,
-                         qPrintable(QStringLiteral("backs %1 and %2").arg(i).arg(j)));
-    }
-
-    void sheetsTurnTheirLowerRowsAndColourTheRedSuits_data() { scaleRows(); }
-    void sheetsTurnTheirLowerRowsAndColourTheRedSuits() {
-        QFETCH(int, scale);
-        const QImage pips = bitmap(2001, scale);
-        const QImage suits = bitmap(2002, scale);
-        const QImage indices = bitmap(2003, scale);
-        const int s = scale;
-        checkTurnedRow(pips, 15 * s, 15 * s, 0);
-        checkTurnedRow(suits, 11 * s, 11 * s, 0);
-        checkTurnedRow(indices, 9 * s, 14 * s, 0);
-        checkTurnedRow(indices, 9 * s, 14 * s, 28 * s);
-        // Suits 0 and 1 are black, 2 and 3 red, in every sheet; so are the index rows.
-        const auto ink = [](const QImage& sheet, QRect cell, bool (*test)(QRgb)) {
-            int count = 0, all = 0;
-            for (int y = cell.top(); y <= cell.bottom(); ++y)
-                for (int x = cell.left(); x <= cell.right(); ++x)
-                    if (rgb(sheet, x, y) != white) {
-                        ++all;
-                        count += test(rgb(sheet, x, y));
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QImage mask = library(2012, scale);
+            const QImage strip = library(2000, scale);
+            const int w = 71 * scale, h = 96 * scale;
+            QList<QImage> backs;
+            for (int b = 0; b < strip.width() / w; ++b)
+                backs << strip.copy(w * b, 0, w, h);
+            for (const QImage& back : backs) {
+                int blackInside = 0;
+                for (int y = 0; y < h; ++y)
+                    for (int x = 0; x < w; ++x) {
+                        if (rgb(mask, x, y) == white) {
+                            if (rgb(back, x, y) != black)
+                                QFAIL(qPrintable(at(2000, scale, x, y)));
+                        } else
+                            blackInside += rgb(back, x, y) == black;
                     }
-            return all > 0 && count * 4 >= all * 3;
-        };
-        for (int suit = 0; suit < 4; ++suit) {
-            const auto test = suit < 2 ? isNeutral : isRed;
-            QVERIFY(ink(pips, QRect(15 * s * suit, 0, 15 * s, 15 * s), test));
-            QVERIFY(ink(suits, QRect(11 * s * suit, 0, 11 * s, 11 * s), test));
-        }
-        for (int glyph = 0; glyph < 14; ++glyph) {
-            QVERIFY(ink(indices, QRect(9 * s * glyph, 0, 9 * s, 14 * s), isNeutral));
-            QVERIFY(ink(indices, QRect(9 * s * glyph, 28 * s, 9 * s, 14 * s), isRed));
-            for (int other = 0; other < glyph; ++other)
-                QVERIFY(indices.copy(9 * s * glyph, 0, 9 * s, 14 * s) !=
-                        indices.copy(9 * s * other, 0, 9 * s, 14 * s));
+                QVERIFY(blackInside < w * h / 4);
+            }
+            for (qsizetype i = 0; i < backs.size(); ++i)
+                for (qsizetype j = i + 1; j < backs.size(); ++j)
+                    QVERIFY2(meanDifference(backs[i], backs[j]) > 30,
+                             qPrintable(QStringLiteral("backs %1 and %2").arg(i).arg(j)));
         }
     }
 
-    void faceSetsDifferAndPutTheRedJokerFirst_data() { scaleRows(); }
-    void faceSetsDifferAndPutTheRedJokerFirst() {
-        QFETCH(int, scale);
-        const int s = scale;
-        QList<QImage> sets;
-        for (int f = 0; f < faceSetCount(); ++f)
-            sets << bitmap(2004 + f, scale);
-        for (const QImage& set : sets) {
-            for (int k = 0; k < 18; ++k)
-                QVERIFY(inkPixels(set.copy(45 * s * k, 0, 45 * s, 74 * s)) > 60 * s * s);
-            const auto redness = [&](int k) {
-                int red = 0;
-                for (int y = 0; y < 74 * s; ++y)
-                    for (int x = 45 * s * k; x < 45 * s * (k + 1); ++x)
-                        red += isRed(rgb(set, x, y));
-                return red;
+    void sheetsTurnTheirLowerRowsAndColourTheRedSuits() {
+        for (int scale = 1; scale <= 3; ++scale) {
+            const QImage pips = library(2001, scale);
+            const QImage suits = library(2002, scale);
+            const QImage indices = library(2003, scale);
+            const int s = scale;
+            checkTurnedRow(pips, 15 * s, 15 * s, 0);
+            checkTurnedRow(suits, 11 * s, 11 * s, 0);
+            checkTurnedRow(indices, 9 * s, 14 * s, 0);
+            checkTurnedRow(indices, 9 * s, 14 * s, 28 * s);
+            // Suits 0 and 1 are black, 2 and 3 red, in every sheet; so are the index rows.
+            const auto ink = [](const QImage& sheet, QRect cell, bool (*test)(QRgb)) {
+                int count = 0, all = 0;
+                for (int y = cell.top(); y <= cell.bottom(); ++y)
+                    for (int x = cell.left(); x <= cell.right(); ++x)
+                        if (rgb(sheet, x, y) != white) {
+                            ++all;
+                            count += test(rgb(sheet, x, y));
+                        }
+                return all > 0 && count * 4 >= all * 3;
             };
-            QVERIFY(redness(16) > redness(17));
+            for (int suit = 0; suit < 4; ++suit) {
+                const auto test = suit < 2 ? isNeutral : isRed;
+                QVERIFY(ink(pips, QRect(15 * s * suit, 0, 15 * s, 15 * s), test));
+                QVERIFY(ink(suits, QRect(11 * s * suit, 0, 11 * s, 11 * s), test));
+            }
+            for (int glyph = 0; glyph < 14; ++glyph) {
+                QVERIFY(ink(indices, QRect(9 * s * glyph, 0, 9 * s, 14 * s), isNeutral));
+                QVERIFY(ink(indices, QRect(9 * s * glyph, 28 * s, 9 * s, 14 * s), isRed));
+                for (int other = 0; other < glyph; ++other)
+                    QVERIFY(indices.copy(9 * s * glyph, 0, 9 * s, 14 * s) !=
+                            indices.copy(9 * s * other, 0, 9 * s, 14 * s));
+            }
         }
-        for (qsizetype i = 0; i < sets.size(); ++i)
-            for (qsizetype j = i + 1; j < sets.size(); ++j)
-                QVERIFY(meanDifference(sets[i], sets[j]) > 60);
+    }
+
+    void faceSetsDifferAndPutTheRedJokerFirst() {
+        for (int scale = 1; scale <= 3; ++scale) {
+            const int s = scale;
+            QList<QImage> sets;
+            for (int f = 0; f < faceSetCount(); ++f)
+                sets << library(2004 + f, scale);
+            for (const QImage& set : sets) {
+                for (int k = 0; k < 18; ++k)
+                    QVERIFY(inkPixels(set.copy(45 * s * k, 0, 45 * s, 74 * s)) > 60 * s * s);
+                const auto redness = [&](int k) {
+                    int red = 0;
+                    for (int y = 0; y < 74 * s; ++y)
+                        for (int x = 45 * s * k; x < 45 * s * (k + 1); ++x)
+                            red += isRed(rgb(set, x, y));
+                    return red;
+                };
+                QVERIFY(redness(16) > redness(17));
+            }
+            for (qsizetype i = 0; i < sets.size(); ++i)
+                for (qsizetype j = i + 1; j < sets.size(); ++j)
+                    QVERIFY(meanDifference(sets[i], sets[j]) > 60);
+        }
     }
 
     // Across a seam the colours jump: the step between the last columns and the first
     // ones is then well above the usual step between neighbouring columns inside the tile.
     // Four columns are averaged on each side to look past the grain. The same for rows. The
     // 2x tiles are the ones a 125 % or 150 % screen lays, scaled down.
-    void backgroundsTileWithoutSeams_data() { scaleRows(); }
     void backgroundsTileWithoutSeams() {
-        QFETCH(int, scale);
-        for (int id = 1100; id <= 1114; ++id) {
-            const QImage tile = bitmap(id, scale);
-            for (const bool down : {false, true}) {
-                const QImage image = down ? tile.transformed(QTransform(0, 1, 1, 0, 0, 0))
-                                                .convertToFormat(QImage::Format_RGB32)
-                                          : tile;
-                const int w = image.width(), h = image.height();
-                // The step between the four columns left of `x` and the four from `x` on.
-                const auto step = [&](int x) {
-                    double sum = 0;
-                    for (int y = 0; y < h; ++y)
-                        for (int i = 1; i <= 4; ++i)
-                            sum += difference(rgb(image, (x - i + w) % w, y),
-                                              rgb(image, (x + i - 1) % w, y));
-                    return sum / (4 * h);
-                };
-                double usual = 0;
-                for (int x = 1; x < w; ++x)
-                    usual += step(x) / (w - 1);
-                const QString seam = QString::asprintf("%d at %dx %s: %g against %g", id, scale,
-                                                       down ? "down" : "across", step(0), usual);
-                QVERIFY2(usual > 1 && step(0) < 2 * usual, qPrintable(seam));
+        for (int scale = 1; scale <= 3; ++scale)
+            for (int id = 1100; id <= 1114; ++id) {
+                const QImage tile = library(id, scale);
+                for (const bool down : {false, true}) {
+                    const QImage image = down ? tile.transformed(QTransform(0, 1, 1, 0, 0, 0))
+                                                    .convertToFormat(QImage::Format_RGB32)
+                                              : tile;
+                    const int w = image.width(), h = image.height();
+                    // The step between the four columns left of `x` and the four from `x` on.
+                    const auto step = [&](int x) {
+                        double sum = 0;
+                        for (int y = 0; y < h; ++y)
+                            for (int i = 1; i <= 4; ++i)
+                                sum += difference(rgb(image, (x - i + w) % w, y),
+                                                  rgb(image, (x + i - 1) % w, y));
+                        return sum / (4 * h);
+                    };
+                    double usual = 0;
+                    for (int x = 1; x < w; ++x)
+                        usual += step(x) / (w - 1);
+                    const QString seam =
+                        QString::asprintf("%d at %dx %s: %g against %g", id, scale,
+                                          down ? "down" : "across", step(0), usual);
+                    QVERIFY2(usual > 1 && step(0) < 2 * usual, qPrintable(seam));
+                }
             }
-        }
     }
 
     void nameListsHaveOneNamePerPicture() {

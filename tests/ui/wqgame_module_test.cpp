@@ -60,7 +60,6 @@ private Q_SLOTS:
         QCOMPARE(libraryNesting(), 0);
         QVERIFY(loadBitmap(2012).isNull());
         QVERIFY(loadString(1002).isEmpty());
-        QVERIFY(!loadMenu(1000));
         QVERIFY(!hasResource(QStringLiteral("query"), 1000));
         {
             LibraryBracket outer;
