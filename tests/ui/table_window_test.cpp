@@ -321,20 +321,21 @@ private Q_SLOTS:
             {Qt::Key_2, Qt::NoModifier},     {Qt::Key_4, Qt::ControlModifier}};
         for (const auto& [key, modifier] : presses)
             QTest::keyClick(&table, key, modifier);
+        const unsigned heldTwoAndFour = 0b01010;
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::activeWindow(), &table);
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, 0b01010));
+        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
         const QRect marked =
             window->rows()->visualItemRect(window->rows()->topLevelItem(*window->markedRow()));
         QVERIFY(marked.top() >= 0 && marked.bottom() < window->rows()->viewport()->height());
         QTest::keyClick(&table, Qt::Key_Return);
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, 0b01010));
+        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
 
         // Escape closes it; closed, it lets the next deal pass.
         QTest::keyClick(window->rows(), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         table.round().onDealButton();
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, 0b01010));
+        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
         table.onMenuSelect(analysisMenuId);
         const DealtCards second = cardsOnTable(table.round());
         QVERIFY(second != first);
