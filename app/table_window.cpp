@@ -5,6 +5,7 @@
 #include "app/message_dialog.h"
 #include "app/options_dialog.h"
 #include "app/pending_repaints.h"
+#include "app/session_journal.h"
 #include "app/status_window.h"
 #include "cards/card_on_table.h"
 #include "cards/card_window.h"
@@ -19,6 +20,7 @@
 #include "persist/hall_of_fame_dialog.h"
 #include "persist/registry_key.h"
 #include "persist/sign_in_dialog.h"
+#include "platform/settings_file.h"
 #include "trainer/statistics_dialog.h"
 #include "wqgame/png_image.h"
 #include "wqgame/resource_module.h"
@@ -34,6 +36,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QThreadPool>
+#include <QTimer>
 
 namespace quintaro {
 
@@ -273,6 +276,36 @@ void TableWindow::setTrainer(bool on) {
     hintAreaChanged();
 }
 
+void TableWindow::keepJournal(std::string path) {
+    m_journalPath = std::move(path);
+    m_process = currentProcess();
+    journalChanged();
+}
+
+void TableWindow::journalChanged() {
+    if (m_journalPath.empty() || m_journalDue)
+        return;
+    m_journalDue = true;
+    QTimer::singleShot(0, this, [this] {
+        m_journalDue = false;
+        writeJournal();
+    });
+}
+
+void TableWindow::writeJournal() {
+    SessionJournal journal;
+    journal.owner = m_process;
+    journal.settingsKey = settingsKeyName().toStdString();
+    journal.playerName = m_hallOfFame->playerName();
+    journal.gameType = static_cast<std::uint16_t>(gameTypeNumber(m_round->gameType()));
+    journal.balance = m_round->state().balance;
+    journal.entries = m_hallOfFame->unsavedEntries();
+    if (m_statistics)
+        journal.statistics = m_statistics->unsavedValues();
+    // Not synced: the rename alone keeps it whole, and a hand played costs no disk wait.
+    replaceFile(m_journalPath, journalText(journal), false);
+}
+
 TrainerStatistics& TableWindow::statistics() {
     if (!m_statistics)
         m_statistics =
@@ -425,6 +458,7 @@ void TableWindow::drawWinFigure() {
 
 void TableWindow::drawBalanceFigure() {
     client()->repaint(balanceFigureRect());
+    journalChanged();
 }
 
 void TableWindow::flushRepaints() {
@@ -449,6 +483,7 @@ void TableWindow::titleChanged(const std::string& title) {
 }
 
 void TableWindow::tableChanged() {
+    journalChanged();
     client()->update();
     for (QWidget* child : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         child->update();

@@ -7,6 +7,7 @@
 #include "cards/card_look.h"
 #include "persist/game_frame_window.h"
 #include "persist/hall_of_fame.h"
+#include "platform/process_mark.h"
 #include "trainer/redeal_trainer.h"
 #include "trainer/trainer_statistics.h"
 
@@ -50,6 +51,12 @@ public:
     // Loaded from the store on first use, so a player who never asks for them reads nothing.
     TrainerStatistics& statistics();
 
+    // From now on keeps what the store does not hold yet in the journal at `path`,
+    // rewritten from the event loop after each change of the balance or the table, and
+    // after each store (journalChanged).
+    void keepJournal(std::string path);
+    void journalChanged();
+
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
     // The Hand Analysis window, once the player has opened it.
@@ -77,6 +84,7 @@ private:
     void drawStrategyHint(QPainter& painter);
     void drawStripText(QPainter& painter, const QString& text, const QRect& strip);
     void onDealPressed();
+    void writeJournal();
 
     void errorBeep() override;
     void playSoundEvent(const std::string& event) override;
@@ -115,6 +123,9 @@ private:
     QAction* m_trainerAction = nullptr;
     std::unique_ptr<TrainerStatistics> m_statistics;
     std::unique_ptr<RedealTrainer> m_trainer;
+    std::string m_journalPath;
+    ProcessMark m_process;
+    bool m_journalDue = false;
 
     StatusWindow* m_statusWindow = nullptr;
     HandNamesWindow* m_handNames = nullptr;

@@ -137,21 +137,44 @@ std::int64_t valueScale(GameType type) {
     return drawScale((payTable(type).jokers ? 54 : 52) - PokerHand::handSize);
 }
 
+namespace {
+
+GameStatistics readFigures(const TrainerStatistics::ValueReader& read, GameType type) {
+    GameStatistics stored;
+    for (const NamedFigure& named : figures)
+        stored.*named.figure =
+            figureOf(read(TrainerStatistics::valueName(named.name, type))).value_or(0);
+    const int lineCount = payTable(type).lineCount;
+    stored.lines = linesOf(read(TrainerStatistics::valueName("Lines", type)), lineCount);
+    stored.bestLines = linesOf(read(TrainerStatistics::valueName("BestLines", type)), lineCount);
+    stored.costliest = costliestOf(read(TrainerStatistics::valueName("Costliest", type)), type);
+    return stored;
+}
+
+void writeFigures(const std::function<void(const std::string&, const std::string&)>& write,
+                  GameType type, const GameStatistics& all) {
+    for (const NamedFigure& named : figures)
+        write(TrainerStatistics::valueName(named.name, type), std::to_string(all.*named.figure));
+    const int lineCount = payTable(type).lineCount;
+    write(TrainerStatistics::valueName("Lines", type), lineText(all.lines, lineCount));
+    write(TrainerStatistics::valueName("BestLines", type), lineText(all.bestLines, lineCount));
+    if (all.costliest)
+        write(TrainerStatistics::valueName("Costliest", type), costliestText(*all.costliest));
+}
+
+TrainerStatistics::ValueReader readerOf(const RegistryKey& key) {
+    return [&key](const std::string& name) { return key.QueryString(name); };
+}
+
+} // namespace
+
 TrainerStatistics::TrainerStatistics(RegistryStore& store, const std::string& settingsKeyName)
     : m_store(store), m_subKey(settingsKeyName + "\\Statistics") {
     RegistryKey key(m_store);
     key.Open(m_subKey);
-    for (int game = 0; game < gameCount; ++game) {
-        const auto type = static_cast<GameType>(game);
-        GameStatistics& stored = m_stored[at(type)];
-        for (const NamedFigure& named : figures)
-            stored.*named.figure =
-                figureOf(key.QueryString(valueName(named.name, type))).value_or(0);
-        const int lineCount = payTable(type).lineCount;
-        stored.lines = linesOf(key.QueryString(valueName("Lines", type)), lineCount);
-        stored.bestLines = linesOf(key.QueryString(valueName("BestLines", type)), lineCount);
-        stored.costliest = costliestOf(key.QueryString(valueName("Costliest", type)), type);
-    }
+    for (int game = 0; game < gameCount; ++game)
+        m_stored[static_cast<std::size_t>(game)] =
+            readFigures(readerOf(key), static_cast<GameType>(game));
 }
 
 std::string TrainerStatistics::valueName(const char* figure, GameType type) {
@@ -164,43 +187,72 @@ std::string TrainerStatistics::valueName(const char* figure, GameType type) {
 void TrainerStatistics::record(GameType type, const JudgedRedeal& judged,
                                const PokerHand::Cards& dealt, int bet) {
     m_session[at(type)].add(judged, dealt, bet);
-    m_recorded[at(type)] = true;
+    m_unsaved[at(type)].add(judged, dealt, bet);
 }
 
 GameStatistics TrainerStatistics::allTime(GameType type) const {
     GameStatistics all = m_stored[at(type)];
-    all.merge(m_session[at(type)]);
+    all.merge(m_unsaved[at(type)]);
     return all;
 }
 
-void TrainerStatistics::save() {
+bool TrainerStatistics::save() {
+    StoreUpdate update(m_store);
     RegistryKey key(m_store);
     key.Open(m_subKey);
+    std::array<GameStatistics, gameCount> all;
     for (int game = 0; game < gameCount; ++game) {
         const auto type = static_cast<GameType>(game);
-        if (!m_recorded[at(type)])
+        all[at(type)] = readFigures(readerOf(key), type);
+        if (m_unsaved[at(type)].hands == 0)
             continue;
-        const GameStatistics all = allTime(type);
-        for (const NamedFigure& named : figures)
-            key.SetString(valueName(named.name, type), std::to_string(all.*named.figure));
-        const int lineCount = payTable(type).lineCount;
-        key.SetString(valueName("Lines", type), lineText(all.lines, lineCount));
-        key.SetString(valueName("BestLines", type), lineText(all.bestLines, lineCount));
-        if (all.costliest)
-            key.SetString(valueName("Costliest", type), costliestText(*all.costliest));
+        all[at(type)].merge(m_unsaved[at(type)]);
+        writeFigures(
+            [&key](const std::string& name, const std::string& text) { key.SetString(name, text); },
+            type, all[at(type)]);
+    }
+    if (!update.commit())
+        return false;
+    m_stored = all;
+    m_unsaved = {};
+    return true;
+}
+
+TrainerStatistics::StoredValues TrainerStatistics::unsavedValues() const {
+    StoredValues values;
+    for (int game = 0; game < gameCount; ++game) {
+        const auto type = static_cast<GameType>(game);
+        if (m_unsaved[at(type)].hands != 0)
+            writeFigures([&values](const std::string& name,
+                                   const std::string& text) { values[name] = text; },
+                         type, m_unsaved[at(type)]);
+    }
+    return values;
+}
+
+void TrainerStatistics::addUnsaved(const StoredValues& values) {
+    const ValueReader read = [&values](const std::string& name) {
+        const auto value = values.find(name);
+        return value == values.end() ? std::string() : value->second;
+    };
+    for (int game = 0; game < gameCount; ++game) {
+        const auto type = static_cast<GameType>(game);
+        m_unsaved[at(type)].merge(readFigures(read, type));
     }
 }
 
 void TrainerStatistics::reset(GameType type) {
+    StoreUpdate update(m_store);
     RegistryKey key(m_store);
     key.Open(m_subKey);
     for (const NamedFigure& named : figures)
         key.DeleteValue(valueName(named.name, type));
     for (const char* name : {"Lines", "BestLines", "Costliest"})
         key.DeleteValue(valueName(name, type));
+    update.commit();
     m_stored[at(type)] = {};
     m_session[at(type)] = {};
-    m_recorded[at(type)] = false;
+    m_unsaved[at(type)] = {};
 }
 
 } // namespace quintaro

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -51,13 +53,17 @@ struct GameStatistics {
 // The denominator of a game's expected payoffs.
 std::int64_t valueScale(GameType type);
 
-// The statistics of the three games: those stored before this session and this session's.
-// They live in a sub key of their own under the settings key, and are written only by
-// save() and reset(), so a session that records nothing leaves the store untouched. The
-// store must outlive this object.
+// The statistics of the three games: those stored and this session's. They live in a sub
+// key of their own under the settings key, and are written only by save() and reset(), so
+// a session that records nothing leaves the store untouched. Each save adds the hands
+// judged since the last one to the figures as stored then, so two copies playing at once
+// both count. The store must outlive this object.
 class TrainerStatistics {
 public:
     static constexpr int gameCount = 3;
+    // Stored texts by value name, such as "Hands_0".
+    using StoredValues = std::map<std::string, std::string>;
+    using ValueReader = std::function<std::string(const std::string& name)>;
 
     TrainerStatistics(RegistryStore& store, const std::string& settingsKeyName);
 
@@ -65,10 +71,16 @@ public:
     const GameStatistics& session(GameType type) const { return m_session[at(type)]; }
     GameStatistics allTime(GameType type) const;
 
-    // Writes the all-time figures of every game that this session recorded hands of.
-    void save();
+    // Adds the hands judged since the last save to the stored figures; false when the store
+    // failed, and the hands are then kept for the next save.
+    bool save();
     // Deletes the game's stored figures and empties its session.
     void reset(GameType type);
+
+    // The hands judged since the last save, as their figures would be stored, and a way to
+    // add such figures from elsewhere (a session that did not end cleanly) to the next save.
+    StoredValues unsavedValues() const;
+    void addUnsaved(const StoredValues& values);
 
     const std::string& subKey() const { return m_subKey; }
     static std::string valueName(const char* figure, GameType type);
@@ -80,7 +92,7 @@ private:
     std::string m_subKey;
     std::array<GameStatistics, gameCount> m_stored;
     std::array<GameStatistics, gameCount> m_session;
-    std::array<bool, gameCount> m_recorded{};
+    std::array<GameStatistics, gameCount> m_unsaved;
 };
 
 } // namespace quintaro

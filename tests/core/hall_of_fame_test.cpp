@@ -27,15 +27,14 @@ void enter(HallOfFame& hall, const Texts& entries) {
     }
 }
 
-TEST(HallOfFame, ParseScoreReadsEveryDigitAndSkipsTheRest) {
-    EXPECT_EQ(HallOfFame::ParseScore("1,250"), 1250);
-    EXPECT_EQ(HallOfFame::ParseScore("$100"), 100);
-    EXPECT_EQ(HallOfFame::ParseScore("12a3"), 123);
+// A stored score is digits and nothing else, up to the largest balance; anything else is
+// an empty entry, never a number that ranks or wraps.
+TEST(HallOfFame, ParseScoreTakesOnlyDigitsWithinTheBalance) {
     EXPECT_EQ(HallOfFame::ParseScore("0"), 0);
-    EXPECT_EQ(HallOfFame::ParseScore("none"), -1);
-    EXPECT_EQ(HallOfFame::ParseScore(""), -1);
-    // Eleven digits: the number modulo 2^32, 4,276,151,597, read as a signed 32-bit value.
-    EXPECT_EQ(HallOfFame::ParseScore("98765432109"), -18815699);
+    EXPECT_EQ(HallOfFame::ParseScore("4294967295"), 4294967295);
+    for (const char* text : {"", "none", "-500", "+5", "1,250", "$100", "12a3", " 7", "4294967296",
+                             "9223372036854775808", "00000000001"})
+        EXPECT_EQ(HallOfFame::ParseScore(text), -1) << text;
 }
 
 TEST(HallOfFame, AddScoreGoesBelowEqualScoresAndAFullTableKeepsItsBestTen) {
@@ -44,8 +43,8 @@ TEST(HallOfFame, AddScoreGoesBelowEqualScoresAndAFullTableKeepsItsBestTen) {
     EXPECT_FALSE(hall.AddScore("none"));
     enter(hall, {"Ann 100"});
     EXPECT_EQ(hall.score(0), "100"); // an empty table fills from the top
-    enter(hall, {"Bob 500", "Cy 300", "Dee $300", "Eve 300"});
-    EXPECT_EQ(scoresOf(hall), (Texts{"500", "300", "$300", "300", "100", "", "", "", "", ""}));
+    enter(hall, {"Bob 500", "Cy 300", "Dee 300", "Eve 300"});
+    EXPECT_EQ(scoresOf(hall), (Texts{"500", "300", "300", "300", "100", "", "", "", "", ""}));
     EXPECT_EQ(hall.name(2), "Dee");
     EXPECT_EQ(hall.name(3), "Eve");
 
@@ -65,33 +64,37 @@ TEST(HallOfFame, AddScoreGoesBelowEqualScoresAndAFullTableKeepsItsBestTen) {
     EXPECT_EQ(fewest.name(1), "Dee");
 }
 
-TEST(HallOfFame, LoadsAtConstructionAndWritesNameAndTableAtDestruction) {
+TEST(HallOfFame, EveryEntryIsWrittenWholeAndNoNameOutlivesItsScore) {
     MemoryRegistryStore store;
-    const MemoryRegistryStore::Values stored{{"PlayerName", "Ann"},
-                                             {"Name__1_0", "Bob"},
-                                             {"Score_1_0", "900"},
-                                             {"Name__1_2", "Cy"},
-                                             {"Score_1_2", "5"}};
+    const MemoryRegistryStore::Values stored{
+        {"PlayerName", "Ann"}, {"Name__1_0", "Bob"}, {"Score_1_0", "98"},   {"Name__1_1", "Cy"},
+        {"Score_1_1", "96"},   {"Name__1_2", "Abe"}, {"Score_1_2", "-500"}, {"Name__1_3", "Di"}};
     for (const auto& [name, value] : stored)
         store.writeValue(settingsPath, name, value);
+    // A 300-byte name of two-byte letters, cut to the longest whole letters that fit.
+    std::string longName;
+    for (int i = 0; i < 150; ++i)
+        longName += "\xC3\xA9";
     {
         HallOfFame hall(store, "Quintaro", 1, 1);
         EXPECT_EQ(hall.playerName(), "Ann");
-        EXPECT_EQ(scoresOf(hall), (Texts{"900", "", "5", "", "", "", "", "", "", ""}));
-        enter(hall, {"Dee 950"});
+        EXPECT_EQ(scoresOf(hall), (Texts{"98", "96", "", "", "", "", "", "", "", ""}));
+        EXPECT_EQ(hall.name(2), "");
+        enter(hall, {" 98"});
+        hall.setPlayerName(longName);
+        EXPECT_TRUE(hall.AddScore("97"));
         hall.setPlayerName("");
     }
-    // The empty name is written; the entry that went empty writes nothing, so its old
-    // values stay.
-    EXPECT_EQ(store.values(settingsPath), (MemoryRegistryStore::Values{{"PlayerName", ""},
-                                                                       {"Name__1_0", "Dee"},
-                                                                       {"Score_1_0", "950"},
-                                                                       {"Name__1_1", "Bob"},
-                                                                       {"Score_1_1", "900"},
-                                                                       {"Name__1_2", "Cy"},
-                                                                       {"Score_1_2", "5"},
-                                                                       {"Name__1_3", "Cy"},
-                                                                       {"Score_1_3", "5"}}));
+    EXPECT_EQ(store.values(settingsPath),
+              (MemoryRegistryStore::Values{{"PlayerName", ""},
+                                           {"Name__1_0", "Bob"},
+                                           {"Score_1_0", "98"},
+                                           {"Name__1_1", ""},
+                                           {"Score_1_1", "98"},
+                                           {"Name__1_2", longName.substr(0, 254)},
+                                           {"Score_1_2", "97"},
+                                           {"Name__1_3", "Cy"},
+                                           {"Score_1_3", "96"}}));
 }
 
 TEST(HallOfFame, SwitchingGamesSavesTheOldTableBeforeLoadingTheNew) {
