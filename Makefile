@@ -6,6 +6,9 @@ RUN_BUILD ?= build-run
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUINTARO_SANITIZE=ON
 RUN_CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release -DQUINTARO_SANITIZE=OFF -DQUINTARO_TESTS=OFF
+# cmake --build runs make again below this one, which would then announce every folder it
+# enters and leaves; the flag reaches it through MAKEFLAGS.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps configure build run test gallery bench fuzz fuzz-long fuzz-library deb format clean
 
@@ -36,7 +39,7 @@ bench: deps
 
 # A contact sheet of every picture in the game resource library, labelled by id.
 gallery: build
-	@ASAN_OPTIONS=detect_leaks=0 $(BUILD)/wqgame-build --gallery $(BUILD)/wqgame32.rcc $(BUILD)/gallery.png
+	@ASAN_OPTIONS=detect_leaks=0 XDG_RUNTIME_DIR=$(abspath $(BUILD))/tool-runtime $(BUILD)/wqgame-build --gallery $(BUILD)/wqgame32.rcc $(BUILD)/gallery.png
 	@echo "$(BUILD)/gallery.png"
 
 # The settings reader under libFuzzer for FUZZ_SECONDS, in a clang build of its own.

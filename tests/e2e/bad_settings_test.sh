@@ -24,7 +24,8 @@ expect_ini SoundEnabled=1 GameType=0 'Sound0="Quintaro Start,"' AnimationDelay=1
 cp "$ini" "$E2E_TMP/kept.ini"
 chmod 444 "$ini"
 if [ "$(id -u)" = 0 ]; then
-    chmod 755 "$E2E_TMP" "$XDG_CONFIG_HOME" "$(dirname "$ini")"
+    readable_copy readable
+    chmod 755 "$XDG_CONFIG_HOME" "$(dirname "$ini")"
     APP_LAUNCHER="setpriv --reuid=65534 --regid=65534 --clear-groups"
 fi
 start_app

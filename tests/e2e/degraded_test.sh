@@ -11,7 +11,7 @@ program=$APP
 
 unprivileged=""
 if [ "$(id -u)" = 0 ]; then
-    chmod 755 "$E2E_TMP"
+    readable_copy readable
     runtime="$E2E_TMP/runtime"
     mkdir -m 700 "$runtime"
     chown nobody "$runtime"

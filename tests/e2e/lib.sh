@@ -73,6 +73,21 @@ start_app() {
     APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
+# Copies the program into the folder $1 under $E2E_TMP with what it finds beside it (its
+# resource library, sound module and sounds), readable by every user, and points APP at
+# the copy. A test that runs the program as another user cannot count on reading the
+# checkout: a clone under /root is closed to everyone else.
+readable_copy() {
+    local from copy=$E2E_TMP/$1
+    from=$(dirname "$APP")
+    mkdir "$copy"
+    cp "$APP" "$from/wqgame32.rcc" "$from/quintaro-sound.so" "$copy/"
+    cp -R "$from/sounds" "$copy/"
+    chmod 755 "$E2E_TMP"
+    chmod -R a+rX "$copy"
+    APP=$copy/$(basename "$APP")
+}
+
 # Retries the command after $1 every 0.1 s until it succeeds, at most $1 times.
 poll() {
     for _ in $(seq "$1"); do
