@@ -1,7 +1,9 @@
-// Feeds arbitrary INI-like text to the settings reader through the in-memory store and
-// checks that what it loads is always usable and survives a save and a reload.
+// Feeds arbitrary text to the settings file reader, checks that what it reads is written and
+// read back unchanged, and that the settings loaded from it through the in-memory store are
+// always usable and survive a save and a reload.
 
 #include "persist/frame_settings.h"
+#include "persist/ini_text.h"
 #include "persist/registry_key.h"
 #include "platform/memory_registry_store.h"
 
@@ -18,22 +20,19 @@ using namespace quintaro;
 
 const std::string familyPath = "SOFTWARE\\Varden\\Parlorset\\";
 
-// "[group]" picks the key, "name=value" stores the value's bytes as they are; anything
-// else is ignored. Values before the first group go to the settings key.
-void fillStore(MemoryRegistryStore& store, std::string_view text) {
-    std::string key = familyPath + "Quintaro";
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            key = familyPath + std::string(line.substr(1, line.size() - 2));
-            continue;
+// The values as the settings store keeps them: "Group/Sub/Name" under the key
+// "...\Group\Sub". A value outside any group is read as one of "General", as a hand-edited
+// "[General]" section is, unless "[%General]" holds its own.
+void fillStore(MemoryRegistryStore& store, const IniValues& values) {
+    for (const bool grouped : {false, true}) {
+        for (const auto& [key, value] : values) {
+            const std::size_t slash = key.rfind('/');
+            if ((slash != std::string::npos) != grouped)
+                continue;
+            std::string group = grouped ? key.substr(0, slash) : "General";
+            std::replace(group.begin(), group.end(), '/', '\\');
+            store.writeValue(familyPath + group, key.substr(slash + 1), value);
         }
-        const std::size_t equals = line.find('=');
-        if (equals != std::string_view::npos)
-            store.writeValue(key, std::string(line.substr(0, equals)),
-                             std::string(line.substr(equals + 1)));
     }
 }
 
@@ -45,8 +44,19 @@ void check(bool truth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const IniReading reading = readIniText(text);
+    check(reading.damagedLines <=
+          static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n') +
+                                   std::count(text.begin(), text.end(), '\r') + 1));
+    // What is written reads back whole, and writing that again changes nothing.
+    const std::string written = writeIniText(reading.values);
+    const IniReading reread = readIniText(written);
+    check(reread.damagedLines == 0 && reread.values == reading.values);
+    check(writeIniText(reread.values) == written);
+
     MemoryRegistryStore store;
-    fillStore(store, std::string_view(reinterpret_cast<const char*>(data), size));
+    fillStore(store, reading.values);
 
     const FrameSettings loaded = loadFrameSettings(store, "Quintaro", tableWindowNumber, 3);
     check(loaded.background <= lastBackground);
