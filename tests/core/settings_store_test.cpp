@@ -71,6 +71,12 @@ TEST_F(SettingsStore, TwoCopiesMergeTheirEntriesWhicheverEndsFirst) {
         bob->setPlayerName("Bob");
         ann->AddScore("120");
         bob->AddScore("98");
+        TrainerStatistics annHands(*first, "Quintaro");
+        TrainerStatistics bobHands(*second, "Quintaro");
+        annHands.addUnsaved({{"Hands_0", "2"}, {"Bet_0", "10"}});
+        bobHands.addUnsaved({{"Hands_0", "3"}, {"Bet_0", "3"}});
+        EXPECT_TRUE((firstEndsFirst ? annHands : bobHands).save());
+        EXPECT_TRUE((firstEndsFirst ? bobHands : annHands).save());
         {
             RegistryKey key(*first);
             key.Open("Quintaro");
@@ -90,6 +96,8 @@ TEST_F(SettingsStore, TwoCopiesMergeTheirEntriesWhicheverEndsFirst) {
         const Names names{merged.name(0), merged.name(1), merged.name(2), merged.name(3)};
         EXPECT_EQ(names, (Names{"Ann", "Old", "Bob", ""})) << text(ini());
         EXPECT_EQ(merged.score(2), "98");
+        EXPECT_EQ(reader.readValue(settingsKey + "\\Statistics", "Hands_0").value_or(""), "5");
+        EXPECT_EQ(reader.readValue(settingsKey + "\\Statistics", "Bet_0").value_or(""), "13");
         // Other values: the copy that wrote one last decides it.
         EXPECT_EQ(reader.readValue(settingsKey, "GameType").value_or(""), "1");
         EXPECT_EQ(reader.readValue(settingsKey, "PlayerName").value_or(""),
