@@ -228,6 +228,12 @@ std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString
     return files;
 }
 
+CheckedParts checkedPartsOf(QByteArrayView header) {
+    if (header.size() < 20)
+        return {header.size(), header.size()};
+    return {read32(header, 12), read32(header, 16)};
+}
+
 bool fileIntact(QByteArrayView library, const SealedFile& file) {
     return sizeFieldOf(library, file) == file.size && crcOf(library, file) == file.crc;
 }

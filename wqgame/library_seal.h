@@ -35,6 +35,17 @@ std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error);
 // fileIntact checks each file when it is first used.
 std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString* error);
 
+// The parts of a library that checkSeal reads: its head, up to the file data, and its tail,
+// from the names on (names, tree and seal). A library read in part can be checked once
+// these are in place. `header` is the library's first bundleHeaderSize bytes; when its
+// fields are damaged, the parts they give are ones checkSeal refuses.
+inline constexpr qsizetype bundleHeaderSize = 24;
+struct CheckedParts {
+    qsizetype headEnd = 0;
+    qsizetype tailStart = 0;
+};
+CheckedParts checkedPartsOf(QByteArrayView header);
+
 // Whether the file's size field and contents match its seal. Until this holds, the size Qt
 // reports for the file is not to be trusted. Precondition: `file` comes from
 // checkSeal(library).

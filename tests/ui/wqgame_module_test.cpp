@@ -182,6 +182,41 @@ private Q_SLOTS:
         QVERIFY2(openLibrary(&error), qPrintable(error));
     }
 
+    // At ratio 1 nothing of the pictures for higher ratios is read: with every one of them
+    // damaged, each picture loads at ratio 1, and the damage shows at ratio 2.
+    void aPictureForAnotherRatioIsNotRead() {
+        QByteArray library = builtLibrary();
+        QString error;
+        const std::optional<std::vector<SealedFile>> files = checkSeal(library, &error);
+        QVERIFY2(files, qPrintable(error));
+        QList<int> ids, withVariants;
+        for (const SealedFile& file : *files) {
+            const QString name = file.path.section(u'/', 1);
+            if (!file.path.startsWith(QLatin1String("bitmap/")))
+                continue;
+            if (name.contains(u'@')) {
+                library = flipped(library, file.offset + file.size / 2);
+                withVariants << name.section(u'@', 0, 0).toInt();
+            } else {
+                ids << name.section(u'.', 0, 0).toInt();
+            }
+        }
+        QVERIFY(!withVariants.isEmpty());
+        QVERIFY2(openCopy(library, &error), qPrintable(error));
+        QStringList messages;
+        onDamagedLibrary([&](const QString& message) { messages << message; });
+        {
+            LibraryBracket bracket;
+            for (int id : ids)
+                QVERIFY(!loadBitmap(id, 1).isNull());
+            QCOMPARE(messages.size(), 0);
+            QVERIFY(loadBitmap(withVariants.first(), 2).isNull());
+        }
+        onDamagedLibrary({});
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(openLibrary(&error), qPrintable(error));
+    }
+
     void hallOfFameFontFitsItsBoxes() {
         LibraryBracket bracket;
         const QFont font = loadFont(3000);
