@@ -1,6 +1,7 @@
 // Feeds damaged resource libraries to the seal check. Each input is tried as a sealed
 // library as it is, and as a bundle sealed afresh, which the check must then accept. Qt,
-// given what the check accepted, must reach no file data but what the check vetted.
+// given what the check accepted, must find no file but where the check vetted one, and
+// once a file is found intact, Qt must take it for the size its seal gives.
 
 #include "wqgame/library_seal.h"
 
@@ -10,8 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <set>
-#include <utility>
+#include <map>
 #include <vector>
 
 namespace {
@@ -26,16 +26,20 @@ void check(bool truth) {
 void readThroughQt(QByteArrayView library, const std::vector<SealedFile>& files) {
     const QString root = QStringLiteral("/fuzzed");
     const auto* bytes = reinterpret_cast<const uchar*>(library.data());
-    std::set<std::pair<qsizetype, qsizetype>> vetted;
+    std::map<qsizetype, const SealedFile*> vetted;
     for (const SealedFile& file : files)
-        vetted.insert({file.offset, file.size});
+        vetted.emplace(file.offset, &file);
     check(QResource::registerResource(bytes, root));
     // Qt may find another file of the same name, or none where names repeat or their
     // hashes are wrong; whatever it finds must be vetted.
     for (const SealedFile& file : files) {
         const QResource resource(QStringLiteral(":%1/%2").arg(root, file.path));
-        if (resource.isValid() && resource.data() != nullptr)
-            check(vetted.count({resource.data() - bytes, resource.size()}) == 1);
+        if (!resource.isValid() || resource.data() == nullptr)
+            continue;
+        const auto found = vetted.find(resource.data() - bytes);
+        check(found != vetted.end());
+        if (fileIntact(library, *found->second))
+            check(resource.size() == found->second->size);
     }
     QResource::unregisterResource(bytes, root);
 }

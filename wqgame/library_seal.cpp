@@ -70,8 +70,10 @@ std::optional<Layout> readLayout(QByteArrayView bundle, QString* error) {
     return layout;
 }
 
-// Every node reachable from the root, each offset and length checked against its section,
-// so that Qt, which checks none, stays inside the bundle. The files come in node order.
+// Every node reachable from the root, each offset checked against its section, so that Qt,
+// which checks none, stays inside the bundle. The files come in node order, each with its
+// offset but no size: the size field lies among the file data, which only the caller may
+// decide to read. Qt reads that field too, but only where these offsets point.
 std::optional<std::vector<SealedFile>> readFiles(QByteArrayView bundle, const Layout& layout,
                                                  QString* error) {
     const auto refuse = [error](const char* why) -> std::optional<std::vector<SealedFile>> {
@@ -118,9 +120,9 @@ std::optional<std::vector<SealedFile>> readFiles(QByteArrayView bundle, const La
             }
         } else if (flags == fileNode) {
             const qsizetype entry = layout.data + read32(bundle, at + 10);
-            if (entry + 4 > layout.names || entry + 4 + read32(bundle, entry) > layout.names)
+            if (entry + 4 > layout.names)
                 return refuse("a file lies outside the data");
-            files.push_back({next.node, {next.path, entry + 4, read32(bundle, entry), 0}});
+            files.push_back({next.node, {next.path, entry + 4, 0, 0}});
         } else {
             return refuse("a file is compressed or has unknown flags");
         }
@@ -142,6 +144,11 @@ QByteArray digestOf(QByteArrayView bundle, const Layout& layout, QByteArrayView 
     return hash.result();
 }
 
+// Each file's size as rcc wrote it, in the four bytes before its data.
+quint32 sizeFieldOf(QByteArrayView bundle, const SealedFile& file) {
+    return read32(bundle, file.offset - 4);
+}
+
 quint32 crcOf(QByteArrayView library, const SealedFile& file) {
     return static_cast<quint32>(
         crc32_z(0, reinterpret_cast<const Bytef*>(library.data() + file.offset),
@@ -158,9 +165,16 @@ std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error) {
     const std::optional<Layout> layout = readLayout(bundle, error);
     if (!layout)
         return std::nullopt;
-    const std::optional<std::vector<SealedFile>> files = readFiles(bundle, *layout, error);
+    std::optional<std::vector<SealedFile>> files = readFiles(bundle, *layout, error);
     if (!files)
         return std::nullopt;
+    for (SealedFile& file : *files) {
+        file.size = sizeFieldOf(bundle, file);
+        if (file.offset + file.size > layout->names) {
+            *error = QStringLiteral("%1 lies outside the data").arg(file.path);
+            return std::nullopt;
+        }
+    }
     QByteArray seal;
     for (const SealedFile& file : *files) {
         append32(seal, static_cast<quint32>(file.size));
@@ -204,8 +218,9 @@ std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString
     }
     for (qsizetype i = 0; i < count; ++i) {
         SealedFile& file = (*files)[static_cast<std::size_t>(i)];
-        if (file.size != read32(library, length + rowSize * i)) {
-            *error = QStringLiteral("the size of %1 does not match its seal").arg(file.path);
+        file.size = read32(library, length + rowSize * i);
+        if (file.offset + file.size > layout->names) {
+            *error = QStringLiteral("the seal's size of %1 leaves the data").arg(file.path);
             return std::nullopt;
         }
         file.crc = read32(library, length + rowSize * i + 4);
@@ -213,8 +228,14 @@ std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString
     return files;
 }
 
+CheckedParts checkedPartsOf(QByteArrayView header) {
+    if (header.size() < 20)
+        return {header.size(), header.size()};
+    return {read32(header, 12), read32(header, 16)};
+}
+
 bool fileIntact(QByteArrayView library, const SealedFile& file) {
-    return crcOf(library, file) == file.crc;
+    return sizeFieldOf(library, file) == file.size && crcOf(library, file) == file.crc;
 }
 
 } // namespace quintaro::wqgame

@@ -27,13 +27,28 @@ struct SealedFile {
 // that leaves its section.
 std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error);
 
-// The files of a sealed library, once its seal, its structure and every file's size field
-// are found sound and every file lies inside the data section; nothing, with `error`, if
-// not. Qt can then read the bundle without leaving it. File contents are not read here:
-// fileIntact checks each when it is first used.
+// The files of a sealed library, once its seal and its structure are found sound and every
+// file, at the size its seal gives, lies inside the data section; nothing, with `error`, if
+// not. Qt can then find files without leaving the bundle. Nothing of the data section is
+// read here, not even the size field before each file: a library mapped from disk keeps
+// the pages of files never used, such as pictures for other pixel ratios, out of memory.
+// fileIntact checks each file when it is first used.
 std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString* error);
 
-// Precondition: `file` comes from checkSeal(library).
+// The parts of a library that checkSeal reads: its head, up to the file data, and its tail,
+// from the names on (names, tree and seal). A library read in part can be checked once
+// these are in place. `header` is the library's first bundleHeaderSize bytes; when its
+// fields are damaged, the parts they give are ones checkSeal refuses.
+inline constexpr qsizetype bundleHeaderSize = 24;
+struct CheckedParts {
+    qsizetype headEnd = 0;
+    qsizetype tailStart = 0;
+};
+CheckedParts checkedPartsOf(QByteArrayView header);
+
+// Whether the file's size field and contents match its seal. Until this holds, the size Qt
+// reports for the file is not to be trusted. Precondition: `file` comes from
+// checkSeal(library).
 bool fileIntact(QByteArrayView library, const SealedFile& file);
 
 } // namespace quintaro::wqgame

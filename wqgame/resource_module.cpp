@@ -1,5 +1,6 @@
 #include "wqgame/resource_module.h"
 
+#include "wqgame/library_image.h"
 #include "wqgame/library_seal.h"
 #include "wqgame/png_image.h"
 
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QResource>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -20,15 +22,15 @@ namespace {
 
 const QString mapRoot = QStringLiteral("/wqgame");
 
-// The open bundle, mapped for as long as Qt reads it. Its files are found by the offset of
-// their bytes, which is what QResource gives.
+// The open bundle, in memory for as long as Qt reads it: its header, names and tree from
+// the start, each file once it is first read. Its files are found by the offset of their
+// bytes, which is what QResource gives.
 struct OpenedLibrary {
     struct Entry {
         SealedFile file;
         bool checked = false;
     };
-    QFile file;
-    QByteArrayView bytes;
+    LibraryImage image;
     QHash<qsizetype, Entry> entries;
 };
 
@@ -48,16 +50,16 @@ QString resourcePath(const QString& kind, int id, const char* suffix) {
 void reportDamage(const QString& name) {
     const QString message =
         problemMessage(QStringLiteral("%1 is damaged: %2 does not match its seal.")
-                           .arg(g_library->file.fileName(), name));
+                           .arg(g_library->image.fileName(), name));
     closeLibrary();
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (g_onDamage)
         g_onDamage(message);
 }
 
-// The bytes of resource `path`, checked against the seal the first time they are read;
-// empty when there is none. They stay valid while the library is open. Only the program's
-// own resources lie outside the bundle, and they need no check.
+// The bytes of resource `path`, read from the file and checked against the seal the first
+// time they are needed; empty when there is none. They stay valid while the library is open. Only
+// the program's own resources lie outside the bundle, and they need no check.
 QByteArray libraryBytes(const QString& path) {
     if (!isLibraryCurrent())
         return {};
@@ -67,19 +69,24 @@ QByteArray libraryBytes(const QString& path) {
         if (!resource.isValid())
             return {};
         const auto at = reinterpret_cast<quintptr>(resource.data());
-        const auto begin = reinterpret_cast<quintptr>(g_library->bytes.data());
-        if (at < begin || at >= begin + static_cast<quintptr>(g_library->bytes.size()))
+        const QByteArrayView bytes = g_library->image.bytes();
+        const auto begin = reinterpret_cast<quintptr>(bytes.data());
+        if (at < begin || at >= begin + static_cast<quintptr>(bytes.size()))
             return resource.uncompressedData();
         const auto found = g_library->entries.find(static_cast<qsizetype>(at - begin));
         if (found != g_library->entries.end())
             entry = &found.value();
     }
-    if (entry == nullptr || (!entry->checked && !fileIntact(g_library->bytes, entry->file))) {
+    // The size field before the data is read too: the seal vouches for it.
+    if (entry == nullptr ||
+        (!entry->checked && (!g_library->image.read(entry->file.offset - 4, entry->file.size + 4) ||
+                             !fileIntact(g_library->image.bytes(), entry->file)))) {
         reportDamage(entry != nullptr ? entry->file.path : path);
         return {};
     }
     entry->checked = true;
-    return QByteArray::fromRawData(g_library->bytes.data() + entry->file.offset, entry->file.size);
+    return QByteArray::fromRawData(g_library->image.bytes().data() + entry->file.offset,
+                                   entry->file.size);
 }
 
 QString readText(const QString& kind, int id) {
@@ -120,24 +127,31 @@ bool openLibrary(QString* error) {
 bool openLibraryFile(const QString& file, QString* error) {
     closeLibrary();
     auto library = std::make_unique<OpenedLibrary>();
-    library->file.setFileName(file);
-    const uchar* mapped = nullptr;
-    if (library->file.open(QIODevice::ReadOnly))
-        mapped = library->file.map(0, library->file.size());
-    if (mapped == nullptr) {
-        *error = QStringLiteral("%1 cannot be read: %2.").arg(file, library->file.errorString());
+    LibraryImage& image = library->image;
+    QString why;
+    if (!image.open(file, &why)) {
+        *error = QStringLiteral("%1 cannot be read: %2.").arg(file, why);
         return false;
     }
-    library->bytes = QByteArrayView(mapped, library->file.size());
-    QString why;
-    const std::optional<std::vector<SealedFile>> files = checkSeal(library->bytes, &why);
+    // Only what the seal check and Qt's look-ups read; no file's data.
+    const qsizetype size = image.bytes().size();
+    const bool headRead = image.read(0, bundleHeaderSize);
+    const CheckedParts parts =
+        checkedPartsOf(image.bytes().first(std::min(bundleHeaderSize, size)));
+    if (!headRead || !image.read(bundleHeaderSize, parts.headEnd - bundleHeaderSize) ||
+        !image.read(parts.tailStart, size - parts.tailStart)) {
+        *error = QStringLiteral("%1 cannot be read.").arg(file);
+        return false;
+    }
+    const std::optional<std::vector<SealedFile>> files = checkSeal(image.bytes(), &why);
     if (!files) {
         *error = QStringLiteral("%1 is damaged: %2.").arg(file, why);
         return false;
     }
     for (const SealedFile& sealed : *files)
         library->entries.insert(sealed.offset, {sealed, false});
-    if (!QResource::registerResource(mapped, mapRoot)) {
+    if (!QResource::registerResource(reinterpret_cast<const uchar*>(image.bytes().data()),
+                                     mapRoot)) {
         *error = QStringLiteral("%1 is damaged: Qt cannot read it.").arg(file);
         return false;
     }
@@ -148,7 +162,8 @@ bool openLibraryFile(const QString& file, QString* error) {
 void closeLibrary() {
     if (!g_library)
         return;
-    QResource::unregisterResource(reinterpret_cast<const uchar*>(g_library->bytes.data()), mapRoot);
+    QResource::unregisterResource(reinterpret_cast<const uchar*>(g_library->image.bytes().data()),
+                                  mapRoot);
     g_library.reset();
 }
 

@@ -127,14 +127,10 @@ private Q_SLOTS:
     void aDamagedLibraryIsRefusedBeforeQtReadsIt_data() {
         QTest::addColumn<QByteArray>("library");
         const QByteArray good = builtLibrary();
-        const SealedFile menu = sealedFile(good, QStringLiteral("menu/1000.txt"));
-        QVERIFY(menu.size > 0);
         const qsizetype tree = field(good, 8), names = field(good, 16);
         QTest::newRow("header") << flipped(good, 15);
         QTest::newRow("tree") << flipped(good, tree + (sealStart(good) - tree) / 2);
         QTest::newRow("names") << flipped(good, names + 7);
-        QTest::newRow("data size") << flipped(good, menu.offset - 1);
-        QTest::newRow("data size past the end") << flipped(good, menu.offset - 4);
         QTest::newRow("seal's sizes") << flipped(good, sealStart(good) + 3);
         QTest::newRow("seal's digest") << flipped(good, good.size() - 20);
         QTest::newRow("seal's tag") << flipped(good, good.size() - 1);
@@ -154,13 +150,22 @@ private Q_SLOTS:
         QVERIFY2(openCopy(builtLibrary(), &error), qPrintable(error));
     }
 
-    // A file's contents are checked when it is first read: the library then closes and the
-    // player is told once.
-    void aDamagedFileIsRefusedWhenItIsRead() {
+    // A file's size field and contents are checked when it is first read, so that opening
+    // the library reads none of the files: the library then closes and the player is told
+    // once.
+    void aDamagedFileIsRefusedWhenItIsRead_data() {
+        QTest::addColumn<QByteArray>("library");
         const QByteArray good = builtLibrary();
         const SealedFile menu = sealedFile(good, QStringLiteral("menu/1000.txt"));
+        QVERIFY(menu.size > 0);
+        QTest::newRow("contents") << flipped(good, menu.offset + menu.size / 2);
+        QTest::newRow("size") << flipped(good, menu.offset - 1);
+        QTest::newRow("size past the end") << flipped(good, menu.offset - 4);
+    }
+    void aDamagedFileIsRefusedWhenItIsRead() {
+        QFETCH(QByteArray, library);
         QString error;
-        QVERIFY2(openCopy(flipped(good, menu.offset + menu.size / 2), &error), qPrintable(error));
+        QVERIFY2(openCopy(library, &error), qPrintable(error));
         QStringList messages;
         onDamagedLibrary([&](const QString& message) { messages << message; });
         {
@@ -174,6 +179,41 @@ private Q_SLOTS:
         onDamagedLibrary({});
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].contains(QStringLiteral("menu/1000.txt")), qPrintable(messages[0]));
+        QVERIFY2(openLibrary(&error), qPrintable(error));
+    }
+
+    // At ratio 1 nothing of the pictures for higher ratios is read: with every one of them
+    // damaged, each picture loads at ratio 1, and the damage shows at ratio 2.
+    void aPictureForAnotherRatioIsNotRead() {
+        QByteArray library = builtLibrary();
+        QString error;
+        const std::optional<std::vector<SealedFile>> files = checkSeal(library, &error);
+        QVERIFY2(files, qPrintable(error));
+        QList<int> ids, withVariants;
+        for (const SealedFile& file : *files) {
+            const QString name = file.path.section(u'/', 1);
+            if (!file.path.startsWith(QLatin1String("bitmap/")))
+                continue;
+            if (name.contains(u'@')) {
+                library = flipped(library, file.offset + file.size / 2);
+                withVariants << name.section(u'@', 0, 0).toInt();
+            } else {
+                ids << name.section(u'.', 0, 0).toInt();
+            }
+        }
+        QVERIFY(!withVariants.isEmpty());
+        QVERIFY2(openCopy(library, &error), qPrintable(error));
+        QStringList messages;
+        onDamagedLibrary([&](const QString& message) { messages << message; });
+        {
+            LibraryBracket bracket;
+            for (int id : ids)
+                QVERIFY(!loadBitmap(id, 1).isNull());
+            QCOMPARE(messages.size(), 0);
+            QVERIFY(loadBitmap(withVariants.first(), 2).isNull());
+        }
+        onDamagedLibrary({});
+        QCOMPARE(messages.size(), 1);
         QVERIFY2(openLibrary(&error), qPrintable(error));
     }
 
