@@ -12,10 +12,11 @@ namespace {
 
 // What a hand costs the journal: a session with the trainer's figures of all three games
 // and two Hall of Fame entries not stored yet, made into text and written whole beside
-// the settings, as after every hand.
+// the settings, as after every hand. The folder is made under TMPDIR, so that the figure can
+// be taken on the disk that holds the settings.
 void journalWrite(benchmark::State& state) {
-    char folder[] = "/tmp/quintaro-journal-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) {
+    std::string folder = (std::filesystem::temp_directory_path() / "quintaro-journal-XXXXXX");
+    if (::mkdtemp(folder.data()) == nullptr) {
         state.SkipWithError("no temporary folder");
         return;
     }

@@ -603,8 +603,11 @@ std::string writeIniText(const IniValues& values) {
     std::string text;
     for (std::size_t n = 0; n < entries.size(); ++n) {
         const Entry& entry = entries[n];
-        if (n == 0 || entry.section != entries[n - 1].section)
-            text += (n == 0 ? "" : "\n") + sectionLine(entry.section);
+        if (n == 0 || entry.section != entries[n - 1].section) {
+            if (n != 0)
+                text += '\n';
+            text += sectionLine(entry.section);
+        }
         appendEscapedKey(text, entry.name);
         text += '=';
         appendEscapedValue(text, storedForm(toUtf16(*entry.value)));
