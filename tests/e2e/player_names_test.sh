@@ -7,7 +7,7 @@ source "$QUINTARO_E2E_LIB"
 start_xvfb
 export QUINTARO_SEED=68
 balance=$("$QUINTARO_PREDICT_ROUND" "$QUINTARO_SEED" 3) # a $3 hand, held whole
-[ "$balance" -lt 98 ] && [ "$balance" -gt 96 ] || fail "seed $QUINTARO_SEED: \$$balance is not between"
+[ "$balance" -lt 98 ] && [ "$balance" -gt 96 ] || fail "seed $QUINTARO_SEED: \$$balance is not between \$96 and \$98"
 
 mkdir -p "$(dirname "$ini")"
 {
