@@ -28,12 +28,13 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Creates the folder and those above it that are missing.
-void makeFolders(const std::string& folder) {
+// Creates the folder and those above it that are missing; the errno of making the folder
+// itself, 0 when it was made or was there.
+int makeFolders(const std::string& folder) {
     for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
          slash = folder.find('/', slash + 1))
         ::mkdir(folder.substr(0, slash).c_str(), 0777);
-    ::mkdir(folder.c_str(), 0777);
+    return ::mkdir(folder.c_str(), 0777) == 0 || errno == EEXIST ? 0 : errno;
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -172,9 +173,10 @@ SettingsFile::Contents SettingsFile::read() const {
 std::optional<std::string> SettingsFile::writeProblem() const {
     const std::string file = target();
     const std::string folder = folderOf(file);
-    makeFolders(folder);
+    const int notMade = makeFolders(folder);
+    // A folder that could not be made is missing for the reason it could not be made.
     if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
-        return reason(errno);
+        return reason(errno == ENOENT && notMade != 0 ? notMade : errno);
     if (::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         return reason(errno);
     return std::nullopt;

@@ -1,12 +1,23 @@
-# Damaged settings never stop the program: every value it cannot use takes its default.
+# Bad settings never stop the program: every value it cannot use takes its default, and a
+# settings path it cannot keep scores in is said once, at the start, over the table before
+# the sign-in, and left as it is: a read-only file, a folder, a FIFO (never opened, so the
+# start does not hang). A symbolic link is written through and stays a link.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
 mkdir -p "$(dirname "$ini")"
 
+# Starts, answers the message box when $2 gives what it must say on stderr, signs in,
+# closes; $1 names the run. Nothing else is said.
 run_and_close() {
-    start_signed_in Tester
+    local said
+    start_app
+    [ -z "${2:-}" ] || answer_message
+    sign_in Tester
+    table Tester
     quit_cleanly "$1"
+    said=$(grep '^quintaro: ' "$E2E_TMP/app.log" || true)
+    [ "$said" = "${2:+quintaro: $2}" ] || fail "$1: said '$said', not '${2:-}'"
 }
 
 long=$(head -c 10000 /dev/zero | tr '\0' 'x')
@@ -28,19 +39,39 @@ if [ "$(id -u)" = 0 ]; then
     chmod 755 "$XDG_CONFIG_HOME" "$(dirname "$ini")"
     APP_LAUNCHER="setpriv --reuid=65534 --regid=65534 --clear-groups"
 fi
-start_app
-sign_in
-table Tester
-quit_cleanly "read-only file"
+run_and_close "read-only file" "Your scores will not be kept: Permission denied ($ini)"
 cmp -s "$ini" "$E2E_TMP/kept.ini" || fail "the read-only file changed: $(cat "$ini")"
 APP_LAUNCHER=""
 chmod 644 "$ini"
 
 head -c 65536 /dev/urandom >"$ini"
-run_and_close "random bytes"
+cp "$ini" "$E2E_TMP/random.ini"
+run_and_close "random bytes" "Your settings file was damaged: everything that could be read is kept (The damaged file is saved as $ini.damaged)"
+cmp -s "$ini.damaged" "$E2E_TMP/random.ini" || fail "the random bytes were not kept aside"
+expect_ini PlayerName=Tester
 
-# A folder where the file belongs: nothing can be read or written.
+# Where the file belongs, a folder with a file in it, then a FIFO.
+not_kept="Your scores will not be kept: it is not a regular file ($ini)"
 rm -f "$ini"
 mkdir "$ini"
-run_and_close "unreadable settings"
+echo inside >"$ini/file"
+run_and_close "a folder" "$not_kept"
+[ -d "$ini" ] && [ "$(ls -A "$ini")" = file ] && [ "$(cat "$ini/file")" = inside ] ||
+    fail "the folder changed: $(ls -lA "$ini")"
+rm -r "$ini"
+mkfifo "$ini"
+before=$(ls -A "$(dirname "$ini")")
+run_and_close "a FIFO" "$not_kept"
+[ -p "$ini" ] || fail "the FIFO was replaced: $(ls -l "$ini")"
+[ "$(ls -A "$(dirname "$ini")")" = "$before" ] || fail "files beside the FIFO: $(ls -A "$(dirname "$ini")")"
+rm "$ini"
+
+# A link to a file elsewhere: read through, written through, still a link.
+mkdir "$E2E_TMP/elsewhere"
+printf '[Quintaro]\nName__0_0=Ann\nScore_0_0=300\n' >"$E2E_TMP/elsewhere/real.ini"
+ln -s "$E2E_TMP/elsewhere/real.ini" "$ini"
+run_and_close "a symbolic link"
+[ "$(readlink "$ini")" = "$E2E_TMP/elsewhere/real.ini" ] || fail "the link is gone: $(ls -l "$ini")"
+ini=$E2E_TMP/elsewhere/real.ini expect_ini Name__0_0=Ann Score_0_0=300 Name__0_1=Tester \
+    Score_0_1=100 PlayerName=Tester
 echo "bad settings: passed"

@@ -18,9 +18,13 @@ if [ "$(id -u)" = 0 ]; then
     unprivileged="setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR=$runtime"
 fi
 
-# Signs in as $2, plays a round, accepts the Options and exits.
+# Signs in as $2, plays a round, accepts the Options and exits. $3, when given, is what
+# the program must say at the start, once, about the settings file.
 session() {
-    start_signed_in "$2"
+    start_app
+    [ -z "${3:-}" ] || answer_message
+    sign_in "$2"
+    table "$2"
     keys Return 1 Return
     sleep 0.3
     keys alt+g o
@@ -33,6 +37,8 @@ session() {
     quit_cleanly "$1"
     grep -q 'ERROR: AddressSanitizer\|runtime error' "$E2E_TMP/app.log" &&
         fail "$1: $(cat "$E2E_TMP/app.log")"
+    said=$(grep '^quintaro: ' "$E2E_TMP/app.log" || true)
+    [ "$said" = "${3:+quintaro: $3 ($ini)}" ] || fail "$1: said '$said', not '${3:-}'"
     return 0
 }
 
@@ -40,7 +46,7 @@ session() {
 config=$XDG_CONFIG_HOME
 rm -rf "$config"
 echo "not a folder" >"$config"
-session "config path is a file" Ann
+session "config path is a file" Ann "Your scores will not be kept: Not a directory"
 [ "$(cat "$config")" = "not a folder" ] || fail "the file at the config path changed"
 rm "$config"
 
@@ -48,7 +54,7 @@ rm "$config"
 APP_LAUNCHER=$unprivileged
 mkdir -p "$config"
 chmod a-w "$config"
-session "read-only empty folder" Cy
+session "read-only empty folder" Cy "Your scores will not be kept: Permission denied"
 [ -z "$(ls -A "$config")" ] || fail "files appeared: $(ls -A "$config")"
 chmod u+w "$config"
 APP_LAUNCHER=""

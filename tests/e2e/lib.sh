@@ -141,6 +141,26 @@ quit_cleanly() {
     [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(tail -n 50 "$E2E_TMP/app.log")"
 }
 
+# Prints the id of the program's message box while one shows. It bears the program's name
+# as the table does before a player signs in; only the box is a dialog.
+message_box() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null); do
+        xprop -id "$id" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q '_NET_WM_WINDOW_TYPE_DIALOG' &&
+            echo "$id" && return 0
+    done
+    return 1
+}
+no_message_box() { ! message_box >/dev/null; }
+
+# Waits up to 30 s for the message box, answers it with OK and waits for it to close.
+answer_message() {
+    local id
+    id=$(poll 300 while_running message_box) || fail "no message box"
+    xdotool windowfocus --sync "$id" key --clearmodifiers Return
+    poll 100 no_message_box || fail "the message box did not close"
+}
+
 # Answers the sign-in dialog that opens every new game with the given name, or with the
 # name it offers when none is given.
 sign_in() {

@@ -1,38 +1,55 @@
-# Two copies at once share one settings file: both exit cleanly, the file stays valid,
-# and the one that exits last decides what it holds.
+# Two copies at once share one settings file: whichever exits first, both players' closing
+# balances stay in the Hall of Fame with their exact scores, the file stays valid, and the
+# name offered next is the last to exit.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
+export QUINTARO_SEED=68
+predict() { "$QUINTARO_PREDICT_ROUND" "$QUINTARO_SEED" 1 "$@"; }
+high=$(predict 1 2 3 4 5) # First draws five new cards
+low=$(predict)            # Second holds the hand dealt
+[ "$high" -gt "$low" ] || fail "seed $QUINTARO_SEED: \$$high is not above \$$low"
 
-start_signed_in First
-first=$win
-first_pid=$APP_PID
-
-# A second copy with its own exit record.
-(
-    code=0
-    "$APP" >"$E2E_TMP/second.log" 2>&1 || code=$?
-    echo "$code" >"$E2E_TMP/second.exit"
-) &
-sign_in Second
-second=$(wait_window '^Quintaro - Second$')
+# The first copy is the one start_app tracks; the second has its own exit record.
+start_both() {
+    rm -f "$ini" "$E2E_TMP/second.exit"
+    start_signed_in First
+    first=$win
+    keys Return 1 2 3 4 5 Return
+    (
+        code=0
+        "$APP" >"$E2E_TMP/second.log" 2>&1 || code=$?
+        echo "$code" >"$E2E_TMP/second.exit"
+    ) &
+    sign_in Second
+    table Second
+    second=$win
+    keys Return Return
+    sleep 0.5
+}
 
 # Closes copy $1 and fails unless it exits cleanly.
 close_copy() {
-    xdotool windowfocus --sync "$2" key --clearmodifiers alt+F4
-    poll 100 test -s "$3" || fail "the $1 copy did not exit"
-    [ "$(cat "$3")" = 0 ] || fail "the $1 copy did not exit cleanly"
+    local exit=$E2E_TMP/second.exit window=$second
+    [ "$1" = first ] && exit=$E2E_TMP/app.exit window=$first
+    xdotool windowfocus --sync "$window" key --clearmodifiers alt+F4
+    poll 300 test -s "$exit" || fail "the $1 copy did not exit"
+    [ "$(cat "$exit")" = 0 ] || fail "the $1 copy did not exit cleanly"
 }
-close_copy first "$first" "$E2E_TMP/app.exit"
-expect_ini PlayerName=First
-close_copy second "$second" "$E2E_TMP/second.exit"
-APP_PID=""
-kill -0 "$first_pid" 2>/dev/null && fail "the first copy is still running"
 
-# The last to exit decides; the file still loads: a third start offers the name it holds.
-expect_ini PlayerName=Second Name__0_0=Second
+for order in "first second" "second first"; do
+    start_both
+    for copy in $order; do close_copy "$copy"; done
+    APP_PID=""
+    last=${order#* }
+    expect_ini Name__0_0=First "Score_0_0=$high" Name__0_1=Second "Score_0_1=$low" \
+        "PlayerName=${last^}"
+    grep -q '^Name__0_2=' "$ini" && fail "$order: a third entry: $(cat "$ini")"
+done
+
+# The file still loads: a third start offers the name it holds.
 start_app
 sign_in
-table Second
+table First
 quit_cleanly "the third start"
 echo "two instances: passed"

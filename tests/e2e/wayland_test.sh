@@ -77,8 +77,11 @@ sleep 3
 kill -0 "$APP_PID" 2>/dev/null || fail "the program died at its sign-in: $(tail -n 30 "$log")"
 [ "$(grep '/h:' "$log")" = "quintaro: /h: names an X11 window; skipped under Wayland" ] ||
     fail "/h: was not skipped with one line: $(grep '/h:' "$log")"
+# SIGTERM closes the game as its window's close does, storing the unsigned session's
+# $100; the seat session below starts from no settings.
 kill "$APP_PID"
-wait_exit >/dev/null
+[ "$(wait_exit)" = 0 ] || fail "SIGTERM at the sign-in did not end cleanly: $(tail -n 30 "$log")"
+rm -f "$ini"
 stop_weston
 
 # A seat, through Weston's X11 backend in a private Xvfb; the game sees no X server. Without

@@ -1,0 +1,75 @@
+# A session that ends without its exit, by kill -9 or with its X server gone, is stored by
+# the next start as its exit would have stored it: the closing balance in the Hall of
+# Fame under the player's name, with the trainer's judged hands; its journal then goes.
+APP=$1
+source "$QUINTARO_E2E_LIB"
+start_xvfb
+folder=$(dirname "$ini")
+press() { keys "$@" && sleep 0.3; }
+
+# The journal of the running copy.
+journal() { echo "$folder/Quintaro-$APP_PID.journal"; }
+
+# Starts the program after a lost session: before anyone signs in, the file holds the
+# lost session, and no journal is left but the new copy's own.
+restart() {
+    start_app
+    wait_window '^Please Sign In$' >/dev/null
+    expect_ini "$@"
+    journals=$(find "$folder" -name '*.journal' ! -path "$(journal)")
+    [ -z "$journals" ] || fail "journals left after the restart: $journals"
+}
+
+# Killed with the trainer on, after three judged hands: two holds worth less than the
+# best, each refused once and redealt by a second press, then the best hold; as in
+# trainer_test.sh, whose seed and holds these are.
+export QUINTARO_SEED=1009
+mkdir -p "$folder"
+printf '[Quintaro]\nTrainer=1\n' >"$ini"
+mapfile -t prediction < <("$QUINTARO_PREDICT_ROUND" trainer "$QUINTARO_SEED" 1)
+statistics=("${prediction[@]:3}")
+figure() { printf '%s\n' "${statistics[@]}" | sed -n "s/^Statistics\\\\$1_0=//p"; }
+balance=$((100 - $(figure Bet) + $(figure Paid)))
+[ "$(figure Hands)" = 3 ] || fail "the prediction judged $(figure Hands) hands"
+strip=(300 20 300 200)  # the hint strip under the pay table
+status=(300 48 150 246) # the status box over the cards
+
+start_signed_in Tess
+press Return # Deal
+shot dealt
+press alt+g s Return # Show Strategy: a redeal is judged once the advice is there
+shot_until advised differ advised dealt "${strip[@]}" || fail "no strategy advice appeared"
+for round in 0 1 2; do
+    [ "$round" = 0 ] || press Return # Deal
+    [ "${prediction[$round]}" = none ] || for key in ${prediction[$round]}; do press "$key"; done
+    shot held
+    press Return # Redeal
+    if [ "$round" -lt 2 ]; then
+        shot_until refused differ refused held "${strip[@]}" || fail "round $round: no refusal"
+        press Return # the same hold again
+    fi
+    shot_until drawn differ drawn held "${status[@]}" || fail "round $round: the hold was not drawn"
+done
+sleep 1 # the journal is rewritten from the event loop
+[ -f "$(journal)" ] || fail "no journal at $(journal): $(ls "$folder")"
+kill -9 "$APP_PID"
+[ "$(wait_exit)" = 137 ] || fail "the program was not killed"
+restart Name__0_0=Tess "Score_0_0=$balance" "${statistics[@]}"
+sign_in Una
+table Una
+quit_cleanly "after the kill"
+expect_ini Name__0_0=Tess "Score_0_0=$balance" Name__0_1=Una Score_0_1=100 "${statistics[@]}"
+
+# The X server goes under a session, from no settings.
+rm -rf "$folder"
+export QUINTARO_SEED=68
+start_signed_in Xena
+keys Return Return
+sleep 1
+lost=$(journal)
+stop_xvfb
+code=$(wait_exit)
+[ -f "$lost" ] || fail "the session left no journal when its display went (exit code $code)"
+start_xvfb
+restart Name__0_0=Xena "Score_0_0=$("$QUINTARO_PREDICT_ROUND" "$QUINTARO_SEED" 1)"
+echo "lost session: passed (balance $balance after the kill)"
