@@ -55,7 +55,7 @@ APP=/usr/bin/quintaro
 start_app
 sign_in Packager
 win=$(wait_window '^Quintaro - Packager$')
-grep -qF /usr/share/quintaro/wqgame32.rcc "/proc/$APP_PID/maps" ||
+[ -n "$(find /proc/"$APP_PID"/fd -lname /usr/share/quintaro/wqgame32.rcc 2>/dev/null)" ] ||
     fail "the installed program does not use the installed bundle"
 quit_cleanly
 

@@ -51,11 +51,12 @@ if command -v man >/dev/null; then
     done
 fi
 
-# The program in the prefix opens the bundle installed beside it (without one it exits 3).
+# The program in the prefix holds open the bundle installed beside it (without one it
+# exits 3).
 start_xvfb
 APP="$prefix/bin/quintaro"
 start_signed_in Tester
-grep -qF "$prefix/$data/wqgame32.rcc" "/proc/$APP_PID/maps" ||
+[ -n "$(find /proc/"$APP_PID"/fd -lname "$prefix/$data/wqgame32.rcc" 2>/dev/null)" ] ||
     fail "the installed bundle is not the one in use"
 # The window carries the icon at the three sizes built into the program.
 icons=$(xprop -id "$win" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
