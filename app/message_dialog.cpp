@@ -99,6 +99,13 @@ QString MessageDialog::message() const {
     return m_message->text();
 }
 
+void MessageDialog::setSecondLineElided(const QString& text) {
+    m_secondLine->setWordWrap(false);
+    m_secondLine->setText(
+        m_secondLine->fontMetrics().elidedText(text, Qt::ElideMiddle, m_secondLine->width()));
+    m_secondLine->setToolTip(text);
+}
+
 QString MessageDialog::secondLine() const {
     return m_secondLine->text();
 }

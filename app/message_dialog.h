@@ -20,6 +20,10 @@ public:
     MessageDialog(QWidget* parent, const QString& message, const QString& secondLine = {},
                   const QString& heading = {}, int pictureStyle = 0);
 
+    // Shows `text` on the second line on one line, with its middle left out where it is
+    // too wide: for a file's path.
+    void setSecondLineElided(const QString& text);
+
     QString heading() const;
     QString message() const;
     QString secondLine() const;

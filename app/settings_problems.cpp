@@ -37,7 +37,8 @@ void SettingsProblems::ending(bool answered) {
 void SettingsProblems::showWaiting() {
     const std::vector<Message> messages = std::exchange(m_waiting, {});
     for (const Message& message : messages) {
-        MessageDialog dialog(m_owner, message.text, message.path);
+        MessageDialog dialog(m_owner, message.text);
+        dialog.setSecondLineElided(message.path);
         dialog.exec();
     }
 }

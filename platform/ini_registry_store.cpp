@@ -125,7 +125,7 @@ void IniRegistryStore::take(File& file, const std::string& text) {
         const auto keptAs = file.disk.keepAside(text);
         report(Problem::Damaged,
                "Your settings file was damaged: everything that could be read is kept",
-               keptAs ? "The damaged file is saved as " + *keptAs : file.disk.path());
+               keptAs.value_or(file.disk.path()));
     }
     file.storedText = text;
     file.stored = std::move(reading.values);

@@ -47,7 +47,7 @@ public:
     bool commit();
 
     // Each kind of problem is reported once: a file that will not be kept, a damaged file
-    // repaired, a failed save.
+    // repaired (the path is then where the damaged file was kept), a failed save.
     void setProblemHandler(ProblemHandler handler) { m_problemHandler = std::move(handler); }
     // Called at the first change outside an update, so that commit() follows soon.
     void setCommitRequest(std::function<void()> request) { m_commitRequest = std::move(request); }

@@ -167,7 +167,7 @@ TEST_F(SettingsStore, ADamagedFileIsRepairedAndKeptAside) {
               (Names{"Parlorset.ini", "Parlorset.ini.damaged", "Parlorset.ini.damaged.2"}));
     ASSERT_EQ(m_problems.size(), 1u);
     EXPECT_EQ(m_problems[0], "Your settings file was damaged: everything that could be read is "
-                             "kept | The damaged file is saved as " +
+                             "kept | " +
                                  ini() + ".damaged.2");
     EXPECT_EQ(readIniText(text(ini())).damagedLines, 0u);
     IniRegistryStore reader(m_folder);

@@ -46,7 +46,7 @@ chmod 644 "$ini"
 
 head -c 65536 /dev/urandom >"$ini"
 cp "$ini" "$E2E_TMP/random.ini"
-run_and_close "random bytes" "Your settings file was damaged: everything that could be read is kept (The damaged file is saved as $ini.damaged)"
+run_and_close "random bytes" "Your settings file was damaged: everything that could be read is kept ($ini.damaged)"
 cmp -s "$ini.damaged" "$E2E_TMP/random.ini" || fail "the random bytes were not kept aside"
 expect_ini PlayerName=Tester
 

@@ -9,8 +9,15 @@ ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 export QUINTARO_SEED=${QUINTARO_SEED:-4242}
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
+# A program still running is killed outright and waited for: a TERM would have it store
+# its settings while the folder is being removed.
 e2e_cleanup() {
-    [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null || true
+    if [ -n "${APP_PID:-}" ] && kill -9 "$APP_PID" 2>/dev/null; then
+        for _ in $(seq 50); do
+            kill -0 "$APP_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    fi
     stop_xvfb
     rm -rf "$E2E_TMP"
 }
