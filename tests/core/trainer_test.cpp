@@ -252,5 +252,46 @@ TEST_F(Trainer, StatisticsAddUpAndSurviveTheStore) {
     EXPECT_EQ(damaged.allTime(straight), GameStatistics{});
 }
 
+// A stored figure is 1 to 18 decimal digits and nothing else; a stored costliest mistake
+// names cards of the game's own deck; of two equally costly mistakes the earlier is kept.
+TEST(TrainerFigures, StoredTextsAndTiesKeepTheirBounds) {
+    MemoryRegistryStore store;
+    for (const char* text : {"-5", "+5", "1.5", " 5", "5 ", "", "1234567890123456789"}) {
+        store.writeValue(statisticsKey, "Hands_0", text);
+        EXPECT_EQ(TrainerStatistics(store, "Quintaro").allTime(straight).hands, 0) << text;
+    }
+    store.writeValue(statisticsKey, "Hands_0", "123456789012345678");
+    EXPECT_EQ(TrainerStatistics(store, "Quintaro").allTime(straight).hands, 123456789012345678);
+
+    const auto costliestIn = [&store](GameType type, const std::string& text) {
+        store.writeValue(statisticsKey, TrainerStatistics::valueName("Costliest", type), text);
+        return TrainerStatistics(store, "Quintaro").allTime(type).costliest;
+    };
+    EXPECT_FALSE(costliestIn(straight, "0 1 2 3 52 1 2 3 4"));
+    EXPECT_EQ(costliestIn(straight, "0 1 2 3 51 1 2 3 4")->hand,
+              (std::array<int, PokerHand::handSize>{0, 1, 2, 3, 51}));
+    EXPECT_TRUE(costliestIn(GameType::JokersWildPoker, "0 1 2 52 53 1 2 3 4"));
+    EXPECT_FALSE(costliestIn(GameType::JokersWildPoker, "0 1 2 3 54 1 2 3 4"));
+
+    const CardDeck deck(false); // not shuffled: the card at i has deck index i
+    const auto handFrom = [&deck](int first) {
+        PokerHand::Cards cards{};
+        for (int i = 0; i < PokerHand::handSize; ++i)
+            cards[static_cast<std::size_t>(i)] = deck.card(first + i);
+        return cards;
+    };
+    const JudgedRedeal mistake{1, 3, 10, 30, 1, noLine, noLine, 0, 0};
+    GameStatistics earlier;
+    earlier.add(mistake, handFrom(0), 1);
+    earlier.add(mistake, handFrom(5), 1);
+    EXPECT_EQ(earlier.costliest->hand[0], 0);
+    GameStatistics later;
+    later.add(mistake, handFrom(10), 1);
+    earlier.merge(later);
+    EXPECT_EQ(earlier.costliest->hand[0], 0);
+    later.merge(earlier);
+    EXPECT_EQ(later.costliest->hand[0], 10);
+}
+
 } // namespace
 } // namespace quintaro
