@@ -139,6 +139,37 @@ answer() {
 # Sends the keys to the table $win.
 keys() { xdotool windowfocus --sync "$win" key --clearmodifiers "$@"; }
 
+# Plays the three rounds that quintaro-predict-round's trainer prediction gives in
+# $prediction, the trainer on at the table $win: deals, turns Show Strategy on (a redeal is
+# only judged once its advice is there), and takes each predicted hold. The first two are
+# worth less than the best: each is refused once, not drawn, and drawn on a second Redeal;
+# the command after the arguments, if any, runs after the first refusal.
+play_trainer_rounds() {
+    local strip=(300 20 300 200)  # the hint strip under the pay table
+    local status=(300 48 150 246) # the status box over the cards
+    local round key
+    press Return # Deal
+    shot dealt
+    press alt+g s Return # Game > Show Strategy
+    shot_until advised differ advised dealt "${strip[@]}" || fail "no strategy advice appeared"
+    for round in 0 1 2; do
+        [ "$round" = 0 ] || press Return # Deal
+        [ "${prediction[$round]}" = none ] || for key in ${prediction[$round]}; do press "$key"; done
+        shot held
+        press Return # Redeal
+        if [ "$round" -lt 2 ]; then
+            shot_until refused differ refused held "${strip[@]}" || fail "round $round: no refusal"
+            differ refused held "${status[@]}" && fail "round $round: a worse hold was redealt at once"
+            [ "$round" = 0 ] && [ $# -gt 0 ] && "$@"
+            press Return # the same hold again
+        fi
+        shot_until drawn differ drawn held "${status[@]}" || fail "round $round: the hold was not drawn"
+    done
+}
+
+# Sends the keys to the table and gives the program time to take them.
+press() { keys "$@" && sleep 0.3; }
+
 # Closes the table $win with Alt+F4 and fails unless the program exits with 0; $1, if
 # given, names the run in the failure.
 quit_cleanly() {

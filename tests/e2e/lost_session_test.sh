@@ -5,7 +5,6 @@ APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
 folder=$(dirname "$ini")
-press() { keys "$@" && sleep 0.3; }
 
 # The journal of the running copy.
 journal() { echo "$folder/Quintaro-$APP_PID.journal"; }
@@ -31,25 +30,9 @@ statistics=("${prediction[@]:3}")
 figure() { printf '%s\n' "${statistics[@]}" | sed -n "s/^Statistics\\\\$1_0=//p"; }
 balance=$((100 - $(figure Bet) + $(figure Paid)))
 [ "$(figure Hands)" = 3 ] || fail "the prediction judged $(figure Hands) hands"
-strip=(300 20 300 200)  # the hint strip under the pay table
-status=(300 48 150 246) # the status box over the cards
 
 start_signed_in Tess
-press Return # Deal
-shot dealt
-press alt+g s Return # Show Strategy: a redeal is judged once the advice is there
-shot_until advised differ advised dealt "${strip[@]}" || fail "no strategy advice appeared"
-for round in 0 1 2; do
-    [ "$round" = 0 ] || press Return # Deal
-    [ "${prediction[$round]}" = none ] || for key in ${prediction[$round]}; do press "$key"; done
-    shot held
-    press Return # Redeal
-    if [ "$round" -lt 2 ]; then
-        shot_until refused differ refused held "${strip[@]}" || fail "round $round: no refusal"
-        press Return # the same hold again
-    fi
-    shot_until drawn differ drawn held "${status[@]}" || fail "round $round: the hold was not drawn"
-done
+play_trainer_rounds
 sleep 1 # the journal is rewritten from the event loop
 [ -f "$(journal)" ] || fail "no journal at $(journal): $(ls "$folder")"
 kill -9 "$APP_PID"

@@ -12,33 +12,14 @@ stored=(Hands_0=4 Bet_0=20 Paid_0=7)
 mkdir -p "$(dirname "$ini")"
 { echo '[Quintaro]'; printf 'Statistics\\%s\n' "${stored[@]}"; } >"$ini"
 mapfile -t prediction < <("$QUINTARO_PREDICT_ROUND" trainer "$QUINTARO_SEED" 1 "${stored[@]}")
-strip=(300 20 300 200)  # the hint strip under the pay table
-status=(300 48 150 246) # the status box over the cards
-press() { keys "$@" && sleep 0.3; }
 
 start_signed_in Tess
 press alt+g t # Game > Trainer
-press Return  # Deal
-shot dealt
-# Show Strategy too: its advice appears once the tables are built, and a redeal is only
-# judged from then on.
-press alt+g s Return
-shot_until advised differ advised dealt "${strip[@]}" || fail "no strategy advice appeared"
-
-for round in 0 1 2; do
-    [ "$round" = 0 ] || press Return # Deal
-    [ "${prediction[$round]}" = none ] || for key in ${prediction[$round]}; do press "$key"; done
-    shot held
-    press Return # Redeal
-    if [ "$round" -lt 2 ]; then
-        shot_until refused differ refused held "${strip[@]}" || fail "round $round: no refusal"
-        differ refused held "${status[@]}" && fail "round $round: a worse hold was redealt at once"
-        [ "$round" = 0 ] && [ -n "${QUINTARO_E2E_SHOTS:-}" ] && shot trainer &&
-            cp "$E2E_TMP/trainer.png" "$QUINTARO_E2E_SHOTS/"
-        press Return # the same hold again
-    fi
-    shot_until drawn differ drawn held "${status[@]}" || fail "round $round: the hold was not drawn"
-done
+# With QUINTARO_E2E_SHOTS set, the first refusal is saved there.
+save_refusal() {
+    [ -z "${QUINTARO_E2E_SHOTS:-}" ] || cp "$E2E_TMP/refused.png" "$QUINTARO_E2E_SHOTS/trainer.png"
+}
+play_trainer_rounds save_refusal
 
 press alt+g s s Return # Game > Statistics...
 stats=$(wait_window '^Statistics$')
