@@ -10,26 +10,25 @@ namespace quintaro {
 
 void SettingsProblems::report(const std::string& message, const std::string& path) {
     std::fprintf(stderr, "quintaro: %s (%s)\n", message.c_str(), path.c_str());
-    if (m_silent)
+    if (m_shown == Shown::Never)
         return;
     m_waiting.push_back({QString::fromStdString(message), QString::fromStdString(path)});
-    if (m_atOnce)
+    if (m_shown == Shown::AtOnce)
         showWaiting();
-    else if (m_showing)
+    else if (m_shown == Shown::FromEventLoop)
         QTimer::singleShot(0, [this] { showWaiting(); });
 }
 
 void SettingsProblems::showOver(QWidget* owner) {
     m_owner = owner;
-    m_showing = true;
+    m_shown = Shown::FromEventLoop;
     showWaiting();
 }
 
 void SettingsProblems::ending(bool answered) {
     m_owner = nullptr;
-    m_silent = !answered;
-    m_atOnce = answered;
-    if (m_silent)
+    m_shown = answered ? Shown::AtOnce : Shown::Never;
+    if (!answered)
         m_waiting.clear();
     showWaiting();
 }

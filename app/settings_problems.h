@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <QPointer>
+#include <string>
 #include <vector>
 
 namespace quintaro {
@@ -29,9 +30,9 @@ private:
     };
     std::vector<Message> m_waiting;
     QPointer<QWidget> m_owner;
-    bool m_showing = false;
-    bool m_atOnce = false;
-    bool m_silent = false;
+    // When a message reaches the box: at start it waits for showOver.
+    enum class Shown { Later, FromEventLoop, AtOnce, Never };
+    Shown m_shown = Shown::Later;
 };
 
 } // namespace quintaro

@@ -61,7 +61,8 @@ private:
     struct File;
     enum class Problem { NotKept, Damaged, SaveFailed };
 
-    File* file(const std::string& keyPath, std::string* iniKey);
+    // The file that holds the key, loaded on first use; `group` receives the key's group in it.
+    File* file(const std::string& keyPath, std::string* group);
     void load(File& file);
     void take(File& file, const std::string& text);
     void change(File& file, const std::string& key, std::optional<std::string> value);
