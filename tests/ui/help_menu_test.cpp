@@ -110,17 +110,28 @@ private Q_SLOTS:
         QTextBrowser* browser = frame.helpWindow()->browser();
         QCOMPARE(browser->documentTitle(), QStringLiteral("Contents"));
 
-        // Every page the contents lead to is there.
-        QFile contents(QStringLiteral(":/help/contents.html"));
-        QVERIFY(contents.open(QIODevice::ReadOnly));
-        int pages = 0;
-        for (const auto& link : QRegularExpression(QStringLiteral("href=\"([^\"]+)\""))
-                                    .globalMatch(QString::fromUtf8(contents.readAll()))) {
-            browser->setSource(QUrl(QStringLiteral("qrc:/help/") + link.captured(1)));
-            QVERIFY2(!browser->documentTitle().isEmpty(), qPrintable(link.captured(1)));
-            ++pages;
-        }
-        QCOMPARE(pages, 7);
+        // Contents leads to every other page, and every link of every page leads to a page.
+        const auto linksOf = [](const QString& page) {
+            QFile file(QStringLiteral(":/help/") + page);
+            QStringList links;
+            if (file.open(QIODevice::ReadOnly))
+                for (const auto& link : QRegularExpression(QStringLiteral("href=\"([^\"]+)\""))
+                                            .globalMatch(QString::fromUtf8(file.readAll())))
+                    links << link.captured(1);
+            return links;
+        };
+        QStringList pages = QDir(QStringLiteral(":/help")).entryList(QDir::Files);
+        QCOMPARE(pages.size(), 12);
+        QStringList listed = linksOf(QStringLiteral("contents.html"))
+                             << QStringLiteral("contents.html");
+        listed.sort();
+        QCOMPARE(listed, pages);
+        for (const QString& page : pages)
+            for (const QString& link : linksOf(page)) {
+                browser->setSource(QUrl(QStringLiteral("qrc:/help/") + link));
+                QVERIFY2(pages.contains(link) && !browser->documentTitle().isEmpty(),
+                         qPrintable(page + " -> " + link));
+            }
         // The games page carries the pay tables, Jokers Wild's $5 bonus among them.
         browser->setSource(QUrl(QStringLiteral("qrc:/help/games.html")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("$4700")));
