@@ -11,6 +11,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <zlib.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -192,6 +194,17 @@ private Q_SLOTS:
         row("data from the header's last byte", edited([](QByteArray& b) { put32(b, 12, 23); }),
             {});
         row("the tree one byte past its last node", base + '\0', {});
+        // Qt reads the root's fields as a folder's whatever its flags say.
+        row("the root a file", edited([&](QByteArray& b) {
+                put16(b, nodeAt(b, 0) + 4, 0);
+                put32(b, nodeAt(b, 0) + 10, get32(b, nodeAt(b, lastFile) + 10));
+            }),
+            {});
+        // Offsets are unsigned: one with its top bit set lies 2 GiB on, not before.
+        row("a name offset of 2^31",
+            edited([&](QByteArray& b) { put32(b, nodeAt(b, lastFile), 0x80000000); }), {});
+        row("a data offset of 2^31",
+            edited([&](QByteArray& b) { put32(b, nodeAt(b, lastFile) + 10, 0x80000000); }), {});
 
         row("the last name one unit past the tree",
             edited([&](QByteArray& b) { put16(b, lastName, get16(b, lastName) + 1); }), {});
@@ -227,8 +240,8 @@ private Q_SLOTS:
             }),
             {});
 
-        // The seal's head as the builder writes it, and with the last file's size one byte
-        // past the data, or without its last row.
+        // The seal's head as the builder writes it; with the last file's size one byte past
+        // the data; without its last row; with a byte between its rows and its length.
         QString error;
         const std::optional<QByteArray> seal = sealFor(base, &error);
         QVERIFY2(seal && seal->size() == 8 * files + 8 + digestSize + tagSize, qPrintable(error));
@@ -240,6 +253,9 @@ private Q_SLOTS:
         QByteArray shorter = head.first(8 * (files - 1)) + head.last(8);
         put32(shorter, shorter.size() - 4, static_cast<quint32>(files - 1));
         row("the seal one file short", sealed(base, shorter), {}, true);
+        QByteArray spaced = head;
+        spaced.insert(8 * files, '\0');
+        row("the seal a byte longer than its rows", sealed(base, spaced), {}, true);
     }
     void eachBoundHoldsToTheByte() {
         QFETCH(QByteArray, input);
@@ -261,8 +277,11 @@ private Q_SLOTS:
         QVERIFY2(found.has_value() == !files.isEmpty(), qPrintable(error));
         Files read;
         for (const SealedFile& file : found.value_or(std::vector<SealedFile>())) {
+            const QByteArray bytes = library.sliced(file.offset, file.size);
             QVERIFY(fileIntact(library, file));
-            read.insert(file.path, library.sliced(file.offset, file.size));
+            QCOMPARE(file.crc, crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()),
+                                       static_cast<std::size_t>(bytes.size())));
+            read.insert(file.path, bytes);
         }
         QCOMPARE(read, files);
     }
