@@ -23,8 +23,9 @@ struct SealedFile {
 };
 
 // The seal to append to `bundle`; nothing, with `error` saying why, when the bundle is not
-// one the game can check: an unknown version, compressed files, or any offset or length
-// that leaves its section.
+// one the game can check: an unknown version or header flags, compressed files, a node in
+// two folders, a folder more than seven below the root (a file's path has at most eight
+// names), or any offset or length that leaves its section.
 std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error);
 
 // The files of a sealed library, once its seal and its structure are found sound and every
