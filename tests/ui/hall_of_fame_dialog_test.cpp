@@ -186,9 +186,9 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QString());
     }
 
-    // Run after the library is open. Under a dark theme the picture's surface and the
-    // message on it keep their classic colours, while the OK button follows the theme. A
-    // heading replaces the usual one only when given.
+    // Run after the library is open. Under a dark theme the picture's surface, the message
+    // on it and the OK button keep their classic colours. A heading replaces the usual one
+    // only when given.
     void messageShowsItsPictureAndTextUnderADarkTheme() {
         const test::DarkTheme theme;
         MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
@@ -209,8 +209,12 @@ private Q_SLOTS:
         const QColor face(192, 192, 192);
         QVERIFY(test::inkContrast(image, QRect(text.bottomRight(), QSize(1, 1)), face) < 8);
         QVERIFY(test::inkContrast(image, text, ground) >= test::readableContrast);
-        QCOMPARE(dialog.findChild<QPushButton*>()->palette().color(QPalette::Button),
-                 test::darkPalette().color(QPalette::Button));
+        QCOMPARE(dialog.findChild<QPushButton*>()->palette().color(QPalette::Button), face);
+        // So is the sign-in: a white name field on the grey face.
+        SignInDialog signIn(nullptr, QString());
+        const QImage welcome = test::renderOn(signIn, Qt::magenta);
+        QCOMPARE(welcome.pixelColor(signIn.nameEdit()->geometry().center()), QColor(Qt::white));
+        QCOMPARE(welcome.pixelColor(5, 140), face);
 
         QVERIFY(!dialog.heading().isEmpty() && dialog.secondLine().isEmpty());
         MessageDialog full(nullptr, QStringLiteral("one"), QStringLiteral("two"),

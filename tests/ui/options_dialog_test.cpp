@@ -116,6 +116,15 @@ QRect captionRect(const QAbstractButton& button) {
     return button.style()->subElementRect(contents, &option, &button).translated(button.pos());
 }
 
+// Where a radio button draws its ring, in its parent's coordinates.
+QRect indicatorRect(const QRadioButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    return button.style()
+        ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button)
+        .translated(button.pos());
+}
+
 // Answers the next question box with `button` once it runs, while `owner` lives; sets
 // `answered` then.
 void answerWhenAsked(QObject& owner, QMessageBox::StandardButton button, bool& answered) {
@@ -191,8 +200,7 @@ private Q_SLOTS:
     }
 
     // It opens on the Options tab with the game checked and OK focused. Under a dark theme
-    // the pages and their tabs are one classic surface with dark labels, while the lists
-    // keep the theme's own colours.
+    // the pages, their tabs and their lists are one classic surface with dark labels.
     void opensOnTheOptionsTabAsOneClassicSurface() {
         const test::DarkTheme theme;
         Setup setup;
@@ -219,13 +227,39 @@ private Q_SLOTS:
         dialog.facesPage()->select(true);
         const QListWidget& list = *dialog.facesPage()->nameList();
         const QImage faces = test::renderOn(dialog, Qt::magenta);
-        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
-                 test::darkPalette().color(QPalette::Base));
+        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)), QColor(Qt::white));
 
         dialog.extrasPage()->select(true);
         const QImage extras = test::renderOn(dialog, Qt::magenta);
         QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
                 test::readableContrast);
+    }
+
+    // The game buttons are drawn as under a light theme, so the chosen game stands out as
+    // well: white rings, the chosen one with a dark dot. At one and two device pixels.
+    void gameButtonsKeepTheClassicColoursUnderADarkTheme() {
+        Setup setup;
+        const auto indicators = [&setup](int ratio) {
+            OptionsDialog dialog(*setup.frame, 0, GameType::JokersWildPoker, 0, 0);
+            const QImage image = rendered(dialog, ratio);
+            std::vector<QImage> shown;
+            for (int i = 0; i < 3; ++i) {
+                const QRect r = indicatorRect(*dialog.gameButton(i));
+                shown.push_back(image.copy(QRect(r.topLeft() * ratio, r.size() * ratio)));
+            }
+            return shown;
+        };
+        for (int ratio : {1, 2}) {
+            const std::vector<QImage> light = indicators(ratio);
+            const DarkTheme theme;
+            const std::vector<QImage> dark = indicators(ratio);
+            QVERIFY(dark == light);
+            const auto centre = [](const QImage& ring) {
+                return QRect(ring.rect().center() - QPoint(1, 1), QSize(2, 2));
+            };
+            QCOMPARE(dark[0].pixelColor(centre(dark[0]).topLeft()), QColor(Qt::white));
+            QVERIFY(inkContrast(dark[1], centre(dark[1]), Qt::white) >= readableContrast);
+        }
     }
 
     // Each Alt+letter does one thing on every page and in the Locate dialog. The pages act
