@@ -37,6 +37,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 using namespace quintaro;
 using namespace quintaro::test;
@@ -55,10 +56,11 @@ QImage rendered(QWidget& dialog, qreal ratio = 1.0) {
     return image;
 }
 
-// The preview area outside the background list (95, 72) 120 x 80 grown by one pixel.
+// The preview area outside the background list grown by one pixel: the list at (95, 72) is
+// 120 x 72, five whole rows of 14 pixels in its frame.
 bool inPreviewBands(QPoint p) {
     return QRect(QPoint(68, 56), QPoint(253, 168)).contains(p) &&
-           !QRect(QPoint(94, 71), QPoint(215, 152)).contains(p);
+           !QRect(QPoint(94, 71), QPoint(215, 144)).contains(p);
 }
 
 // A frame over a store and a sound output of its own, with `stored` in its settings first.
@@ -262,6 +264,27 @@ private Q_SLOTS:
         }
     }
 
+    // Classic list boxes show whole rows: each list's rows fill its inside exactly, within
+    // the height its layout gives it.
+    void listsShowWholeRowsOnly() {
+        Setup setup;
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const std::tuple<FramedTab*, QListWidget*, int> lists[] = {
+            {dialog.facesPage(), dialog.facesPage()->nameList(), 112},
+            {dialog.backsPage(), dialog.backsPage()->nameList(), 112},
+            {dialog.extrasPage(), dialog.extrasPage()->backgroundList(), 80},
+            {dialog.extrasPage(), dialog.extrasPage()->soundList(), 68}};
+        for (auto [page, list, layoutHeight] : lists) {
+            page->select(true);
+            const int row = list->visualItemRect(list->item(0)).height();
+            QVERIFY(row > 0 && list->height() <= layoutHeight);
+            QCOMPARE(list->viewport()->height() % row, 0);
+            QVERIFY(layoutHeight - list->height() < row);
+        }
+    }
+
     // Each Alt+letter does one thing on every page and in the Locate dialog. The pages act
     // on the selected row, so no list may be left without one.
     void everyMnemonicIsTakenOnceAndEveryListKeepsItsChoice() {
@@ -360,10 +383,10 @@ private Q_SLOTS:
         dialog.extrasPage()->select(true);
         QImage image = rendered(dialog);
         for (QPoint p : {QPoint(68, 56), QPoint(253, 168), QPoint(93, 100), QPoint(216, 100),
-                         QPoint(150, 70), QPoint(150, 153)})
+                         QPoint(150, 70), QPoint(150, 145)})
             QCOMPARE(image.pixel(p), magenta);
         for (QPoint p : {QPoint(67, 100), QPoint(254, 100), QPoint(150, 169), QPoint(94, 100),
-                         QPoint(215, 100), QPoint(150, 71), QPoint(150, 152)})
+                         QPoint(215, 100), QPoint(150, 71), QPoint(150, 144)})
             QVERIFY(image.pixel(p) != magenta);
 
         // Choice 20 is one large tile; choice 28 (96 x 96) repeats both ways.
