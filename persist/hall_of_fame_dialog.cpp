@@ -25,7 +25,7 @@ constexpr int clearQueryId = 3000;
 constexpr int yes = 2;
 
 // The picture sheet: picture on the left, its mask on the right.
-constexpr QSize sheetSize(702, 302);
+constexpr QSize sheetSize(732, 302);
 constexpr QPoint pictureAt(4, 10);
 
 // Every row sits 11 pixels right of the one above, following the picture's slant.
@@ -33,8 +33,9 @@ struct BoxColumns {
     int left;
     int right;
 };
-constexpr BoxColumns numberBox{10, 27};
-constexpr BoxColumns nameBox{32, 191};
+// The rank box holds "10" whole in the library's font at every scale.
+constexpr BoxColumns numberBox{10, 30};
+constexpr BoxColumns nameBox{35, 191};
 constexpr BoxColumns scoreBox{196, 255};
 constexpr int rowShift = 11;
 constexpr int firstRowTop = 10;
