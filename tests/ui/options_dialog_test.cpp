@@ -180,14 +180,19 @@ void expectPixels(const QImage& image, const QString& probes) {
     }
 }
 
-// (target AND mask) OR picture over the whole picture at `at`.
-bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet) {
+// (target AND mask) OR picture over `part` of the picture (the whole one if empty), put
+// with its corner at `at`.
+bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet, QRect part = {}) {
     const QSize size = maskedPictureSize(sheet);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
+    if (part.isEmpty())
+        part = QRect(QPoint(0, 0), size);
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            const QPoint p = part.topLeft() + QPoint(x, y);
             if (image.pixel(at.x() + x, at.y() + y) !=
-                ((none.rgb() & sheet.pixel(x + size.width(), y)) | sheet.pixel(x, y)))
+                ((none.rgb() & sheet.pixel(p.x() + size.width(), p.y())) | sheet.pixel(p)))
                 return false;
+        }
     return true;
 }
 
@@ -650,26 +655,33 @@ private Q_SLOTS:
         QVERIFY(marked->isSelected());
     }
 
-    // While a tab lives, decorations run along its frame's bottom; the last tab to go drops
-    // them.
-    void decorationRowRunsAlongTheFrameBottomWhileATabLives() {
+    // While a tab lives, a row of suits runs along its frame's bottom between two clasps,
+    // standing on the bottom bevel and touching the side ones; nothing lies outside the
+    // frame. The last tab to go drops the pictures.
+    void decorationRowJoinsTheFrameWhileATabLives() {
         {
             TabRow dialog(1);
             const QImage& row = FramedTab::decoration(0);
-            const QImage& closing = FramedTab::decoration(1);
-            QVERIFY(!row.isNull() && !closing.isNull());
-            const int p = maskedPictureSize(row).width();
+            const QImage& clasp = FramedTab::decoration(1);
+            QVERIFY(!row.isNull() && !clasp.isNull());
+            QCOMPARE(maskedPictureSize(row), QSize(48, 12));
+            QCOMPARE(maskedPictureSize(clasp), QSize(20, 12));
+            // L = 10, Rr = 469, Bb = 359: the bevels end at 12 and 467, the bottom one at 357.
             const QImage image = paintedFrame(*dialog.tabs[0], false);
-            // From L + 16 while x < Rr - p - 16, at Bb - 14; then the closing one at Bb + 1.
-            int x = 26;
-            for (; x < 469 - p - 16; x += p)
-                QVERIFY(showsMaskedPicture(image, QPoint(x, 345), row));
-            QVERIFY(showsMaskedPicture(image, QPoint(x, 360), closing));
+            QVERIFY(showsMaskedPicture(image, QPoint(13, 345), clasp));
+            QVERIFY(showsMaskedPicture(image, QPoint(447, 345), clasp));
+            // 414 pixels between the clasps: 34 suits and 3 pixels on either side.
+            for (int i = 0; i < 34; ++i)
+                QVERIFY(showsMaskedPicture(image, QPoint(36 + 12 * i, 345), row,
+                                           QRect(12 * (i % 4), 0, 12, 12)));
+            QVERIFY(!anyPixel(image, QRect(0, 360, 480, 44), isNot(none)));
 
-            TabRow narrow(1, QRect(QPoint(10, 0), QPoint(10 + p + 32, 300)));
+            // Too narrow for a suit: the clasps alone.
+            TabRow narrow(1, QRect(QPoint(10, 0), QPoint(66, 300)));
             const QImage small = paintedFrame(*narrow.tabs[0], false);
-            QVERIFY(showsMaskedPicture(small, QPoint(26, 301), closing));
-            QVERIFY(!showsMaskedPicture(small, QPoint(26, 286), row));
+            QVERIFY(showsMaskedPicture(small, QPoint(13, 286), clasp));
+            QVERIFY(showsMaskedPicture(small, QPoint(44, 286), clasp));
+            QVERIFY(!anyPixel(small, QRect(33, 286, 11, 12), isNot(none)));
         }
         QCOMPARE(FramedTab::tabCount(), 0);
         QVERIFY(FramedTab::decoration(0).isNull() && FramedTab::decoration(1).isNull());
