@@ -7,6 +7,7 @@
 #include "displays/vga_palette.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
@@ -161,6 +162,12 @@ void FramedTab::setSelectedFlag(bool flag) {
         if (control)
             control->setVisible(flag);
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     Q_EMIT selectionChanged(flag);
 }
 
