@@ -6,9 +6,11 @@
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "persist/hall_of_fame.h"
+#include "persist/hall_of_fame_accessible.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPushButton>
 
@@ -86,6 +88,10 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     : CenteredDialog(parent), m_ok(new QPushButton(this)), m_clear(new QPushButton(this)),
       m_font(wqgame::loadFont(fontId)), m_picture(pictureSheet, devicePixelRatioF()),
       m_hallOfFame(hallOfFame) {
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(hallOfFameAccessibleFactory);
+        return true;
+    }();
     // The picture's cut-out shows the surface it was drawn for.
     useClassicSurface(*this);
     if (auto layout = wqgame::dialogLayout(dialogId)) {
@@ -104,6 +110,10 @@ void HallOfFameDialog::copyEntries() {
         m_names.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.name(i));
         m_scores.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.score(i));
     }
+}
+
+QRect HallOfFameDialog::entryRect(int row) const {
+    return box(numberBox, row).united(box(scoreBox, row));
 }
 
 void HallOfFameDialog::paintEvent(QPaintEvent*) {

@@ -1,11 +1,17 @@
+#include "about/about_dialog.h"
+#include "about/about_picture.h"
+#include "app/message_dialog.h"
 #include "app/options_dialog.h"
 #include "cards/backs_page.h"
 #include "persist/game_frame_window.h"
+#include "persist/hall_of_fame.h"
+#include "persist/hall_of_fame_dialog.h"
 #include "platform/memory_registry_store.h"
 #include "tests/core/recording_output.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -74,6 +80,55 @@ private Q_SLOTS:
         QCOMPARE(jokers->role(), QAccessible::RadioButton);
         QCOMPARE(jokers->text(QAccessible::Name), QStringLiteral("Jokers Wild"));
         QVERIFY(jokers->state().checked);
+    }
+
+    // Ten entries, each its rank, name and score, then OK and Clear.
+    void hallOfFameReadsAsAListOfEntries() {
+        MemoryRegistryStore store;
+        const std::string key = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+        store.writeValue(key, HallOfFame::nameValue(0, 0), "Ann");
+        store.writeValue(key, HallOfFame::scoreValue(0, 0), "4700");
+        store.writeValue(key, HallOfFame::nameValue(0, 1), "Bob");
+        store.writeValue(key, HallOfFame::scoreValue(0, 1), "310");
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        HallOfFameDialog dialog(hall, nullptr);
+        dialog.copyEntries();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
+        const QList<QAccessibleInterface*> lists = childrenWith(window, QAccessible::List);
+        QCOMPARE(lists.size(), 1);
+        const QList<QAccessibleInterface*> entries = childrenWith(lists[0], QAccessible::ListItem);
+        QCOMPARE(entries.size(), 10);
+        QCOMPARE(names(entries).mid(0, 3), (QStringList{"1. Ann, 4700", "2. Bob, 310", "3."}));
+        QCOMPARE(entries[9]->text(QAccessible::Name), QStringLiteral("10."));
+        QCOMPARE(names(childrenWith(window, QAccessible::Button)), (QStringList{"OK", "Clear"}));
+    }
+
+    // The message is the dialog's description and a text of its own.
+    void messageDialogReadsItsText() {
+        MessageDialog dialog(nullptr, QStringLiteral("You are broke!"),
+                             QStringLiteral("Better luck next time."));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("You are broke! Better luck next time."));
+        QVERIFY(names(childrenWith(window, QAccessible::StaticText))
+                    .contains(QStringLiteral("You are broke!")));
+    }
+
+    // Its tabs, its pictures by what they show and the system lines as they read.
+    void aboutNamesItsPicturesAndSystemLines() {
+        AboutDialog dialog(nullptr, QStringLiteral("Version 1.0"), QStringLiteral("Quintaro"));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
+        const QList<QAccessibleInterface*> lists = childrenWith(window, QAccessible::PageTabList);
+        QCOMPARE(lists.size(), 1);
+        QCOMPARE(names(childrenWith(lists[0], QAccessible::PageTab)),
+                 (QStringList{"Welcome", "Table", "Credits", "System"}));
+        const QList<QAccessibleInterface*> pictures = childrenWith(window, QAccessible::Graphic);
+        QCOMPARE(pictures.size(), 3);
+        for (const QString& name : names(pictures))
+            QVERIFY2(name.size() > 8, qPrintable(name));
+        QAccessibleInterface* system = QAccessible::queryAccessibleInterface(dialog.fixedText(1));
+        QVERIFY(dialog.fixedText(1)->text().count(u'\n') >= 2);
+        QCOMPARE(system->text(QAccessible::Name), dialog.fixedText(1)->text());
     }
 };
 
