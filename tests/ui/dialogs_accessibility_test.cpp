@@ -52,7 +52,7 @@ private Q_SLOTS:
     }
 
     // One page tab list in the tabs' place, the selected tab marked; pressing a tab
-    // switches to it. The game buttons speak with their texts.
+    // switches to it. The lists are named by their boxes, the game buttons by their texts.
     void optionsTabsReadAsAPageTabList() {
         MemoryRegistryStore store;
         test::RecordingOutput output(1);
@@ -75,6 +75,9 @@ private Q_SLOTS:
         tabs[2]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(dialog.backsPage()->isSelected());
         QCOMPARE(selected(), (QList<bool>{false, false, true, false}));
+
+        QCOMPARE(names(childrenWith(window, QAccessible::List)),
+                 (QStringList{"Face Names", "Card Back Names", "Background", "Sounds"}));
 
         QAccessibleInterface* jokers = QAccessible::queryAccessibleInterface(dialog.gameButton(1));
         QCOMPARE(jokers->role(), QAccessible::RadioButton);
