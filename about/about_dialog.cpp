@@ -26,6 +26,8 @@ constexpr int dialogId = 1000;
 struct PictureLook {
     int number;
     int bitmapId;
+    // What a screen reader says the picture shows.
+    const char* name;
     // An empty size means the bitmap's own size, shown whole and unmasked.
     QSize surfaceSize;
     QSize shownSize;
@@ -33,9 +35,10 @@ struct PictureLook {
 };
 
 constexpr std::array<PictureLook, 3> pictureLooks{{
-    {5, 1000, QSize(642, 298), QSize(321, 298), true},
-    {6, 1115, QSize(182, 98), QSize(91, 98), true},
-    {7, 1116, QSize(), QSize(), false},
+    {5, 1000, "A draw poker machine", QSize(642, 298), QSize(321, 298), true},
+    {6, 1115, "A jester's cap", QSize(182, 98), QSize(91, 98), true},
+    {7, 1116, "Five Card Draw: a royal flush of spades on a card table among stacks of chips",
+     QSize(), QSize(), false},
 }};
 
 struct AboutLook {
@@ -124,6 +127,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
         m_pictures[i] = new AboutPicture(
             this, [picture](qreal ratio) { return pictureSurface(picture, ratio); },
             picture.shownSize, picture.masked);
+        m_pictures[i]->setAccessibleName(QString::fromUtf8(picture.name));
         place(m_pictures[i], control(ControlKind::Picture, picture.number));
     }
     for (std::size_t i = 0; i < m_texts.size(); ++i) {

@@ -1,12 +1,28 @@
 #include "about/about_picture.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 namespace quintaro {
 
+namespace {
+
+// A screen reader meets the picture as a picture, by its accessible name.
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("quintaro::AboutPicture"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 AboutPicture::AboutPicture(QWidget* parent, DevicePicture::Maker makeSurface, QSize shownSize,
                            bool masked)
     : QWidget(parent), m_shownSize(shownSize), m_masked(masked) {
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
     m_surface = DevicePicture(
         [make = std::move(makeSurface)](qreal ratio) {
             return make(ratio).convertToFormat(QImage::Format_RGB32);

@@ -84,6 +84,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
     }
     m_message->setText(message);
     m_secondLine->setText(secondLine);
+    describe(message, secondLine);
     if (!heading.isEmpty())
         m_heading->setText(heading);
     m_picture =
@@ -104,6 +105,12 @@ void MessageDialog::setSecondLineElided(const QString& text) {
     m_secondLine->setText(
         m_secondLine->fontMetrics().elidedText(text, Qt::ElideMiddle, m_secondLine->width()));
     m_secondLine->setToolTip(text);
+    describe(m_message->text(), text);
+}
+
+// A screen reader reads the message with the dialog's title, as it appears.
+void MessageDialog::describe(const QString& message, const QString& secondLine) {
+    setAccessibleDescription(secondLine.isEmpty() ? message : message + u' ' + secondLine);
 }
 
 QString MessageDialog::secondLine() const {

@@ -34,6 +34,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void describe(const QString& message, const QString& secondLine);
+
     QLabel* m_heading = nullptr;
     QLabel* m_message = nullptr;
     QLabel* m_secondLine = nullptr;

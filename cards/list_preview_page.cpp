@@ -41,6 +41,8 @@ void ListPreviewPage::createControls() {
     drawOutlineOnly(*m_previewBox);
     m_titleBox->setTitle(m_title);
     m_previewBox->setTitle(m_previewCaption);
+    // A screen reader names the list by the box around it.
+    m_nameList->setAccessibleName(m_title);
     connect(m_nameList, &QListWidget::itemSelectionChanged, this,
             [this] { m_dialog->update(previewArea()); });
 

@@ -1,12 +1,20 @@
 #include "displays/centered_dialog.h"
 
+#include "displays/framed_tab_accessible.h"
 #include "platform/window_placement.h"
 
+#include <QAccessible>
 #include <QScreen>
 
 namespace quintaro {
 
-CenteredDialog::CenteredDialog(QWidget* parent) : QDialog(parent) {}
+CenteredDialog::CenteredDialog(QWidget* parent) : QDialog(parent) {
+    // Before anything asks for this dialog's accessible interface, which is made once.
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(framedTabAccessibleFactory);
+        return true;
+    }();
+}
 
 QScreen* CenteredDialog::ownerScreen() const {
     const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : this;

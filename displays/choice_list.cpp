@@ -1,6 +1,42 @@
 #include "displays/choice_list.h"
 
+#include <QEvent>
+
+#include <algorithm>
+
 namespace quintaro {
+
+ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent) {
+    // Every row is one line of the list's font: the first row's height measures them all.
+    setUniformItemSizes(true);
+}
+
+void ChoiceList::rowsInserted(const QModelIndex& parent, int start, int end) {
+    QListWidget::rowsInserted(parent, start, end);
+    fitWholeRows();
+}
+
+void ChoiceList::resizeEvent(QResizeEvent* event) {
+    QListWidget::resizeEvent(event);
+    fitWholeRows();
+}
+
+void ChoiceList::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitWholeRows();
+}
+
+// A fitted height fits again unchanged, so the resize this makes ends the recursion.
+void ChoiceList::fitWholeRows() {
+    const int row = sizeHintForRow(0);
+    if (row <= 0)
+        return;
+    const int frame = 2 * frameWidth();
+    const int rows = std::max((height() - frame) / row, 1);
+    if (frame + rows * row != height())
+        resize(width(), frame + rows * row);
+}
 
 QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex& index,
                                                                  const QEvent* event) const {

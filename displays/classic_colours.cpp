@@ -14,21 +14,40 @@ const ClassicColours& classicColours() {
     return colours;
 }
 
-void useClassicSurface(QWidget& surface) {
+QPalette classicPalette() {
     const ClassicColours& classic = classicColours();
-    QPalette palette = surface.palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        palette.setColor(group, QPalette::WindowText, classic.windowText);
-        palette.setColor(group, QPalette::Window, classic.buttonFace);
-    }
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, classic.dark);
-    palette.setColor(QPalette::Disabled, QPalette::Window, classic.buttonFace);
+    const QColor black = vgaColour(VgaColour::Black);
+    const QColor white = vgaColour(VgaColour::White);
+    QPalette palette;
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool enabled = group != QPalette::Disabled;
+        const QColor ink = enabled ? classic.windowText : classic.dark;
+        palette.setColor(group, QPalette::Window, classic.buttonFace);
+        palette.setColor(group, QPalette::WindowText, ink);
+        palette.setColor(group, QPalette::Button, classic.buttonFace);
+        palette.setColor(group, QPalette::ButtonText, ink);
+        palette.setColor(group, QPalette::Base, white);
+        palette.setColor(group, QPalette::AlternateBase, classic.buttonFace);
+        palette.setColor(group, QPalette::Text, ink);
+        palette.setColor(group, QPalette::PlaceholderText, classic.dark);
+        palette.setColor(group, QPalette::BrightText, white);
         palette.setColor(group, QPalette::Light, classic.light);
+        palette.setColor(group, QPalette::Midlight, classic.buttonFace);
+        palette.setColor(group, QPalette::Mid, classic.dark);
         palette.setColor(group, QPalette::Dark, classic.dark);
+        palette.setColor(group, QPalette::Shadow, black);
+        palette.setColor(group, QPalette::Highlight,
+                         enabled ? vgaColour(VgaColour::Blue) : classic.dark);
+        palette.setColor(group, QPalette::HighlightedText, white);
+        palette.setColor(group, QPalette::Link, vgaColour(VgaColour::Blue));
+        palette.setColor(group, QPalette::LinkVisited, vgaColour(VgaColour::Magenta));
     }
-    surface.setPalette(palette);
+    return palette;
+}
+
+void useClassicSurface(QWidget& surface) {
+    surface.setPalette(classicPalette());
 }
 
 } // namespace quintaro

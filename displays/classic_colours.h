@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+class QPalette;
 class QWidget;
 
 namespace quintaro {
@@ -17,9 +18,13 @@ struct ClassicColours {
 };
 const ClassicColours& classicColours();
 
-// Gives `surface` and its children the classic face and ink, and the classic bevel
-// colours for etched outlines, while buttons, lists and edit fields keep the theme's own.
-// For dialogs that draw on their surface and hold standard controls too.
+// Every role in the classic colours: grey faces, black ink, white lists and edit fields,
+// a navy selection; greyed ink when disabled.
+QPalette classicPalette();
+
+// Gives `surface` and every control on it the classic palette, so that radio buttons,
+// lists, edit fields and buttons read like the page drawn around them under any desktop
+// theme. Windows it opens (question boxes, file dialogs) keep the desktop's own.
 void useClassicSurface(QWidget& surface);
 
 } // namespace quintaro

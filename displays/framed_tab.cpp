@@ -7,10 +7,12 @@
 #include "displays/vga_palette.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
 
+#include <algorithm>
 #include <array>
 
 namespace quintaro {
@@ -21,9 +23,12 @@ struct TabLook {
     std::array<int, 2> decorationIds{1004, 1005};
     // The tab's lowest rows that overlap the frame's top border.
     int frameOverlap = 3;
-    // How far the decoration row keeps from the frame's sides, and how high it sits.
-    int decorationMargin = 16;
+    // The decoration row stands on the frame's bottom bevel, this high above the frame's
+    // outer edge, between the inner edges of its side bevels: a clasp at each end, and
+    // between them as many whole suits of the row picture as fit, centred.
     int decorationRise = 14;
+    int bevelWidth = 3;
+    int suitsPerRow = 4;
 };
 constexpr TabLook look;
 
@@ -157,6 +162,12 @@ void FramedTab::setSelectedFlag(bool flag) {
         if (control)
             control->setVisible(flag);
     update();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.selected = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
     Q_EMIT selectionChanged(flag);
 }
 
@@ -256,13 +267,23 @@ void FramedTab::paintPageFrame(QPainter& painter) const {
 
     loadDecorations(devicePixelRatioOf(painter));
     const QImage& row = decoration(0);
-    const int p = maskedPictureSize(row).width();
-    int x = l + look.decorationMargin;
-    if (p > 0) {
-        for (; x < rr - p - look.decorationMargin; x += p)
-            drawMaskedPicture(painter, QPoint(x, bb - look.decorationRise), row);
+    const QImage& clasp = decoration(1);
+    const int y = bb - look.decorationRise;
+    const int claspWidth = maskedPictureSize(clasp).width();
+    const int first = l + look.bevelWidth;
+    const int last = rr - look.bevelWidth;
+    drawMaskedPicture(painter, QPoint(first, y), clasp);
+    drawMaskedPicture(painter, QPoint(last + 1 - claspWidth, y), clasp);
+    const int suit = maskedPictureSize(row).width() / look.suitsPerRow;
+    if (suit > 0) {
+        const int room = last + 1 - first - 2 * claspWidth;
+        const int suits = std::max(room / suit, 0);
+        const int start = first + claspWidth + (room - suits * suit) / 2;
+        for (int i = 0; i < suits; ++i)
+            drawMaskedPicture(
+                painter, QPoint(start + i * suit, y), row,
+                QRect(i % look.suitsPerRow * suit, 0, suit, maskedPictureSize(row).height()));
     }
-    drawMaskedPicture(painter, QPoint(x, bb + 1), decoration(1));
     painter.restore();
 }
 

@@ -50,8 +50,9 @@ public:
     void paintGroupFrame(QPainter& painter) const;
 
     static int tabCount();
-    // Decoration sheet 0 (repeated along the frame) or 1 (after the row): picture left,
-    // mask right. Null while no tab exists or when the library was not open.
+    // Decoration sheet 0 (the suits along the frame) or 1 (the clasp at each end of the
+    // row): picture left, mask right. Null while no tab exists or when the library was not
+    // open.
     static const QImage& decoration(int which);
 
 Q_SIGNALS:

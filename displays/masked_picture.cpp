@@ -12,14 +12,19 @@ QSize maskedPictureSize(const QImage& sheet) {
 }
 
 void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet) {
+    drawMaskedPicture(painter, at, sheet, QRect(QPoint(0, 0), maskedPictureSize(sheet)));
+}
+
+void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet, const QRect& part) {
     const QSize size = maskedPictureSize(sheet);
-    if (size.isEmpty())
+    const QRect picture = part.intersected(QRect(QPoint(0, 0), size));
+    if (picture.isEmpty())
         return;
     const QPainter::CompositionMode previous = painter.compositionMode();
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.drawImage(at, sheet, pixelsOf(sheet, QRect(QPoint(size.width(), 0), size)));
+    painter.drawImage(at, sheet, pixelsOf(sheet, picture.translated(size.width(), 0)));
     painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    painter.drawImage(at, sheet, pixelsOf(sheet, QRect(QPoint(0, 0), size)));
+    painter.drawImage(at, sheet, pixelsOf(sheet, picture));
     painter.setCompositionMode(previous);
 }
 

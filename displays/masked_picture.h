@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 
 class QPainter;
 
@@ -13,6 +14,8 @@ namespace quintaro {
 // a bitwise AND, then the picture with a bitwise OR; the painter's mode is restored. A
 // sheet at a higher scale (its devicePixelRatio) covers the same place in finer pixels.
 void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet);
+// The same for `part` of the picture only (in its 1x pixels), put with its corner at `at`.
+void drawMaskedPicture(QPainter& painter, QPoint at, const QImage& sheet, const QRect& part);
 
 // The size of one half of a sheet, in device-independent pixels.
 QSize maskedPictureSize(const QImage& sheet);

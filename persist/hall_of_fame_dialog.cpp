@@ -6,9 +6,11 @@
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "persist/hall_of_fame.h"
+#include "persist/hall_of_fame_accessible.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPushButton>
 
@@ -25,7 +27,7 @@ constexpr int clearQueryId = 3000;
 constexpr int yes = 2;
 
 // The picture sheet: picture on the left, its mask on the right.
-constexpr QSize sheetSize(702, 302);
+constexpr QSize sheetSize(732, 302);
 constexpr QPoint pictureAt(4, 10);
 
 // Every row sits 11 pixels right of the one above, following the picture's slant.
@@ -33,8 +35,9 @@ struct BoxColumns {
     int left;
     int right;
 };
-constexpr BoxColumns numberBox{10, 27};
-constexpr BoxColumns nameBox{32, 191};
+// The rank box holds "10" whole in the library's font at every scale.
+constexpr BoxColumns numberBox{10, 30};
+constexpr BoxColumns nameBox{35, 191};
 constexpr BoxColumns scoreBox{196, 255};
 constexpr int rowShift = 11;
 constexpr int firstRowTop = 10;
@@ -85,6 +88,10 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     : CenteredDialog(parent), m_ok(new QPushButton(this)), m_clear(new QPushButton(this)),
       m_font(wqgame::loadFont(fontId)), m_picture(pictureSheet, devicePixelRatioF()),
       m_hallOfFame(hallOfFame) {
+    [[maybe_unused]] static const bool readable = [] {
+        QAccessible::installFactory(hallOfFameAccessibleFactory);
+        return true;
+    }();
     // The picture's cut-out shows the surface it was drawn for.
     useClassicSurface(*this);
     if (auto layout = wqgame::dialogLayout(dialogId)) {
@@ -103,6 +110,10 @@ void HallOfFameDialog::copyEntries() {
         m_names.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.name(i));
         m_scores.at(static_cast<std::size_t>(i)) = QString::fromStdString(m_hallOfFame.score(i));
     }
+}
+
+QRect HallOfFameDialog::entryRect(int row) const {
+    return box(numberBox, row).united(box(scoreBox, row));
 }
 
 void HallOfFameDialog::paintEvent(QPaintEvent*) {

@@ -4,6 +4,7 @@
 #include "displays/device_pixels.h"
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <array>
@@ -25,6 +26,8 @@ public:
     void copyEntries();
     const QString& name(int i) const { return m_names.at(static_cast<std::size_t>(i)); }
     const QString& score(int i) const { return m_scores.at(static_cast<std::size_t>(i)); }
+    // Where entry `row` (0 to 9) shows its rank, name and score, in the dialog's coordinates.
+    QRect entryRect(int row) const;
     QPushButton* okButton() const { return m_ok; }
     QPushButton* clearButton() const { return m_clear; }
 

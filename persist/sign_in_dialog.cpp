@@ -1,5 +1,6 @@
 #include "persist/sign_in_dialog.h"
 
+#include "displays/classic_colours.h"
 #include "displays/table_font.h"
 #include "persist/registry_key.h"
 
@@ -69,6 +70,8 @@ SignInDialog::SignInDialog(QWidget* parent, const QString& playerName)
       m_ok(new QPushButton(QString::fromUtf8(signInLayout.ok.text), this)) {
     setFixedSize(signInLayout.width, signInLayout.height);
     setWindowTitle(QString::fromUtf8(signInLayout.title));
+    // The casino's welcome reads like the game's other classic dialogs.
+    useClassicSurface(*this);
 
     place(m_welcome, signInLayout.welcome);
     m_welcome->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

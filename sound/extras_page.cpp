@@ -89,6 +89,9 @@ void ExtrasPage::setUp() {
     }
     drawOutlineOnly(*m_backgroundGroup);
     drawOutlineOnly(*m_soundGroup);
+    // A screen reader names each list by the box around it.
+    m_backgroundList->setAccessibleName(m_backgroundGroup->title());
+    m_soundList->setAccessibleName(m_soundGroup->title());
     m_backgroundList->addItems(listNames(backgroundNames));
     m_previewPicture = backgroundPicture(std::min<int>(m_frame.background(), lastBackground),
                                          m_dialog->devicePixelRatioF());

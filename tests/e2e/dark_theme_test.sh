@@ -1,5 +1,5 @@
 # Under a dark KDE colour scheme the menus follow the scheme, while the pay table keeps
-# dark payoffs on its white columns.
+# dark payoffs on its white columns and the Options page its classic radio buttons.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -43,5 +43,19 @@ bar=$(grey 590 $(( -menu / 2 )))
 ink=$(darkest 50 16 365 22)
 [ "$ink" -lt 64 ] || fail "the payoff is not dark on its white column (darkest grey $ink)"
 
+# The Options page keeps its classic face, and so do its radio buttons: the chosen game's
+# ring (Straight Poker, at 190, 72 in a 124 x 20 button) is white round a dark dot.
+keys alt+g o
+options=$(wait_window '^Quintaro Options$')
+import -window "$options" "$E2E_TMP/options.png"
+ring() {
+    convert "$E2E_TMP/options.png" -crop 20x20+190+72 +repage -colorspace Gray \
+        -format "%[fx:round(255*$1)]" info:
+}
+[ "$(ring maxima)" -ge 250 ] || fail "the chosen game's ring is not white (lightest grey $(ring maxima))"
+[ "$(ring minima)" -lt 64 ] || fail "the chosen game's dot is not dark (darkest grey $(ring minima))"
+xdotool windowfocus --sync "$options" key --clearmodifiers Escape
+wait_closed '^Quintaro Options$'
+
 quit_cleanly
-echo "dark theme: passed (menu bar grey $bar, payoff ink grey $ink)"
+echo "dark theme: passed (menu bar grey $bar, payoff ink grey $ink, ring $(ring maxima)/$(ring minima))"

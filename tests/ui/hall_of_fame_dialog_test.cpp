@@ -22,8 +22,8 @@ const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
 
 // Box i of row `row`: 0 number, 1 name, 2 score; both corners inside.
 QRect box(int column, int row) {
-    const int lefts[] = {10, 32, 196};
-    const int rights[] = {27, 191, 255};
+    const int lefts[] = {10, 35, 196};
+    const int rights[] = {30, 191, 255};
     const int dx = 11 * row;
     return {QPoint(lefts[column] + dx, 10 + 27 * row), QPoint(rights[column] + dx, 27 + 27 * row)};
 }
@@ -56,6 +56,32 @@ int maskedPictureFaults(const QImage& image, QPoint at, const QImage& sheet, QRg
             through += mask == qRgb(255, 255, 255);
         }
     return shown > 1000 && through > 1000 ? faults : -1;
+}
+
+// The dialog drawn at `ratio` device pixels per pixel; the result counts in device pixels.
+QImage rendered(QWidget& dialog, int ratio) {
+    QImage image(dialog.size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    dialog.render(&image);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The topmost row of `rect` holding a pixel other than white, or -1.
+int firstInkRow(const QImage& image, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return y;
+    return -1;
+}
+
+// The rightmost pixel of row `y` from `from` up to `to` that is not `background`, or -1.
+int lastInk(const QImage& image, int y, int from, int to, QRgb background) {
+    for (int x = to; x >= from; --x)
+        if (image.pixel(x, y) != background)
+            return x;
+    return -1;
 }
 
 int nonWhiteInside(const QImage& image, const QRect& rect) {
@@ -141,6 +167,42 @@ private Q_SLOTS:
                  0);
     }
 
+    // "10" reads whole, its digits as tall as the "1" above; and the lowest row's plaque
+    // ends in the same slanted edge as the rows above it, shifted along the staircase,
+    // where a picture too narrow cuts it square. At one to three device pixels per pixel.
+    void rankTenAndTheLowestRowReadWhole() {
+        MemoryRegistryStore store;
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        HallOfFameDialog dialog(hall, nullptr);
+        const QRgb face = qRgb(192, 192, 192);
+        for (int r : {1, 2, 3}) {
+            const QImage image = rendered(dialog, r);
+            const auto inside = [r](const QRect& box) {
+                return QRect(box.topLeft() * r, box.bottomRight() * r + QPoint(r - 1, r - 1))
+                    .adjusted(r, r, -r, -r);
+            };
+            const QRect one = inside(box(0, 0));
+            const QRect ten = inside(box(0, 9));
+            QVERIFY(firstInkRow(image, one) >= 0);
+            QCOMPARE(firstInkRow(image, ten) - ten.top(), firstInkRow(image, one) - one.top());
+
+            // Rows 5 and 10, across their plaques' height, right of their score boxes.
+            int edges = 0;
+            for (int dy = -3 * r; dy < 23 * r; ++dy) {
+                const int edge5 = lastInk(image, (10 + 27 * 4) * r + dy, 300 * r, 383 * r, face);
+                const int edge10 = lastInk(image, (10 + 27 * 9) * r + dy, 355 * r, 383 * r, face);
+                QVERIFY2(edge10 == (edge5 < 0 ? -1 : edge5 + 55 * r),
+                         qPrintable(QStringLiteral("ratio %1, row %2: %3 against %4")
+                                        .arg(r)
+                                        .arg(dy)
+                                        .arg(edge10)
+                                        .arg(edge5)));
+                edges += edge5 >= 0;
+            }
+            QVERIFY(edges > 10 * r);
+        }
+    }
+
     void controlsSitWhereTheLayoutPutsThem() {
         SignInDialog dialog(nullptr, QStringLiteral("Ann"));
         QCOMPARE(dialog.size(), QSize(320, 150));
@@ -186,9 +248,9 @@ private Q_SLOTS:
         QCOMPARE(edit->text(), QString());
     }
 
-    // Run after the library is open. Under a dark theme the picture's surface and the
-    // message on it keep their classic colours, while the OK button follows the theme. A
-    // heading replaces the usual one only when given.
+    // Run after the library is open. Under a dark theme the picture's surface, the message
+    // on it and the OK button keep their classic colours. A heading replaces the usual one
+    // only when given.
     void messageShowsItsPictureAndTextUnderADarkTheme() {
         const test::DarkTheme theme;
         MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
@@ -209,8 +271,12 @@ private Q_SLOTS:
         const QColor face(192, 192, 192);
         QVERIFY(test::inkContrast(image, QRect(text.bottomRight(), QSize(1, 1)), face) < 8);
         QVERIFY(test::inkContrast(image, text, ground) >= test::readableContrast);
-        QCOMPARE(dialog.findChild<QPushButton*>()->palette().color(QPalette::Button),
-                 test::darkPalette().color(QPalette::Button));
+        QCOMPARE(dialog.findChild<QPushButton*>()->palette().color(QPalette::Button), face);
+        // So is the sign-in: a white name field on the grey face.
+        SignInDialog signIn(nullptr, QString());
+        const QImage welcome = test::renderOn(signIn, Qt::magenta);
+        QCOMPARE(welcome.pixelColor(signIn.nameEdit()->geometry().center()), QColor(Qt::white));
+        QCOMPARE(welcome.pixelColor(5, 140), face);
 
         QVERIFY(!dialog.heading().isEmpty() && dialog.secondLine().isEmpty());
         MessageDialog full(nullptr, QStringLiteral("one"), QStringLiteral("two"),

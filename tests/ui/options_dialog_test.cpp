@@ -37,6 +37,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 using namespace quintaro;
 using namespace quintaro::test;
@@ -55,10 +56,11 @@ QImage rendered(QWidget& dialog, qreal ratio = 1.0) {
     return image;
 }
 
-// The preview area outside the background list (95, 72) 120 x 80 grown by one pixel.
+// The preview area outside the background list grown by one pixel: the list at (95, 72) is
+// 120 x 72, five whole rows of 14 pixels in its frame.
 bool inPreviewBands(QPoint p) {
     return QRect(QPoint(68, 56), QPoint(253, 168)).contains(p) &&
-           !QRect(QPoint(94, 71), QPoint(215, 152)).contains(p);
+           !QRect(QPoint(94, 71), QPoint(215, 144)).contains(p);
 }
 
 // A frame over a store and a sound output of its own, with `stored` in its settings first.
@@ -116,6 +118,15 @@ QRect captionRect(const QAbstractButton& button) {
     return button.style()->subElementRect(contents, &option, &button).translated(button.pos());
 }
 
+// Where a radio button draws its ring, in its parent's coordinates.
+QRect indicatorRect(const QRadioButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    return button.style()
+        ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button)
+        .translated(button.pos());
+}
+
 // Answers the next question box with `button` once it runs, while `owner` lives; sets
 // `answered` then.
 void answerWhenAsked(QObject& owner, QMessageBox::StandardButton button, bool& answered) {
@@ -169,14 +180,19 @@ void expectPixels(const QImage& image, const QString& probes) {
     }
 }
 
-// (target AND mask) OR picture over the whole picture at `at`.
-bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet) {
+// (target AND mask) OR picture over `part` of the picture (the whole one if empty), put
+// with its corner at `at`.
+bool showsMaskedPicture(const QImage& image, QPoint at, const QImage& sheet, QRect part = {}) {
     const QSize size = maskedPictureSize(sheet);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
+    if (part.isEmpty())
+        part = QRect(QPoint(0, 0), size);
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            const QPoint p = part.topLeft() + QPoint(x, y);
             if (image.pixel(at.x() + x, at.y() + y) !=
-                ((none.rgb() & sheet.pixel(x + size.width(), y)) | sheet.pixel(x, y)))
+                ((none.rgb() & sheet.pixel(p.x() + size.width(), p.y())) | sheet.pixel(p)))
                 return false;
+        }
     return true;
 }
 
@@ -191,8 +207,7 @@ private Q_SLOTS:
     }
 
     // It opens on the Options tab with the game checked and OK focused. Under a dark theme
-    // the pages and their tabs are one classic surface with dark labels, while the lists
-    // keep the theme's own colours.
+    // the pages, their tabs and their lists are one classic surface with dark labels.
     void opensOnTheOptionsTabAsOneClassicSurface() {
         const test::DarkTheme theme;
         Setup setup;
@@ -219,13 +234,60 @@ private Q_SLOTS:
         dialog.facesPage()->select(true);
         const QListWidget& list = *dialog.facesPage()->nameList();
         const QImage faces = test::renderOn(dialog, Qt::magenta);
-        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)),
-                 test::darkPalette().color(QPalette::Base));
+        QCOMPARE(faces.pixelColor(list.geometry().bottomLeft() + QPoint(4, -4)), QColor(Qt::white));
 
         dialog.extrasPage()->select(true);
         const QImage extras = test::renderOn(dialog, Qt::magenta);
         QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
                 test::readableContrast);
+    }
+
+    // The game buttons are drawn as under a light theme, so the chosen game stands out as
+    // well: white rings, the chosen one with a dark dot. At one and two device pixels.
+    void gameButtonsKeepTheClassicColoursUnderADarkTheme() {
+        Setup setup;
+        const auto indicators = [&setup](int ratio) {
+            OptionsDialog dialog(*setup.frame, 0, GameType::JokersWildPoker, 0, 0);
+            const QImage image = rendered(dialog, ratio);
+            std::vector<QImage> shown;
+            for (int i = 0; i < 3; ++i) {
+                const QRect r = indicatorRect(*dialog.gameButton(i));
+                shown.push_back(image.copy(QRect(r.topLeft() * ratio, r.size() * ratio)));
+            }
+            return shown;
+        };
+        for (int ratio : {1, 2}) {
+            const std::vector<QImage> light = indicators(ratio);
+            const DarkTheme theme;
+            const std::vector<QImage> dark = indicators(ratio);
+            QVERIFY(dark == light);
+            const auto centre = [](const QImage& ring) {
+                return QRect(ring.rect().center() - QPoint(1, 1), QSize(2, 2));
+            };
+            QCOMPARE(dark[0].pixelColor(centre(dark[0]).topLeft()), QColor(Qt::white));
+            QVERIFY(inkContrast(dark[1], centre(dark[1]), Qt::white) >= readableContrast);
+        }
+    }
+
+    // Classic list boxes show whole rows: each list's rows fill its inside exactly, within
+    // the height its layout gives it.
+    void listsShowWholeRowsOnly() {
+        Setup setup;
+        OptionsDialog dialog(*setup.frame, 0, GameType::StraightPoker, 0, 0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const std::tuple<FramedTab*, QListWidget*, int> lists[] = {
+            {dialog.facesPage(), dialog.facesPage()->nameList(), 112},
+            {dialog.backsPage(), dialog.backsPage()->nameList(), 112},
+            {dialog.extrasPage(), dialog.extrasPage()->backgroundList(), 80},
+            {dialog.extrasPage(), dialog.extrasPage()->soundList(), 68}};
+        for (auto [page, list, layoutHeight] : lists) {
+            page->select(true);
+            const int row = list->visualItemRect(list->item(0)).height();
+            QVERIFY(row > 0 && list->height() <= layoutHeight);
+            QCOMPARE(list->viewport()->height() % row, 0);
+            QVERIFY(layoutHeight - list->height() < row);
+        }
     }
 
     // Each Alt+letter does one thing on every page and in the Locate dialog. The pages act
@@ -326,10 +388,10 @@ private Q_SLOTS:
         dialog.extrasPage()->select(true);
         QImage image = rendered(dialog);
         for (QPoint p : {QPoint(68, 56), QPoint(253, 168), QPoint(93, 100), QPoint(216, 100),
-                         QPoint(150, 70), QPoint(150, 153)})
+                         QPoint(150, 70), QPoint(150, 145)})
             QCOMPARE(image.pixel(p), magenta);
         for (QPoint p : {QPoint(67, 100), QPoint(254, 100), QPoint(150, 169), QPoint(94, 100),
-                         QPoint(215, 100), QPoint(150, 71), QPoint(150, 152)})
+                         QPoint(215, 100), QPoint(150, 71), QPoint(150, 144)})
             QVERIFY(image.pixel(p) != magenta);
 
         // Choice 20 is one large tile; choice 28 (96 x 96) repeats both ways.
@@ -593,26 +655,33 @@ private Q_SLOTS:
         QVERIFY(marked->isSelected());
     }
 
-    // While a tab lives, decorations run along its frame's bottom; the last tab to go drops
-    // them.
-    void decorationRowRunsAlongTheFrameBottomWhileATabLives() {
+    // While a tab lives, a row of suits runs along its frame's bottom between two clasps,
+    // standing on the bottom bevel and touching the side ones; nothing lies outside the
+    // frame. The last tab to go drops the pictures.
+    void decorationRowJoinsTheFrameWhileATabLives() {
         {
             TabRow dialog(1);
             const QImage& row = FramedTab::decoration(0);
-            const QImage& closing = FramedTab::decoration(1);
-            QVERIFY(!row.isNull() && !closing.isNull());
-            const int p = maskedPictureSize(row).width();
+            const QImage& clasp = FramedTab::decoration(1);
+            QVERIFY(!row.isNull() && !clasp.isNull());
+            QCOMPARE(maskedPictureSize(row), QSize(48, 12));
+            QCOMPARE(maskedPictureSize(clasp), QSize(20, 12));
+            // L = 10, Rr = 469, Bb = 359: the bevels end at 12 and 467, the bottom one at 357.
             const QImage image = paintedFrame(*dialog.tabs[0], false);
-            // From L + 16 while x < Rr - p - 16, at Bb - 14; then the closing one at Bb + 1.
-            int x = 26;
-            for (; x < 469 - p - 16; x += p)
-                QVERIFY(showsMaskedPicture(image, QPoint(x, 345), row));
-            QVERIFY(showsMaskedPicture(image, QPoint(x, 360), closing));
+            QVERIFY(showsMaskedPicture(image, QPoint(13, 345), clasp));
+            QVERIFY(showsMaskedPicture(image, QPoint(447, 345), clasp));
+            // 414 pixels between the clasps: 34 suits and 3 pixels on either side.
+            for (int i = 0; i < 34; ++i)
+                QVERIFY(showsMaskedPicture(image, QPoint(36 + 12 * i, 345), row,
+                                           QRect(12 * (i % 4), 0, 12, 12)));
+            QVERIFY(!anyPixel(image, QRect(0, 360, 480, 44), isNot(none)));
 
-            TabRow narrow(1, QRect(QPoint(10, 0), QPoint(10 + p + 32, 300)));
+            // Too narrow for a suit: the clasps alone.
+            TabRow narrow(1, QRect(QPoint(10, 0), QPoint(66, 300)));
             const QImage small = paintedFrame(*narrow.tabs[0], false);
-            QVERIFY(showsMaskedPicture(small, QPoint(26, 301), closing));
-            QVERIFY(!showsMaskedPicture(small, QPoint(26, 286), row));
+            QVERIFY(showsMaskedPicture(small, QPoint(13, 286), clasp));
+            QVERIFY(showsMaskedPicture(small, QPoint(44, 286), clasp));
+            QVERIFY(!anyPixel(small, QRect(33, 286, 11, 12), isNot(none)));
         }
         QCOMPARE(FramedTab::tabCount(), 0);
         QVERIFY(FramedTab::decoration(0).isNull() && FramedTab::decoration(1).isNull());

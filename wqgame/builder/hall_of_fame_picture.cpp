@@ -11,7 +11,8 @@ namespace quintaro::wqgame {
 
 namespace {
 
-constexpr int width = 351;
+// Wide enough for the whole staircase: the lowest plaque, its lean and its shadow.
+constexpr int width = 366;
 constexpr int height = 302;
 constexpr qreal slant = 11.0 / 27.0;
 constexpr int rows = 10;
@@ -28,12 +29,7 @@ QPolygonF plaque(int row, qreal margin) {
     const qreal left = boxLeft + 11 * row - margin - 2;
     const qreal right = boxRight + 11 * row + margin + 2;
     const auto at = [&](qreal x, qreal y) { return QPointF(x + (y - middle) * slant, y); };
-    // The lowest rows run off the picture's right edge; there the plaque ends square.
-    const auto atRight = [&](qreal y) {
-        const QPointF point = at(right, y);
-        return right + 6 >= width ? QPointF(width + 2, y) : point;
-    };
-    return QPolygonF{at(left, top), atRight(top), atRight(bottom), at(left, bottom)};
+    return QPolygonF{at(left, top), at(right, top), at(right, bottom), at(left, bottom)};
 }
 
 QColor plaqueColour(int row) {
