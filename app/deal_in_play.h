@@ -1,8 +1,8 @@
 #pragma once
 
 #include "analysis/draw_tables.h"
-#include "app/round_flow.h"
 #include "poker/game_type.h"
+#include "round/round_flow.h"
 
 #include <optional>
 

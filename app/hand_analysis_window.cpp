@@ -1,8 +1,8 @@
 #include "app/hand_analysis_window.h"
 
 #include "analysis/hold_outcomes.h"
-#include "app/round_flow.h"
 #include "poker/pay_table.h"
+#include "round/round_flow.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "app/session_journal.h"
 
 #include "persist/decimal_text.h"
-#include "persist/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/settings_file.h"
 
 #include <dirent.h>

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "analysis/strategy_advisor.h"
-#include "app/round_flow.h"
-#include "app/table_view.h"
 #include "cards/card_image_cache.h"
 #include "cards/card_look.h"
 #include "persist/game_frame_window.h"
 #include "persist/hall_of_fame.h"
 #include "platform/process_mark.h"
+#include "round/round_flow.h"
+#include "round/table_view.h"
 #include "trainer/redeal_trainer.h"
 #include "trainer/trainer_statistics.h"
 

@@ -1,6 +1,6 @@
-#include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "round/round_flow.h"
 #include "tests/core/silent_view.h"
 #include "trainer/redeal_trainer.h"
 

@@ -1,8 +1,8 @@
 #include "cards/card_image_cache.h"
 
-#include "cards/card_layout.h"
 #include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
+#include "wqgame/card_layout.h"
 #include "wqgame/resource_module.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "cards/card_on_table.h"
 
-#include "cards/card_layout.h"
+#include "wqgame/card_layout.h"
 
 namespace quintaro {
 

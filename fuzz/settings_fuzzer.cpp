@@ -3,8 +3,8 @@
 // always usable and survive a save and a reload.
 
 #include "persist/frame_settings.h"
-#include "persist/ini_text.h"
 #include "persist/registry_key.h"
+#include "platform/ini_text.h"
 #include "platform/memory_registry_store.h"
 
 #include <algorithm>

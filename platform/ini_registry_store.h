@@ -1,6 +1,6 @@
 #pragma once
 
-#include "persist/ini_text.h"
+#include "platform/ini_text.h"
 #include "platform/registry_store.h"
 #include "platform/settings_file.h"
 

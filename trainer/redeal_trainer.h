@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/strategy_advisor.h"
-#include "app/round_flow.h"
+#include "round/round_flow.h"
 #include "trainer/trainer_statistics.h"
 
 #include <array>

@@ -3,10 +3,10 @@
 #include "analysis/hold_outcomes.h"
 #include "analysis/strategy_advisor.h"
 #include "app/deal_in_play.h"
-#include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/game_setup.h"
 #include "poker/random_sequence.h"
+#include "round/round_flow.h"
 #include "silent_view.h"
 
 #include <gtest/gtest.h>

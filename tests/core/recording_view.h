@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/round_flow.h"
+#include "round/round_flow.h"
 
 #include <gtest/gtest.h>
 

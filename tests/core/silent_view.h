@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/table_view.h"
+#include "round/table_view.h"
 
 #include <string>
 

@@ -19,9 +19,9 @@
 //   finds the seed whose game, betting $5 and holding every hand, goes broke in the
 //   fewest rounds, and prints the seed and that number of rounds.
 #include "analysis/strategy_advisor.h"
-#include "app/round_flow.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
+#include "round/round_flow.h"
 #include "tests/core/silent_view.h"
 #include "trainer/redeal_trainer.h"
 #include "trainer/trainer_text.h"

@@ -1,4 +1,4 @@
-#include "persist/ini_text.h"
+#include "platform/ini_text.h"
 
 #include <QFile>
 #include <QSettings>

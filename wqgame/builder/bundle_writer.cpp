@@ -1,6 +1,5 @@
 #include "wqgame/builder/bundle_writer.h"
 
-#include "cards/card_layout.h"
 #include "wqgame/builder/about_pictures.h"
 #include "wqgame/builder/backgrounds.h"
 #include "wqgame/builder/card_composer.h"
@@ -11,6 +10,7 @@
 #include "wqgame/builder/message_pictures.h"
 #include "wqgame/builder/stored_png.h"
 #include "wqgame/builder/tab_decorations.h"
+#include "wqgame/card_layout.h"
 #include "wqgame/resource_module.h"
 
 #include <QDir>

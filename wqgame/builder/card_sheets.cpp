@@ -1,9 +1,9 @@
 #include "wqgame/builder/card_sheets.h"
 
-#include "cards/card_layout.h"
 #include "wqgame/builder/index_glyphs.h"
 #include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
+#include "wqgame/card_layout.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "wqgame/builder/deck_art.h"
 
-#include "cards/card_layout.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
+#include "wqgame/card_layout.h"
 
 #include <QDir>
 #include <QPainter>

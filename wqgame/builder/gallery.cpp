@@ -1,9 +1,9 @@
 #include "wqgame/builder/gallery.h"
 
-#include "cards/card_layout.h"
 #include "wqgame/builder/card_composer.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/picture_kit.h"
+#include "wqgame/card_layout.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "wqgame/builder/index_glyphs.h"
 
-#include "cards/card_layout.h"
 #include "wqgame/builder/picture_kit.h"
+#include "wqgame/card_layout.h"
 
 #include <QPainter>
 #include <QPainterPath>

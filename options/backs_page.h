@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cards/list_preview_page.h"
 #include "displays/device_pixels.h"
+#include "options/list_preview_page.h"
 
 namespace quintaro {
 

@@ -1,4 +1,4 @@
-#include "sound/locate_sound_dialog.h"
+#include "options/locate_sound_dialog.h"
 
 #include "platform/sound_output.h"
 #include "wqgame/control_layouts.h"

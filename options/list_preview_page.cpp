@@ -1,4 +1,4 @@
-#include "cards/list_preview_page.h"
+#include "options/list_preview_page.h"
 
 #include "displays/choice_list.h"
 #include "displays/outlined_group_box.h"

@@ -1,7 +1,7 @@
-#include "cards/faces_page.h"
+#include "options/faces_page.h"
 
-#include "cards/card_layout.h"
 #include "displays/choice_list.h"
+#include "wqgame/card_layout.h"
 #include "wqgame/resource_module.h"
 
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/table_view.h"
 #include "cards/hold_state.h"
 #include "displays/pay_table_columns.h"
 #include "persist/hall_of_fame.h"
 #include "poker/game_setup.h"
 #include "poker/game_state.h"
+#include "round/table_view.h"
 
 #include <array>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "app/round_flow.h"
+#include "round/round_flow.h"
 
 #include "displays/table_layout.h"
 

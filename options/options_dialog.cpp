@@ -1,15 +1,15 @@
-#include "app/options_dialog.h"
+#include "options/options_dialog.h"
 
-#include "cards/backs_page.h"
-#include "cards/faces_page.h"
-#include "cards/list_preview_page.h"
 #include "displays/choice_list.h"
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/outlined_group_box.h"
 #include "displays/table_font.h"
+#include "options/backs_page.h"
+#include "options/extras_page.h"
+#include "options/faces_page.h"
+#include "options/list_preview_page.h"
 #include "persist/game_frame_window.h"
-#include "sound/extras_page.h"
 #include "wqgame/resource_module.h"
 
 #include <QGroupBox>
