@@ -425,8 +425,10 @@ private Q_SLOTS:
         };
         redealTheWorst();
         QCOMPARE(table.round().state().phase, RoundPhase::Holding);
-        table.setTrainer(false);
         QTest::mouseClick(table.dealButton(), Qt::LeftButton);
+        QCOMPARE(table.round().state().phase, RoundPhase::Over);
+        table.setTrainer(false);
+        redealTheWorst();
         QCOMPARE(table.round().state().phase, RoundPhase::Over);
 
         table.setTrainer(true);
