@@ -4,8 +4,8 @@
 #include "analysis/strategy_advisor.h"
 #include "app/deal_in_play.h"
 #include "platform/memory_registry_store.h"
-#include "poker/game_setup.h"
 #include "poker/random_sequence.h"
+#include "reference_poker.h"
 #include "round/round_flow.h"
 #include "silent_view.h"
 
@@ -19,12 +19,6 @@
 
 namespace quintaro {
 namespace {
-
-class NoSeams : public GameSetupSeams {
-public:
-    void switchHallOfFame(GameType) override {}
-    void setHallOfFameTitle(std::string_view) override {}
-};
 
 // "KC KD 5S 7H 9D": rank A 2..9 T J Q K, suit C S H D (deck suits 0..3); X1, X2 the jokers.
 DealtCards deal(const std::string& text) {
@@ -42,95 +36,35 @@ DealtCards deal(const std::string& text) {
     return dealt;
 }
 
-// What one hold brings over every draw, walked draw by draw through the table's evaluation.
-struct Walked {
-    std::int64_t payoffSum = 0;
-    std::int64_t draws = 0;
-    std::array<std::int64_t, maxPayLines> lines{};
-};
-
-class DrawWalker {
-public:
-    explicit DrawWalker(GameType type) {
-        NoSeams seams;
-        setUpGame(type, m_table, seams);
-    }
-
-    Walked walk(const DealtCards& dealt, unsigned hold, int bet) {
-        m_rest.clear();
-        for (int i = 0; i < m_table.deck->count(); ++i) {
-            if (std::find(dealt.begin(), dealt.end(), i) == dealt.end())
-                m_rest.push_back(i);
-        }
-        m_open.clear();
-        for (int window = 0; window < PokerHand::handSize; ++window) {
-            if (hold & (1u << window))
-                m_table.hand.setCard(window, m_table.deck->card(dealt[window]));
-            else
-                m_open.push_back(window);
-        }
-        m_bet = bet;
-        m_result = {};
-        draw(0, 0);
-        return m_result;
-    }
-
-private:
-    void draw(std::size_t filled, std::size_t from) {
-        if (filled == m_open.size()) {
-            const int line =
-                m_table.hand.winningLine(m_table.pay.categories, m_table.pay.lineCount);
-            ++m_result.draws;
-            if (line != noLine) {
-                m_result.payoffSum += m_table.pay.payoff(line, m_bet);
-                ++m_result.lines[static_cast<std::size_t>(line)];
-            }
-            return;
-        }
-        for (std::size_t i = from; i < m_rest.size(); ++i) {
-            m_table.hand.setCard(m_open[filled], m_table.deck->card(m_rest[i]));
-            draw(filled + 1, i + 1);
-        }
-    }
-
-    PokerTable m_table;
-    std::vector<int> m_rest;
-    std::vector<int> m_open;
-    int m_bet = 1;
-    Walked m_result;
-};
-
-// Every hold of each sample deal, against the walk over all of its draws: the exact payoff
-// and the count of every line.
-void expectHoldsMatchWalk(GameType type, const std::vector<std::string>& deals, int bet) {
+// Every hold of each sample deal at $1 and $5, against the reference's walk over all of its
+// draws: the exact payoff, the count of every line and the best hold.
+void expectHoldsMatchReference(GameType type, const std::vector<std::string>& deals) {
     const DrawTables tables(type);
-    DrawWalker walker(type);
+    const test::ReferenceGame& game = test::referenceGame(type);
     for (const std::string& text : deals) {
         const DealtCards dealt = deal(text);
-        const HoldValues values = tables.holdValues(dealt, bet);
-        for (unsigned hold = 0; hold < holdCount; ++hold) {
-            const Walked walked = walker.walk(dealt, hold, bet);
-            SCOPED_TRACE(text + ", hold mask " + std::to_string(hold));
-            EXPECT_EQ(values.scaledPayoff[hold] * walked.draws, walked.payoffSum * values.scale);
-            const auto draws = tables.drawsWinning(dealt, hold);
-            for (int line = 0; line < maxPayLines; ++line)
-                EXPECT_EQ(draws[static_cast<std::size_t>(line)],
-                          walked.lines[static_cast<std::size_t>(line)])
-                    << "line " << line;
+        const test::ReferenceHolds holds = test::referenceHolds(game, dealt);
+        for (int bet : {1, 5}) {
+            const HoldValues values = tables.holdValues(dealt, bet);
+            SCOPED_TRACE(text + " at $" + std::to_string(bet));
+            EXPECT_EQ(values.best(), test::referenceBest(game, holds, bet));
+            for (unsigned hold = 0; hold < holdCount; ++hold) {
+                EXPECT_EQ(values.scaledPayoff[hold] * holds[hold].draws,
+                          holds[hold].paid(game, bet) * values.scale)
+                    << "hold mask " << hold;
+                const auto draws = tables.drawsWinning(dealt, hold);
+                EXPECT_TRUE(std::equal(draws.begin(), draws.end(), holds[hold].lines.begin()))
+                    << "hold mask " << hold;
+            }
         }
     }
 }
 
-TEST(AnalysisHoldValues, StraightPokerHoldsMatchEveryDraw) {
-    expectHoldsMatchWalk(GameType::StraightPoker, {"KC KD 5S 7H 9D", "AH KH QH JH 2S"}, 5);
-}
-
-TEST(AnalysisHoldValues, JokersWildHoldsMatchEveryDraw) {
-    expectHoldsMatchWalk(GameType::JokersWildPoker, {"X2 KC 8D 4H QS", "9S X1 JS X2 QC"}, 5);
-}
-
-TEST(AnalysisHoldValues, DeucesWildHoldsMatchEveryDraw) {
-    expectHoldsMatchWalk(GameType::DeucesWildPoker, {"2C 9S JS 2D KS", "AS 5C 6D 8S 2H"}, 1);
+// Jokers and deuces dealt one and two at a time, the wild royal of 9 J Q K and a wild card.
+TEST(AnalysisHoldValues, EveryHoldOfEveryGameMatchesTheReference) {
+    expectHoldsMatchReference(GameType::StraightPoker, {"KC KD 5S 7H 9D", "AH KH QH JH 2S"});
+    expectHoldsMatchReference(GameType::JokersWildPoker, {"X2 KC 8D 4H QS", "9S X1 JS X2 QC"});
+    expectHoldsMatchReference(GameType::DeucesWildPoker, {"2C 9S JS 2D KS", "AS 5C 6D 8S 2H"});
 }
 
 // Of holds worth the same, the one keeping more cards, then the lower mask: the advice never
@@ -229,7 +163,7 @@ TEST(HoldOutcomes, CountsAgreeWithHandCountsAndTheTextsReadAsTheTableDoes) {
     EXPECT_EQ(percentText(47, 47), "100%");
     EXPECT_EQ(keptCardsText(hearts, 0b10001), "A\u2665 2\u2660");
     EXPECT_EQ(keptCardsText(royal, 0b00011), "10\u2660 J\u2660");
-    EXPECT_EQ(keptCardsText({jokerIndex + 1, 0, 1, 2, 3}, 0b00011), "Joker A\u2663");
+    EXPECT_EQ(keptCardsText({jokerIndex + 1, 0, jokerIndex, 2, 3}, 0b00111), "Joker A\u2663 Joker");
     EXPECT_EQ(keptCardsText(hearts, 0), "Discard all");
 }
 

@@ -1,5 +1,4 @@
 #include "analysis/deck_index.h"
-#include "analysis/hold_outcomes.h"
 #include "app/hand_analysis_window.h"
 #include "app/pending_repaints.h"
 #include "app/table_window.h"
@@ -9,6 +8,7 @@
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
 #include "tests/core/recording_output.h"
+#include "tests/core/reference_poker.h"
 #include "wqgame/resource_module.h"
 
 #include <QAction>
@@ -21,6 +21,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
 #include <utility>
 
 using namespace quintaro;
@@ -85,18 +88,51 @@ QList<QStringList> shownRows(const HandAnalysisWindow& window) {
     return rows;
 }
 
-// The rows the core gives for the deal: the mark, the kept cards, the expected payoff and
-// the chance of each line.
-QList<QStringList> coreRows(const DrawTables& tables, const DealtCards& dealt, int bet,
-                            unsigned hold) {
+// "K♣", "10♥", "Joker": the card as the window names it.
+QString cardText(int card) {
+    static const QStringList ranks{"A", "2", "3",  "4", "5", "6", "7",
+                                   "8", "9", "10", "J", "Q", "K"};
+    static const QStringList suits{"\u2663", "\u2660", "\u2665", "\u2666"};
+    return card >= test::firstJoker ? QStringLiteral("Joker") : ranks[card % 13] + suits[card / 13];
+}
+
+QString dealtText(const DealtCards& dealt) {
+    QStringList cards;
+    for (int card : dealt)
+        cards << cardText(card);
+    return cards.join(u' ');
+}
+
+// The rows the reference gives for the deal, best hold first: the mark, the kept cards, the
+// expected payoff and the chance of each line to three significant digits.
+QList<QStringList> referenceRows(GameType type, const DealtCards& dealt,
+                                 const test::ReferenceHolds& holds, int bet, unsigned hold) {
+    const test::ReferenceGame& game = test::referenceGame(type);
+    std::array<unsigned, holdCount> order;
+    std::iota(order.begin(), order.end(), 0u);
+    std::sort(order.begin(), order.end(), [&](unsigned a, unsigned b) {
+        return test::referencePrefers(game, holds, bet, a, b);
+    });
+    const auto percent = [](std::int64_t count, std::int64_t total) {
+        if (count == 0 || count == total)
+            return QStringLiteral("%1%").arg(count == 0 ? 0 : 100);
+        const double value = 100.0 * static_cast<double>(count) / static_cast<double>(total);
+        const int digits = static_cast<int>(std::floor(std::log10(value)));
+        return QString::number(value, 'f', std::max(0, 2 - digits)) + u'%';
+    };
     QList<QStringList> rows;
-    for (const HoldOutcome& outcome : holdOutcomes(tables, dealt, bet)) {
-        QStringList texts{outcome.hold == hold ? QStringLiteral("\u25B6") : QString(),
-                          QString::fromStdString(keptCardsText(dealt, outcome.hold)),
-                          QString::asprintf("$%.2f", outcome.expectedPayoff)};
-        for (int line = 0; line < tables.lineCount(); ++line)
-            texts << QString::fromStdString(
-                percentText(outcome.drawsWinning[static_cast<std::size_t>(line)], outcome.draws));
+    for (unsigned kept : order) {
+        const test::ReferenceHold& outcome = holds[kept];
+        QStringList cards;
+        for (std::size_t window = 0; window < dealt.size(); ++window)
+            if (kept & (1u << window))
+                cards << cardText(dealt[window]);
+        QStringList texts{kept == hold ? QStringLiteral("\u25B6") : QString(),
+                          kept == 0 ? QStringLiteral("Discard all") : cards.join(u' '),
+                          QString::asprintf("$%.2f", static_cast<double>(outcome.paid(game, bet)) /
+                                                         static_cast<double>(outcome.draws))};
+        for (std::size_t line = 0; line < game.lines.size(); ++line)
+            texts << percent(outcome.lines[line], outcome.draws);
         rows << texts;
     }
     return rows;
@@ -301,13 +337,14 @@ private Q_SLOTS:
                  QStringLiteral("Working out the chances of every draw..."));
         QTRY_VERIFY_WITH_TIMEOUT(window->markedRow(), 120000);
 
-        const DrawTables tables(GameType::StraightPoker);
         const DealtCards first = cardsOnTable(table.round());
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, holdAll));
+        const GameType straight = GameType::StraightPoker;
+        const auto firstHolds = test::referenceHolds(test::referenceGame(straight), first);
+        QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, holdAll));
         QCOMPARE(window->rows()->headerItem()->text(9), QStringLiteral("Three of\na Kind"));
         QCOMPARE(window->rows()->headerItem()->text(11), QStringLiteral("Pair\n(Jacks or better)"));
-        QVERIFY(window->summary()->text().contains(
-            QString::fromStdString(keptCardsText(first, holdAll)) + " at a bet of $3"));
+        const QString summary = "Straight Poker: dealt " + dealtText(first) + " at a bet of $3.";
+        QVERIFY(window->summary()->text().startsWith(summary));
         expectReadable(*window);
 
         // Toggles move the mark and bring it into sight, and leave the table active; the
@@ -324,22 +361,26 @@ private Q_SLOTS:
         const unsigned heldTwoAndFour = 0b01010;
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::activeWindow(), &table);
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
+        QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
+        QVERIFY(window->summary()->text().startsWith(summary));
         const QRect marked =
             window->rows()->visualItemRect(window->rows()->topLevelItem(*window->markedRow()));
         QVERIFY(marked.top() >= 0 && marked.bottom() < window->rows()->viewport()->height());
         QTest::keyClick(&table, Qt::Key_Return);
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
+        QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
 
         // Escape closes it; closed, it lets the next deal pass.
         QTest::keyClick(window->rows(), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         table.round().onDealButton();
-        QCOMPARE(shownRows(*window), coreRows(tables, first, 3, heldTwoAndFour));
+        QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
         table.onMenuSelect(analysisMenuId);
         const DealtCards second = cardsOnTable(table.round());
         QVERIFY(second != first);
-        QCOMPARE(shownRows(*window), coreRows(tables, second, 3, holdAll));
+        QCOMPARE(shownRows(*window),
+                 referenceRows(straight, second,
+                               test::referenceHolds(test::referenceGame(straight), second), 3,
+                               holdAll));
 
         // Wins at $3 pay threes, so $100 comes down to $1; the payout then lowers the bet,
         // but the deal stays shown at the bet it was played at.
@@ -358,6 +399,44 @@ private Q_SLOTS:
         table.round().onDealButton();
         QTRY_VERIFY_WITH_TIMEOUT(window->markedRow(), 120000);
         QCOMPARE(window->rows()->columnCount(), 3 + payTable(GameType::JokersWildPoker).lineCount);
+    }
+
+    // The trainer refuses the worst hold while it is on, and only then; another game is
+    // judged with that game's tables once they are built.
+    void trainerJudgesWhileOnAndFollowsTheGameChosen() {
+        processRandomSequence().seed(8);
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        QVERIFY(showAndSignIn(table));
+        table.setTrainer(true);
+        table.onMenuSelect(analysisMenuId);
+        const HandAnalysisWindow& window = *table.handAnalysis();
+        // Deals, waits for the tables the trainer shares, holds the cards of the worst row
+        // and presses Redeal.
+        const auto redealTheWorst = [&] {
+            table.round().onDealButton();
+            QTRY_VERIFY_WITH_TIMEOUT(window.markedRow(), 120000);
+            const DealtCards dealt = cardsOnTable(table.round());
+            const QStringList kept = shownRows(window).last()[1].split(u' ');
+            for (int at = 0; at < RoundFlow::cardWindowCount; ++at)
+                if (!kept.contains(cardText(dealt[static_cast<std::size_t>(at)])))
+                    table.round().onCardWindowPress(at);
+            QTest::mouseClick(table.dealButton(), Qt::LeftButton);
+        };
+        redealTheWorst();
+        QCOMPARE(table.round().state().phase, RoundPhase::Holding);
+        QTest::mouseClick(table.dealButton(), Qt::LeftButton);
+        QCOMPARE(table.round().state().phase, RoundPhase::Over);
+        table.setTrainer(false);
+        redealTheWorst();
+        QCOMPARE(table.round().state().phase, RoundPhase::Over);
+
+        table.setTrainer(true);
+        table.round().acceptOptions(GameType::JokersWildPoker, [] {});
+        table.onMenuSelect(analysisMenuId);
+        QCOMPARE(table.round().gameType(), GameType::JokersWildPoker);
+        redealTheWorst();
+        QCOMPARE(table.round().state().phase, RoundPhase::Holding);
     }
 };
 
