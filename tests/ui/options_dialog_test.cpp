@@ -479,8 +479,8 @@ private Q_SLOTS:
         QCOMPARE(row(2, 10), (QStringList{"Cost in % of the total bet", "20.00%", "6.67%"}));
         QCOMPARE(row(2, 11),
                  (QStringList{"Costliest mistake", "3♦ K♣ K♥ K♠ K♦", "3♦ K♣ K♥ K♠ K♦"}));
-        QCOMPARE(row(2, 12), (QStringList{"    Hold taken", "hold 3 ($0.25)", "hold 3 ($0.25)"}));
-        QCOMPARE(row(2, 13).at(1), QStringLiteral("hold K K K K ($1.25)"));
+        QCOMPARE(row(2, 12), (QStringList{"    Hold taken", "hold 3♦ ($0.25)", "hold 3♦ ($0.25)"}));
+        QCOMPARE(row(2, 13).at(1), QStringLiteral("hold K♣ K♥ K♠ K♦ ($1.25)"));
         QCOMPARE(row(2, 15).at(1), QStringLiteral("0 / 0"));
         QCOMPARE(row(2, 16).at(1), QStringLiteral("0 / 1"));
         QCOMPARE(row(2, 17).at(2), QStringLiteral("1 / 0"));
@@ -501,6 +501,17 @@ private Q_SLOTS:
         QVERIFY(answered);
         QCOMPARE(row(2, 1), (QStringList{"Hands played", "0", "0"}));
         QCOMPARE(store.values(statisticsKey).count("Hands_2"), 0u);
+        QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
+
+        // Close, in words, is the default: Enter closes from the Reset button too, unasked.
+        QVERIFY(dialog.closeButton()->isDefault());
+        QVERIFY(dialog.closeButton()->icon().isNull());
+        dialog.resetButton()->setFocus();
+        answerWhenAsked(dialog, QMessageBox::Yes, answered);
+        QTest::keyClick(dialog.resetButton(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QTest::qWait(50);
+        QVERIFY(!answered);
         QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
     }
 
