@@ -18,6 +18,7 @@
 #include "trainer/trainer_statistics.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -491,6 +492,15 @@ private Q_SLOTS:
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // A screen reader reads a page row by row, each cell under its column's header.
+        QAccessibleInterface* page =
+            QAccessible::queryAccessibleInterface(dialog.pages()->widget(2));
+        QVERIFY(page != nullptr && page->tableInterface() != nullptr);
+        QAccessibleInterface* hands = page->tableInterface()->cellAt(0, 2);
+        QCOMPARE(hands->text(QAccessible::Name), QStringLiteral("3"));
+        const auto headers = hands->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers.first()->text(QAccessible::Name), QStringLiteral("All time"));
         bool answered = false;
         answerWhenAsked(dialog, QMessageBox::No, answered);
         QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);

@@ -14,6 +14,7 @@
 #include "trainer/trainer_text.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
 #include <QHeaderView>
@@ -341,6 +342,14 @@ private Q_SLOTS:
         QVERIFY(window->summary()->text().contains(
             QString::fromStdString(keptCardsText(first, holdAll)) + " at a bet of $3"));
         expectReadable(*window);
+        // A screen reader reads the list row by row, each cell under its column's header.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->rows());
+        QVERIFY(list != nullptr && list->tableInterface() != nullptr);
+        QAccessibleInterface* kept = list->tableInterface()->cellAt(*window->markedRow(), 1);
+        QCOMPARE(kept->text(QAccessible::Name),
+                 QString::fromStdString(keptCardsText(first, holdAll)));
+        QCOMPARE(kept->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name),
+                 QStringLiteral("Keep"));
         const HoldOutcome top = holdOutcomes(tables, first, 3).front();
         const QString best = QString::fromStdString(holdText(first, top.hold)) +
                              QString::asprintf(" ($%.2f)", top.expectedPayoff);
