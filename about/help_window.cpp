@@ -1,6 +1,7 @@
 #include "about/help_window.h"
 
 #include "about/pay_table_html.h"
+#include "persist/beside_window.h"
 
 #include <QFile>
 #include <QHBoxLayout>
@@ -17,6 +18,8 @@ namespace {
 
 struct HelpLook {
     QSize size{560, 480};
+    // The least height worth reading beside the table: the buttons and a few lines.
+    int minHeight = 240;
     const char* titleSuffix = " Help";
     const char* contentsButton = "&Contents";
     const char* backButton = "&Back";
@@ -89,6 +92,8 @@ void HelpWindow::showTopic(int topic) {
         if (known.number == topic)
             page = known.page;
     m_browser->setSource(QUrl(QString::fromUtf8(page)));
+    if (!isVisible() && parentWidget() != nullptr)
+        placeBeside(*this, *parentWidget()->window(), look.minHeight);
     show();
     raise();
     activateWindow();

@@ -20,6 +20,7 @@ public:
     HelpWindow(QWidget* parent, const QString& programName);
 
     // Shows and raises the window on a topic; a topic without a page shows the contents.
+    // Opened from hidden, it is placed beside the table, its parent.
     void showTopic(int topic);
 
     QTextBrowser* browser() const { return m_browser; }

@@ -2,9 +2,7 @@
 
 #include "analysis/deck_index.h"
 
-#include <array>
 #include <cstdio>
-#include <string_view>
 
 namespace quintaro {
 
@@ -15,14 +13,6 @@ DealtCards deckIndices(const PokerHand::Cards& hand) {
     for (std::size_t i = 0; i < hand.size(); ++i)
         dealt[i] = deckIndexOf(*hand[i]);
     return dealt;
-}
-
-std::string_view rankText(int rank) {
-    static constexpr std::array<std::string_view, 14> names{"",  "A", "2", "3",  "4", "5", "6",
-                                                            "7", "8", "9", "10", "J", "Q", "K"};
-    if (rank >= firstJokerRank)
-        return "Joker";
-    return names[static_cast<std::size_t>(rank)];
 }
 
 } // namespace
@@ -55,22 +45,31 @@ HoldAdvice StrategyAdvisor::best(const PokerHand::Cards& hand, int bet) const {
     return {mask, values.expectedPayoff(mask)};
 }
 
-std::string strategyHint(const PokerHand::Cards& hand, const HoldAdvice& advice) {
+std::string holdText(const DealtCards& dealt, unsigned hold) {
+    if (hold == 0)
+        return "discard all";
+    std::string text = "hold ";
+    text += keptCardsText(dealt, hold);
+    return text;
+}
+
+std::string dollarText(double amount) {
+    char text[32];
+    std::snprintf(text, sizeof text, "$%.2f", amount);
+    return text;
+}
+
+std::string bestHoldText(const DealtCards& dealt, unsigned hold, double expectedPayoff) {
     std::string text = "Best: ";
-    if (advice.mask == 0) {
-        text += "discard all";
-    } else {
-        text += "hold";
-        for (std::size_t i = 0; i < hand.size(); ++i) {
-            if (advice.mask & (1u << i)) {
-                text += ' ';
-                text += rankText(hand[i]->rank);
-            }
-        }
-    }
-    char amount[32];
-    std::snprintf(amount, sizeof amount, "  -  expected $%.2f", advice.expectedPayoff);
-    return text + amount;
+    text += holdText(dealt, hold);
+    text += " (";
+    text += dollarText(expectedPayoff);
+    text += ')';
+    return text;
+}
+
+std::string strategyHint(const PokerHand::Cards& hand, const HoldAdvice& advice) {
+    return bestHoldText(deckIndices(hand), advice.mask, advice.expectedPayoff);
 }
 
 } // namespace quintaro

@@ -49,9 +49,16 @@ private:
     mutable std::atomic<bool> m_prepared{false};
 };
 
-// The hint line, for instance "Best: hold K K  -  expected $1.53", the kept cards' ranks in
-// window order (10 for a ten, "Joker" for a joker), or "Best: discard all  -  expected
-// $0.35". Precondition: the five cards of the advice.
+// How the hint, the trainer and the statistics name a hold: "hold 10♠ K♠" with the kept
+// cards in window order, each its rank and suit sign ("Joker" for a joker), for some may
+// show their backs; or "discard all".
+std::string holdText(const DealtCards& dealt, unsigned hold);
+// An expected payoff in dollars, "$1.53".
+std::string dollarText(double amount);
+// "Best: hold K♣ K♠ ($1.53)": a hold and what it pays on average.
+std::string bestHoldText(const DealtCards& dealt, unsigned hold, double expectedPayoff);
+
+// The hint line: bestHoldText of the advice. Precondition: the five cards of the advice.
 std::string strategyHint(const PokerHand::Cards& hand, const HoldAdvice& advice);
 
 } // namespace quintaro

@@ -1,23 +1,38 @@
 #include "app/hand_analysis_window.h"
 
 #include "analysis/hold_outcomes.h"
+#include "persist/beside_window.h"
+#include "persist/decimal_text.h"
+#include "persist/game_frame_window.h"
+#include "persist/registry_key.h"
+#include "persist/screen_fit.h"
 #include "poker/pay_table.h"
 #include "round/round_flow.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
 #include <QThreadPool>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <numeric>
 
 namespace quintaro {
 
 namespace {
 
 struct AnalysisLook {
-    QSize size{860, 480};
+    int height = 480;
+    // The least height worth showing: the summary, the headers and a few rows.
+    int minHeight = 220;
+    const char* positionValue = "AnalysisPosition_";
     const char* title = "Hand Analysis";
     const char* noDeal = "No cards have been dealt in this game yet.";
     const char* working = "Working out the chances of every draw...";
@@ -26,6 +41,12 @@ struct AnalysisLook {
     const char* mark = "\u25B6";
     const char* keepHeader = "Keep";
     const char* expectedHeader = "Expected";
+    // The widest cells any deal can give, in bold as the marked row is: five tens or two
+    // jokers and three tens kept, the highest payoff, a chance of one in millions.
+    std::array<const char*, 2> widestKeeps{"10\u2666 10\u2666 10\u2666 10\u2666 10\u2666",
+                                           "Joker Joker 10\u2666 10\u2666 10\u2666"};
+    const char* widestExpected = "$0000.00";
+    const char* widestChance = "0.0000000%";
     const char* help = "Every way to hold the cards dealt, the best first: the cards kept, "
                        "what the hold pays on average at the bet, and its chance of ending on "
                        "each pay line.  The row of the cards you hold now is marked.  Between "
@@ -51,6 +72,15 @@ QString lineHeader(HandCategory category) {
     return name;
 }
 
+QStringList headerTexts(GameType game) {
+    const PayTable& pay = payTable(game);
+    QStringList headers{QString(), QString::fromUtf8(look.keepHeader),
+                        QString::fromUtf8(look.expectedHeader)};
+    for (int line = 0; line < pay.lineCount; ++line)
+        headers << lineHeader(pay.lines[static_cast<std::size_t>(line)].category);
+    return headers;
+}
+
 void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignment alignment,
              bool marked) {
     item.setText(column, text);
@@ -64,20 +94,61 @@ void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignme
 
 } // namespace
 
-HandAnalysisWindow::HandAnalysisWindow(const RoundFlow& round, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_round(round), m_summary(new QLabel(this)),
-      m_rows(new QTreeWidget(this)) {
+HandAnalysisWindow::HandAnalysisWindow(const RoundFlow& round, GameFrameWindow& table)
+    : QWidget(&table, Qt::Window), m_round(round), m_table(table), m_summary(new QLabel(this)),
+      m_best(new QLabel(this)), m_rows(new QTreeWidget(this)) {
     setWindowTitle(QString::fromUtf8(look.title));
     setWhatsThis(QString::fromUtf8(look.help));
-    resize(look.size);
     m_summary->setWordWrap(true);
+    QFont bold = m_best->font();
+    bold.setBold(true);
+    m_best->setFont(bold);
+    m_best->setTextFormat(Qt::PlainText);
     m_rows->setRootIsDecorated(false);
     m_rows->setUniformRowHeights(true);
     m_rows->setSelectionMode(QAbstractItemView::NoSelection);
+    // Always there, so that the last column never goes under it.
+    m_rows->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_rows->header()->setStretchLastSection(false);
+    m_rows->header()->setSectionResizeMode(QHeaderView::Fixed);
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_summary);
+    column->addWidget(m_best);
     column->addWidget(m_rows);
+    resize(widthForEveryGame(), look.height);
     followRound();
+}
+
+HandAnalysisWindow::~HandAnalysisWindow() {
+    if (isVisible())
+        keepPosition();
+}
+
+void HandAnalysisWindow::open() {
+    if (!isVisible()) {
+        RegistryKey key(m_table.registryStore());
+        key.Open(m_table.settingsKeyName().toStdString());
+        const std::string stored = key.QueryString(positionValueName());
+        const std::size_t space = stored.find(' ');
+        const auto x = decimalValue(stored.substr(0, space));
+        const auto y =
+            space == std::string::npos ? std::nullopt : decimalValue(stored.substr(space + 1));
+        const QScreen* screen = m_table.screen();
+        if (x && y && screen != nullptr) {
+            // Where the player put it, kept on the screen it was on.
+            const QRect area = screen->availableGeometry();
+            const QPoint at(static_cast<int>(*x), static_cast<int>(*y));
+            const auto moved = keepOnScreen({at.x() - area.x(), at.y() - area.y()}, width(),
+                                            height(), area.width(), area.height());
+            move(moved ? QPoint(moved->x + area.x(), moved->y + area.y()) : at);
+            m_placedAt = pos();
+        } else {
+            placeBeside(*this, m_table, look.minHeight, [this](QPoint at) { m_placedAt = at; });
+        }
+    }
+    show();
+    raise();
+    activateWindow();
 }
 
 void HandAnalysisWindow::setAdvisor(std::shared_ptr<const StrategyAdvisor> advisor) {
@@ -120,6 +191,65 @@ void HandAnalysisWindow::showEvent(QShowEvent* event) {
         refresh();
 }
 
+void HandAnalysisWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    keepPosition();
+}
+
+std::string HandAnalysisWindow::positionValueName() const {
+    return std::string(look.positionValue) + screenArrangement();
+}
+
+// Only a window the player moved: one placed beside the table follows the table next time.
+void HandAnalysisWindow::keepPosition() {
+    const QPoint at = pos();
+    if (at == m_placedAt)
+        return;
+    m_placedAt = at;
+    RegistryKey key(m_table.registryStore());
+    key.Open(m_table.settingsKeyName().toStdString());
+    key.SetString(positionValueName(), std::to_string(at.x()) + ' ' + std::to_string(at.y()));
+}
+
+std::vector<int> HandAnalysisWindow::columnWidths(GameType game) {
+    const QStringList headers = headerTexts(game);
+    m_rows->setColumnCount(static_cast<int>(headers.size()));
+    m_rows->setHeaderLabels(headers);
+    QFont bold = m_rows->font();
+    bold.setBold(true);
+    const QFontMetrics cells(bold);
+    // The item view's text margin on each side, as the style draws it.
+    const int margins = 2 * (m_rows->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const auto cellWidth = [&](const char* text) {
+        return cells.horizontalAdvance(QString::fromUtf8(text)) + margins;
+    };
+    std::vector<int> widths;
+    for (int column = 0; column < m_rows->columnCount(); ++column) {
+        int cell = cellWidth(look.widestChance);
+        if (column == MarkColumn)
+            cell = cellWidth(look.mark);
+        else if (column == KeepColumn)
+            cell = std::max(cellWidth(look.widestKeeps[0]), cellWidth(look.widestKeeps[1]));
+        else if (column == ExpectedColumn)
+            cell = cellWidth(look.widestExpected);
+        widths.push_back(std::max(cell, m_rows->header()->sectionSizeHint(column)));
+    }
+    return widths;
+}
+
+int HandAnalysisWindow::widthForEveryGame() {
+    int widest = 0;
+    for (const GameType game :
+         {GameType::StraightPoker, GameType::JokersWildPoker, GameType::DeucesWildPoker}) {
+        const std::vector<int> widths = columnWidths(game);
+        widest = std::max(widest, std::accumulate(widths.begin(), widths.end(), 0));
+    }
+    m_rows->setColumnCount(0);
+    const QMargins around = layout()->contentsMargins();
+    return widest + m_rows->verticalScrollBar()->sizeHint().width() + 2 * m_rows->frameWidth() +
+           around.left() + around.right();
+}
+
 void HandAnalysisWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
         close();
@@ -134,6 +264,7 @@ void HandAnalysisWindow::refresh() {
     m_marked.reset();
     m_rows->clear();
     m_rows->setColumnCount(0);
+    m_best->clear();
     if (!m_deal) {
         m_summary->setText(QString::fromUtf8(look.noDeal));
     } else if (!m_advisor || m_advisor->gameType() != m_deal->game || !m_advisor->isPrepared()) {
@@ -149,15 +280,14 @@ void HandAnalysisWindow::showRows(const DealInPlay& deal) {
                            .arg(QString::fromUtf8(pay.title),
                                 QString::fromStdString(keptCardsText(deal.dealt, holdAll)),
                                 QString::number(deal.bet)));
-    QStringList headers{QString(), QString::fromUtf8(look.keepHeader),
-                        QString::fromUtf8(look.expectedHeader)};
-    for (int line = 0; line < pay.lineCount; ++line)
-        headers << lineHeader(pay.lines[static_cast<std::size_t>(line)].category);
-    m_rows->setColumnCount(static_cast<int>(headers.size()));
-    m_rows->setHeaderLabels(headers);
+    const std::vector<int> widths = columnWidths(deal.game);
+    for (std::size_t column = 0; column < widths.size(); ++column)
+        m_rows->header()->resizeSection(static_cast<int>(column), widths[column]);
 
     const Qt::Alignment figure = Qt::AlignRight;
     const auto outcomes = m_advisor->holdOutcomes(deal.dealt, deal.bet);
+    m_best->setText(QString::fromStdString(
+        bestHoldText(deal.dealt, outcomes.front().hold, outcomes.front().expectedPayoff)));
     for (std::size_t row = 0; row < outcomes.size(); ++row) {
         const HoldOutcome& outcome = outcomes[row];
         const bool marked = outcome.hold == deal.hold;
@@ -176,8 +306,6 @@ void HandAnalysisWindow::showRows(const DealInPlay& deal) {
             setCell(item, FirstLineColumn + line, QString::fromStdString(text), figure, marked);
         }
     }
-    for (int column = 0; column < m_rows->columnCount(); ++column)
-        m_rows->resizeColumnToContents(column);
     // The keys move on from the player's hold.
     if (m_marked) {
         m_rows->setCurrentItem(m_rows->topLevelItem(*m_marked));

@@ -45,11 +45,12 @@ namespace {
 constexpr const char* showStrategyValue = "ShowStrategy";
 constexpr const char* trainerValue = "Trainer";
 
-// The trainer's longer messages take the whole width under the pay table, from the hand
-// names to the right edge, on the hint strip's line.
-QRect trainerStripRect() {
+// The strategy hint and the trainer's word take the whole width of the table between the
+// pay table and the cards, one line of the table's font high.
+QRect adviceStripRect() {
     const QRect hint = paylineHintRect();
-    return {QPoint(table_layout::handNames.left, hint.top()), hint.bottomRight()};
+    return {QPoint(0, hint.top()),
+            QPoint(table_layout::clientWidth - 1, table_layout::cardTop - 1)};
 }
 
 template <typename Widget>
@@ -105,6 +106,7 @@ TableWindow::~TableWindow() {
     const GameType game = m_round->gameType();
     // The children paint from the round's state: they go before it does.
     delete m_analysis;
+    delete m_statisticsWindow;
     for (std::size_t i = 0; i < 5; ++i) {
         delete m_cardWindows[i];
         delete m_paylines[i];
@@ -214,11 +216,14 @@ void TableWindow::onMenuSelect(int id) {
     case GameMenuAnalysis:
         showHandAnalysis();
         break;
-    case GameMenuStatistics: {
-        StatisticsDialog dialog(statistics(), m_round->gameType(), this);
-        dialog.exec();
+    case GameMenuStatistics:
+        if (m_statisticsWindow == nullptr) {
+            m_statisticsWindow = new StatisticsDialog(statistics(), m_round->gameType(), this);
+            connect(this, &TableWindow::roundChanged, m_statisticsWindow,
+                    &StatisticsDialog::refresh);
+        }
+        m_statisticsWindow->showBeside(m_round->gameType());
         break;
-    }
     case GameMenuExit:
         close();
         break;
@@ -250,17 +255,15 @@ void TableWindow::setShowStrategy(bool on) {
     m_showStrategy = on;
     m_strategyAction->setChecked(on);
     prepareAdvisor();
-    client()->update(paylineHintRect());
+    client()->update(adviceStripRect());
 }
 
 void TableWindow::showHandAnalysis() {
     if (m_analysis == nullptr) {
-        m_analysis = new HandAnalysisWindow(*m_round, this);
+        m_analysis = new HandAnalysisWindow(*m_round, *this);
         connect(this, &TableWindow::roundChanged, m_analysis, &HandAnalysisWindow::followRound);
     }
-    m_analysis->show();
-    m_analysis->raise();
-    m_analysis->activateWindow();
+    m_analysis->open();
     prepareAdvisor();
 }
 
@@ -342,7 +345,7 @@ void TableWindow::buildAdvisor() {
             qApp,
             [table] {
                 if (table)
-                    table->update(paylineHintRect());
+                    table->update(adviceStripRect());
             },
             Qt::QueuedConnection);
     });
@@ -355,21 +358,25 @@ void TableWindow::drawStrategyHint(QPainter& painter) {
     PokerHand::Cards hand{};
     for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
         hand[static_cast<std::size_t>(window)] = m_round->card(window);
-    drawStripText(painter,
-                  QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet()))),
-                  paylineHintRect());
+    drawStripText(
+        painter, QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet()))));
 }
 
-void TableWindow::drawStripText(QPainter& painter, const QString& text, const QRect& strip) {
+QString TableWindow::trainerStripText() const {
+    if (!trainer())
+        return {};
+    const QFontMetrics metrics(client()->font());
+    const QString text = QString::fromStdString(m_trainer->message(*m_round));
+    if (metrics.horizontalAdvance(text) <= adviceStripRect().width())
+        return text;
+    return QString::fromStdString(m_trainer->message(*m_round, TrainerWording::Brief));
+}
+
+// At the table's own font, which the strip is made one line high for.
+void TableWindow::drawStripText(QPainter& painter, const QString& text) {
     painter.save();
     painter.setPen(classicColours().windowText);
-    // A long hint steps down in size until it fits the strip.
-    QFont font = painter.font();
-    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > strip.width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    painter.setFont(font);
-    drawCentredText(painter, strip, text);
+    drawCentredText(painter, adviceStripRect(), text);
     painter.restore();
 }
 
@@ -395,11 +402,10 @@ void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
     }
     // The trainer's word takes the strip: a mistake over the advice, what best play would
     // have paid over the payline hint.
-    const std::string trainerText =
-        trainer() && rect.intersects(trainerStripRect()) ? m_trainer->message(*m_round) : "";
-    if (!trainerText.empty()) {
-        drawStripText(painter, QString::fromStdString(trainerText), trainerStripRect());
-    } else if (rect.intersects(paylineHintRect())) {
+    const QString trainerText = rect.intersects(adviceStripRect()) ? trainerStripText() : QString();
+    if (!trainerText.isEmpty()) {
+        drawStripText(painter, trainerText);
+    } else if (rect.intersects(adviceStripRect())) {
         drawPaylineHint(painter, m_round->state());
         drawStrategyHint(painter);
     }
@@ -466,7 +472,7 @@ void TableWindow::flushRepaints() {
 }
 
 void TableWindow::hintAreaChanged() {
-    client()->update(m_trainer ? trainerStripRect() : paylineHintRect());
+    client()->update(adviceStripRect());
     Q_EMIT roundChanged();
 }
 

@@ -24,6 +24,7 @@ class CardWindow;
 class HandAnalysisWindow;
 class HandNamesWindow;
 class PaylineWindow;
+class StatisticsDialog;
 class StatusWindow;
 
 // The poker table: pay-table displays at the top, five cards with their caption windows,
@@ -59,8 +60,14 @@ public:
 
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
+    // What the trainer says in the strip under the pay table now, or nothing: on one line
+    // of the table's font, its offer to redeal left out when the whole does not fit.
+    QString trainerStripText() const;
+
     // The Hand Analysis window, once the player has opened it.
     HandAnalysisWindow* handAnalysis() const { return m_analysis; }
+    // The Statistics window, once the player has opened it.
+    StatisticsDialog* statisticsWindow() const { return m_statisticsWindow; }
 
 Q_SIGNALS:
     // The cards on the table, their holds or the round's phase changed.
@@ -82,7 +89,7 @@ private:
     void showHandAnalysis();
     void runOptions();
     void drawStrategyHint(QPainter& painter);
-    void drawStripText(QPainter& painter, const QString& text, const QRect& strip);
+    void drawStripText(QPainter& painter, const QString& text);
     void onDealPressed();
     void writeJournal();
 
@@ -123,6 +130,8 @@ private:
     QAction* m_trainerAction = nullptr;
     std::unique_ptr<TrainerStatistics> m_statistics;
     std::unique_ptr<RedealTrainer> m_trainer;
+    // Once the player has opened it; it stays open while the player plays.
+    StatisticsDialog* m_statisticsWindow = nullptr;
     std::string m_journalPath;
     ProcessMark m_process;
     bool m_journalDue = false;

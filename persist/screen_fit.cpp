@@ -13,6 +13,11 @@ int fitted(int position, int size, int screenSize) {
     return std::max(0, screenSize - size);
 }
 
+// `wanted` moved inside [low, high - size]; to low when the size does not fit.
+int clampedInto(int wanted, int size, int low, int high) {
+    return std::max(low, std::min(wanted, high - size));
+}
+
 } // namespace
 
 std::optional<WindowPosition> keepOnScreen(WindowPosition position, int width, int height,
@@ -22,6 +27,28 @@ std::optional<WindowPosition> keepOnScreen(WindowPosition position, int width, i
     if (moved == position)
         return std::nullopt;
     return moved;
+}
+
+ScreenRect besideTable(const ScreenRect& table, int width, int height, int minHeight,
+                       const ScreenRect& area) {
+    const int tallest = std::min(height, area.height);
+    const int besideTop = clampedInto(table.y, tallest, area.y, area.bottom());
+    if (area.right() - table.right() >= width)
+        return {table.right(), besideTop, width, tallest};
+    if (table.x - area.x >= width)
+        return {table.x - width, besideTop, width, tallest};
+
+    const int widest = std::min(width, area.width);
+    const int underLeft = clampedInto(table.x, widest, area.x, area.right());
+    const int roomBelow = area.bottom() - table.bottom();
+    if (roomBelow >= minHeight)
+        return {underLeft, table.bottom(), widest, std::min(height, roomBelow)};
+    const int roomAbove = table.y - area.y;
+    if (roomAbove >= minHeight) {
+        const int shortened = std::min(height, roomAbove);
+        return {underLeft, table.y - shortened, widest, shortened};
+    }
+    return {std::max(area.x, area.right() - width), area.y, widest, tallest};
 }
 
 } // namespace quintaro

@@ -17,4 +17,32 @@ struct WindowPosition {
 std::optional<WindowPosition> keepOnScreen(WindowPosition position, int width, int height,
                                            int screenWidth, int screenHeight);
 
+// A rectangle of the desktop, its right and bottom edges outside it.
+struct ScreenRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    int right() const { return x + width; }
+    int bottom() const { return y + height; }
+    bool intersects(const ScreenRect& other) const {
+        return x < other.right() && other.x < right() && y < other.bottom() && other.y < bottom();
+    }
+    bool operator==(const ScreenRect&) const = default;
+};
+
+// Where a window whose frame is width x height goes beside the table's frame, inside the
+// free area of the table's screen. Its width is what it needs to show its columns; its
+// height may give way down to minHeight. Tried in turn:
+//   right of the table, when the area has the whole width there;
+//   left of it, likewise;
+//   below it, when the area has minHeight there;
+//   above it, likewise.
+// Beside the table it lines up with the table's top, below or above with its left edge,
+// pulled inside the area and cut to its height (or below and above, to the room there).
+// When no side has room, it goes to the area's top-right corner, over the table.
+ScreenRect besideTable(const ScreenRect& table, int width, int height, int minHeight,
+                       const ScreenRect& area);
+
 } // namespace quintaro

@@ -11,6 +11,10 @@
 
 namespace quintaro {
 
+// How much the trainer says of a refusal: all of it, or without the offer to redeal again,
+// for a place too narrow for the whole.
+enum class TrainerWording { Full, Brief };
+
 // Judges each Redeal press against the best hold of the deal. A hold worth less than the
 // best is refused once, with the mistake named; pressed again with the same hold it draws.
 // Every judged redeal is recorded in the statistics. Until the advisor's tables are built
@@ -25,9 +29,11 @@ public:
     }
     bool allowRedeal(const RoundFlow& round) override;
 
-    // The strip's text for the table as it is, or empty: the mistake while its deal is
-    // held, what best play would have paid once that deal is over.
-    std::string message(const RoundFlow& round) const;
+    // The strip's text for the table as it is, or empty: while a refused deal is held, the
+    // mistake with the worth of the hold taken now (see mistakeMessage); what best play
+    // would have paid once that deal is over.
+    std::string message(const RoundFlow& round,
+                        TrainerWording wording = TrainerWording::Full) const;
 
 private:
     bool ready(const RoundFlow& round) const;
@@ -36,16 +42,24 @@ private:
     using DealKey = std::array<int, 2 * PokerHand::handSize>;
     static DealKey keyOf(const RoundFlow& round);
 
-    struct Note {
+    // The hold in the windows now.
+    static unsigned holdOf(const RoundFlow& round);
+
+    struct Refusal {
         DealKey deal;
         unsigned hold;
+        DealtCards hand;
+        HoldValues values;
+    };
+    struct Outcome {
+        DealKey deal;
         std::string text;
     };
 
     TrainerStatistics& m_statistics;
     std::shared_ptr<const StrategyAdvisor> m_advisor;
-    std::optional<Note> m_refusal;
-    std::optional<Note> m_outcome;
+    std::optional<Refusal> m_refusal;
+    std::optional<Outcome> m_outcome;
 };
 
 } // namespace quintaro

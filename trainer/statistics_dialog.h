@@ -1,11 +1,10 @@
 #pragma once
 
-#include "displays/centered_dialog.h"
 #include "poker/game_type.h"
 
+#include <QDialog>
 #include <QString>
 
-class QGridLayout;
 class QPushButton;
 class QTabWidget;
 
@@ -13,18 +12,28 @@ namespace quintaro {
 
 class TrainerStatistics;
 
-// One page per game of what the trainer recorded, this session and all time. Copy (and
-// Ctrl+C) puts the shown page on the clipboard as text, a line per row and a tab between
-// cells. Reset empties the shown game's figures, after asking. The statistics must outlive
-// the dialog.
-class StatisticsDialog : public CenteredDialog {
+// One page per game of what the trainer recorded, this session and all time, in a window
+// beside the table that stays open while the player plays. Copy (and Ctrl+C) puts the shown
+// page on the clipboard as text, a line per row and a tab between cells. Reset empties the
+// shown game's figures, after asking; it is never the default button: Enter closes. The
+// statistics must outlive the dialog.
+class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
-    StatisticsDialog(TrainerStatistics& statistics, GameType shown, QWidget* parent);
+    // The table, when given, is the window it opens beside.
+    StatisticsDialog(TrainerStatistics& statistics, GameType shown, QWidget* table);
+
+    // Shows the game's page, the window placed beside the table if it was hidden, and
+    // raises it.
+    void showBeside(GameType shown);
+    // Takes in the figures again while shown; call after a hand was judged.
+    void refresh();
 
     QTabWidget* pages() const { return m_pages; }
     QPushButton* resetButton() const { return m_reset; }
-    // The text at a row of a page: column 0 names the figure, 1 is this session, 2 all time.
+    QPushButton* closeButton() const { return m_close; }
+    // The text at a row of a page, row 0 the column headers: column 0 names the figure, 1 is
+    // this session, 2 all time.
     QString cell(int page, int row, int column) const;
 
 private:
@@ -35,6 +44,7 @@ private:
     TrainerStatistics& m_statistics;
     QTabWidget* m_pages;
     QPushButton* m_reset;
+    QPushButton* m_close;
 };
 
 } // namespace quintaro

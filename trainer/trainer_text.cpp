@@ -1,6 +1,7 @@
 #include "trainer/trainer_text.h"
 
-#include "analysis/deck_index.h"
+#include "analysis/hold_outcomes.h"
+#include "analysis/strategy_advisor.h"
 #include "poker/hand_category.h"
 #include "poker/pay_table.h"
 
@@ -9,12 +10,6 @@
 namespace quintaro {
 
 namespace {
-
-std::string rankName(int rank) {
-    static constexpr std::array<const char*, 14> names{"",  "A", "2", "3",  "4", "5", "6",
-                                                       "7", "8", "9", "10", "J", "Q", "K"};
-    return rank >= firstJokerRank ? "Joker" : names[static_cast<std::size_t>(rank)];
-}
 
 // Two decimals of a ratio in percent; a dash while there is nothing to divide by.
 std::string percent(std::int64_t part, std::int64_t whole) {
@@ -34,39 +29,19 @@ std::string dollars(std::int64_t amount) {
 
 } // namespace
 
-std::string cardName(int deckIndex) {
-    static constexpr std::array<const char*, 4> suits{"\u2663", "\u2660", "\u2665", "\u2666"};
-    const int rank = rankAt(deckIndex);
-    if (rank >= firstJokerRank)
-        return rankName(rank);
-    return rankName(rank) + suits[static_cast<std::size_t>(suitAt(deckIndex))];
-}
-
-std::string holdText(const std::array<int, PokerHand::handSize>& hand, unsigned hold) {
-    if (hold == 0)
-        return "discard all";
-    std::string text = "hold";
-    for (std::size_t i = 0; i < hand.size(); ++i) {
-        if (hold & (1u << i)) {
-            text += ' ';
-            text += rankName(rankAt(hand[i]));
-        }
-    }
-    return text;
-}
-
 std::string expectedDollars(std::int64_t value, std::int64_t scale) {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%.2f",
-                  static_cast<double>(value) / static_cast<double>(scale));
-    return text;
+    return dollarText(static_cast<double>(value) / static_cast<double>(scale));
 }
 
-std::string mistakeMessage(const std::array<int, PokerHand::handSize>& hand,
-                           const JudgedRedeal& judged) {
-    return std::string("Best: ") + holdText(hand, judged.best) + " (" +
-           expectedDollars(judged.bestValue, judged.scale) + "); yours " +
-           expectedDollars(judged.holdValue, judged.scale) + ". Redeal again to keep yours";
+std::string mistakeMessage(const DealtCards& hand, const HoldValues& values, unsigned hold,
+                           bool offerRedeal) {
+    const unsigned best = values.best();
+    std::string text = bestHoldText(hand, best, values.expectedPayoff(best));
+    text += "; yours ";
+    text += dollarText(values.expectedPayoff(hold));
+    if (offerRedeal)
+        text += ". Redeal again to keep yours";
+    return text;
 }
 
 std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& session,
@@ -94,13 +69,7 @@ std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& s
     row("Costliest mistake", [](Stats s) {
         if (!s.costliest)
             return std::string("-");
-        std::string hand;
-        for (int card : s.costliest->hand) {
-            if (!hand.empty())
-                hand += ' ';
-            hand += cardName(card);
-        }
-        return hand;
+        return keptCardsText(s.costliest->hand, holdAll);
     });
     row("    Hold taken", [&](Stats s) {
         return s.costliest ? holdText(s.costliest->hand, s.costliest->hold) + " (" +

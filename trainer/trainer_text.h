@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/draw_tables.h"
 #include "analysis/hold_values.h"
 #include "poker/game_type.h"
 #include "trainer/trainer_statistics.h"
@@ -11,16 +12,14 @@
 
 namespace quintaro {
 
-// "K♣", "10♥", "Joker": a card by its deck index (see deck_index.h).
-std::string cardName(int deckIndex);
-// "hold K K" with the kept ranks in window order, or "discard all".
-std::string holdText(const std::array<int, PokerHand::handSize>& hand, unsigned hold);
 // "$7.63": an expected payoff in the units of HoldValues.
 std::string expectedDollars(std::int64_t value, std::int64_t scale);
 
-// "Best: hold K K ($7.63); yours $7.04. Redeal again to keep yours".
-std::string mistakeMessage(const std::array<int, PokerHand::handSize>& hand,
-                           const JudgedRedeal& judged);
+// The trainer's word while a refused deal is held, for the hold taken now:
+// "Best: hold K♣ K♠ ($1.53); yours $1.41", and with the offer, made for the hold refused,
+// ". Redeal again to keep yours".
+std::string mistakeMessage(const DealtCards& hand, const HoldValues& values, unsigned hold,
+                           bool offerRedeal);
 
 // One row of a statistics page: what it counts, this session, all time.
 struct StatisticsRow {

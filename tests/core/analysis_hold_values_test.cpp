@@ -92,27 +92,24 @@ TEST(StrategyAdvisor, AdvisesFromTheTablesCardsAndWordsTheHint) {
 
     // A dealt royal flush is kept whole and pays the table's amount: 4000 at $5, 1000 at $4.
     const PokerHand::Cards royal = cards("TS JS QS KS AS");
-    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 5)),
-              "Best: hold 10 J Q K A  -  expected $4000.00");
+    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 5)), "Best: hold 10♠ J♠ Q♠ K♠ A♠ ($4000.00)");
     EXPECT_TRUE(advisor.isPrepared());
-    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 4)),
-              "Best: hold 10 J Q K A  -  expected $1000.00");
+    EXPECT_EQ(strategyHint(royal, advisor.best(royal, 4)), "Best: hold 10♠ J♠ Q♠ K♠ A♠ ($1000.00)");
 
     // Four kings are worth 125 at $5 whether the fifth card is kept or redrawn; of two equal
     // holds the one keeping more cards is advised.
     const PokerHand::Cards kings = cards("KC 3D KH KS KD");
-    EXPECT_EQ(strategyHint(kings, advisor.best(kings, 5)),
-              "Best: hold K 3 K K K  -  expected $125.00");
+    EXPECT_EQ(strategyHint(kings, advisor.best(kings, 5)), "Best: hold K♣ 3♦ K♥ K♠ K♦ ($125.00)");
     EXPECT_EQ(advisor.holdValues(kings, 5).ranked()[1], 0b11101u);
 
     // The textbook plays: a high pair is kept alone, and nothing worth keeping is thrown away.
     const PokerHand::Cards pair = cards("KC 5S KD 7H 9D");
-    EXPECT_EQ(strategyHint(pair, advisor.best(pair, 1)), "Best: hold K K  -  expected $1.53");
+    EXPECT_EQ(strategyHint(pair, advisor.best(pair, 1)), "Best: hold K♣ K♦ ($1.53)");
     const PokerHand::Cards junk = cards("2C 3D 7H 8S TD");
-    EXPECT_EQ(strategyHint(junk, advisor.best(junk, 1)), "Best: discard all  -  expected $0.35");
+    EXPECT_EQ(strategyHint(junk, advisor.best(junk, 1)), "Best: discard all ($0.35)");
 
     const PokerHand::Cards jokers = cards("X1 KC 8D X2 QS");
-    EXPECT_EQ(strategyHint(jokers, {0b01011, 2.5}), "Best: hold Joker K Joker  -  expected $2.50");
+    EXPECT_EQ(strategyHint(jokers, {0b01011, 2.5}), "Best: hold Joker K♣ Joker ($2.50)");
 }
 
 const HoldOutcome& outcomeOf(const std::array<HoldOutcome, holdCount>& outcomes, unsigned hold) {

@@ -126,6 +126,28 @@ TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
     EXPECT_EQ(keepOnScreen({-30, 500}, 616, 460, 1024, 738), (WindowPosition{-30, 278}));
 }
 
+// The rectangles are frames in desktop pixels: x, y, width, height.
+TEST(BesideTable, RightThenLeftThenBelowThenAboveInsideTheFreeArea) {
+    const ScreenRect screen{0, 0, 1280, 1024};
+    // Room on the right, with its bottom cut to the screen; none there, the left.
+    EXPECT_EQ(besideTable({0, 600, 616, 480}, 600, 500, 200, screen),
+              (ScreenRect{616, 524, 600, 500}));
+    EXPECT_EQ(besideTable({660, 100, 616, 480}, 600, 1100, 200, screen),
+              (ScreenRect{60, 0, 600, 1024}));
+    // Too wide for either side: below, as short as the room there and kept on the screen.
+    EXPECT_EQ(besideTable({500, 50, 616, 480}, 900, 600, 200, screen),
+              (ScreenRect{380, 530, 900, 494}));
+    // No room below either: above.
+    EXPECT_EQ(besideTable({300, 500, 616, 480}, 900, 600, 200, screen),
+              (ScreenRect{300, 0, 900, 500}));
+    // A second screen right of the first, its free area under a 30-pixel panel.
+    EXPECT_EQ(besideTable({1400, 30, 616, 480}, 400, 500, 200, {1280, 30, 1024, 738}),
+              (ScreenRect{1400, 510, 400, 258}));
+    // The table fills the screen: the window goes over it, inside the screen.
+    EXPECT_EQ(besideTable({0, 0, 616, 480}, 900, 500, 200, {0, 0, 640, 512}),
+              (ScreenRect{0, 0, 640, 500}));
+}
+
 TEST(RegistryKey, OpenCreatesThePathMovesToTheOtherKeyAndReadsAtMost255Bytes) {
     MemoryRegistryStore store;
     RegistryKey key(store);

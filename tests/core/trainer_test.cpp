@@ -102,9 +102,9 @@ TEST_F(Trainer, JudgesHoldsExactlyAndDrawsBestPlayFromTheSameCards) {
         EXPECT_EQ(judged.bestPaid, 3);
         EXPECT_EQ(judged.paid, paid);
     }
-    EXPECT_EQ(mistakeMessage(deckIndices(kings),
-                             judgeRedeal(straight, deck, values, kings, next, 0b10101, 1)),
-              "Best: hold K K ($1.53); yours $1.41. Redeal again to keep yours");
+    // The cards are named by rank and suit, as the discarded ones show their backs.
+    EXPECT_EQ(mistakeMessage(deckIndices(kings), values, 0b10101, true),
+              "Best: hold K♣ K♦ ($1.53); yours $1.41. Redeal again to keep yours");
 
     // Four kings are worth the same with the fifth card kept or redrawn: no mistake either
     // way, though the advice keeps all five.
@@ -127,8 +127,14 @@ TEST_F(Trainer, RefusesEachWorseHoldAndNamesBestPlaysPayout) {
     const auto logged = table.view.log.size();
     table.flow.onDealButton();
     EXPECT_EQ(table.view.log.size(), logged);
-    EXPECT_TRUE(trainer.message(table.flow).ends_with(". Redeal again to keep yours"));
+    const DealtCards dealt = deckIndices(table.cards());
+    EXPECT_EQ(trainer.message(table.flow),
+              mistakeMessage(dealt, values, values.ranked()[31], true));
+    // The strip follows the hold the player takes next, and offers no redeal for it.
     table.switchHold(values.ranked()[31], values.ranked()[30]);
+    EXPECT_EQ(trainer.message(table.flow),
+              bestHoldText(dealt, values.best(), values.expectedPayoff(values.best())) +
+                  "; yours " + dollarText(values.expectedPayoff(values.ranked()[30])));
     table.flow.onDealButton();
     EXPECT_EQ(table.flow.state().phase, RoundPhase::Holding);
     table.switchHold(values.ranked()[30], values.best());

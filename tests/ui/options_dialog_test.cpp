@@ -18,6 +18,7 @@
 #include "trainer/trainer_statistics.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -541,8 +542,8 @@ private Q_SLOTS:
         QCOMPARE(row(2, 10), (QStringList{"Cost in % of the total bet", "20.00%", "6.67%"}));
         QCOMPARE(row(2, 11),
                  (QStringList{"Costliest mistake", "3♦ K♣ K♥ K♠ K♦", "3♦ K♣ K♥ K♠ K♦"}));
-        QCOMPARE(row(2, 12), (QStringList{"    Hold taken", "hold 3 ($0.25)", "hold 3 ($0.25)"}));
-        QCOMPARE(row(2, 13).at(1), QStringLiteral("hold K K K K ($1.25)"));
+        QCOMPARE(row(2, 12), (QStringList{"    Hold taken", "hold 3♦ ($0.25)", "hold 3♦ ($0.25)"}));
+        QCOMPARE(row(2, 13).at(1), QStringLiteral("hold K♣ K♥ K♠ K♦ ($1.25)"));
         QCOMPARE(row(2, 15).at(1), QStringLiteral("0 / 0"));
         QCOMPARE(row(2, 16).at(1), QStringLiteral("0 / 1"));
         QCOMPARE(row(2, 17).at(2), QStringLiteral("1 / 0"));
@@ -553,6 +554,15 @@ private Q_SLOTS:
         dialog.show();
         QApplication::setActiveWindow(&dialog);
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // A screen reader reads a page row by row, each cell under its column's header.
+        QAccessibleInterface* page =
+            QAccessible::queryAccessibleInterface(dialog.pages()->widget(2));
+        QVERIFY(page != nullptr && page->tableInterface() != nullptr);
+        QAccessibleInterface* hands = page->tableInterface()->cellAt(0, 2);
+        QCOMPARE(hands->text(QAccessible::Name), QStringLiteral("3"));
+        const auto headers = hands->tableCellInterface()->columnHeaderCells();
+        QCOMPARE(headers.size(), 1);
+        QCOMPARE(headers.first()->text(QAccessible::Name), QStringLiteral("All time"));
         bool answered = false;
         answerWhenAsked(dialog, QMessageBox::No, answered);
         QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
@@ -563,6 +573,17 @@ private Q_SLOTS:
         QVERIFY(answered);
         QCOMPARE(row(2, 1), (QStringList{"Hands played", "0", "0"}));
         QCOMPARE(store.values(statisticsKey).count("Hands_2"), 0u);
+        QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
+
+        // Close, in words, is the default: Enter closes from the Reset button too, unasked.
+        QVERIFY(dialog.closeButton()->isDefault());
+        QVERIFY(dialog.closeButton()->icon().isNull());
+        dialog.resetButton()->setFocus();
+        answerWhenAsked(dialog, QMessageBox::Yes, answered);
+        QTest::keyClick(dialog.resetButton(), Qt::Key_Return);
+        QVERIFY(!dialog.isVisible());
+        QTest::qWait(50);
+        QVERIFY(!answered);
         QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
     }
 

@@ -1,27 +1,35 @@
 #include "analysis/deck_index.h"
+#include "analysis/hold_outcomes.h"
+#include "analysis/strategy_advisor.h"
 #include "app/hand_analysis_window.h"
 #include "app/pending_repaints.h"
 #include "app/table_window.h"
 #include "dark_theme.h"
 #include "displays/payline_window.h"
+#include "displays/table_font.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
 #include "tests/core/recording_output.h"
 #include "tests/core/reference_poker.h"
+#include "trainer/trainer_text.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -136,6 +144,32 @@ QList<QStringList> referenceRows(GameType type, const DealtCards& dealt,
         rows << texts;
     }
     return rows;
+}
+
+// A card as a player names it from its face: rank, then suit sign.
+QString faceName(const Card& card) {
+    static const QStringList ranks{"",  "A", "2", "3",  "4", "5", "6",
+                                   "7", "8", "9", "10", "J", "Q", "K"};
+    static const QString suits = QStringLiteral("\u2663\u2660\u2665\u2666"); // deck order
+    return ranks[card.rank] + suits[card.suit];
+}
+
+// Every column shows its header and its widest cell whole, and all of them fit beside the
+// scroll bar.
+void expectColumnsFit(HandAnalysisWindow& window) {
+    QTreeWidget& rows = *window.rows();
+    int total = 0;
+    for (int column = 0; column < rows.columnCount(); ++column) {
+        const int width = rows.header()->sectionSize(column);
+        QVERIFY2(width >= rows.header()->sectionSizeHint(column),
+                 qPrintable(QString::number(column)));
+        QVERIFY2(width >= static_cast<const QAbstractItemView&>(rows).sizeHintForColumn(column),
+                 qPrintable(QString::number(column)));
+        total += width;
+    }
+    QVERIFY(rows.verticalScrollBar()->isVisible());
+    QVERIFY2(total <= rows.viewport()->width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(total).arg(rows.viewport()->width())));
 }
 
 void expectReadable(HandAnalysisWindow& window) {
@@ -346,6 +380,19 @@ private Q_SLOTS:
         const QString summary = "Straight Poker: dealt " + dealtText(first) + " at a bet of $3.";
         QVERIFY(window->summary()->text().startsWith(summary));
         expectReadable(*window);
+        // A screen reader reads the list row by row, each cell under its column's header.
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->rows());
+        QVERIFY(list != nullptr && list->tableInterface() != nullptr);
+        QAccessibleInterface* kept = list->tableInterface()->cellAt(*window->markedRow(), 1);
+        QCOMPARE(kept->text(QAccessible::Name),
+                 QString::fromStdString(keptCardsText(first, holdAll)));
+        QCOMPARE(kept->tableCellInterface()->columnHeaderCells().first()->text(QAccessible::Name),
+                 QStringLiteral("Keep"));
+        const HoldOutcome top = holdOutcomes(tables, first, 3).front();
+        const QString best = QString::fromStdString(holdText(first, top.hold)) +
+                             QString::asprintf(" ($%.2f)", top.expectedPayoff);
+        QCOMPARE(window->bestHold()->text(), "Best: " + best);
+        expectColumnsFit(*window);
 
         // Toggles move the mark and bring it into sight, and leave the table active; the
         // redeal leaves the deal in place.
@@ -366,6 +413,10 @@ private Q_SLOTS:
         const QRect marked =
             window->rows()->visualItemRect(window->rows()->topLevelItem(*window->markedRow()));
         QVERIFY(marked.top() >= 0 && marked.bottom() < window->rows()->viewport()->height());
+        // The best hold stays in sight above the list.
+        QVERIFY(window->bestHold()->isVisible());
+        QCOMPARE(window->bestHold()->text(), "Best: " + best);
+        QVERIFY(window->bestHold()->geometry().bottom() < window->rows()->geometry().top());
         QTest::keyClick(&table, Qt::Key_Return);
         QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
 
@@ -399,6 +450,101 @@ private Q_SLOTS:
         table.round().onDealButton();
         QTRY_VERIFY_WITH_TIMEOUT(window->markedRow(), 120000);
         QCOMPARE(window->rows()->columnCount(), 3 + payTable(GameType::JokersWildPoker).lineCount);
+        expectColumnsFit(*window);
+        // Deuces Wild has the most lines; the window was made wide enough for them at once.
+        const int width = window->width();
+        table.round().acceptOptions(GameType::DeucesWildPoker, [] {});
+        table.onMenuSelect(analysisMenuId);
+        table.round().onDealButton();
+        QTRY_VERIFY_WITH_TIMEOUT(window->markedRow(), 120000);
+        QCOMPARE(window->width(), width);
+        expectColumnsFit(*window);
+    }
+
+    // After a refusal the strip names the best hold's cards by rank and suit, those showing
+    // their backs too, at the table's own font on one line; then it follows the hold.
+    void trainerStripNamesFaceDownCardsAndFollowsTheHold() {
+        processRandomSequence().seed(11);
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        QVERIFY(showAndSignIn(table));
+        const QRect strip(0, 200, 600, 27);
+        table.setTrainer(true);
+        QTest::keyClick(&table, Qt::Key_Return);
+        const QImage dealt = grabClient(table).copy(strip);
+        // The trainer judges once the advice is there.
+        table.setShowStrategy(true);
+        QTRY_VERIFY_WITH_TIMEOUT(grabClient(table).copy(strip) != dealt, 120000);
+        table.setShowStrategy(false);
+
+        PokerHand::Cards hand{};
+        for (int window = 0; window < 5; ++window)
+            hand[static_cast<std::size_t>(window)] = table.round().card(window);
+        const StrategyAdvisor advisor(GameType::StraightPoker);
+        const HoldValues values = advisor.holdValues(hand, 1);
+        const unsigned best = values.best();
+        // The worst hold that discards a card of the best one, which then shows its back.
+        const auto ranked = values.ranked();
+        const unsigned worst = *std::find_if(ranked.rbegin(), ranked.rend(),
+                                             [best](unsigned h) { return (best & ~h) != 0; });
+        for (int window = 0; window < 5; ++window)
+            if ((worst & (1u << window)) == 0)
+                QTest::keyClick(&table, static_cast<Qt::Key>(Qt::Key_1 + window));
+        QTest::keyClick(&table, Qt::Key_Return);
+        QCOMPARE(table.round().state().phase, RoundPhase::Holding);
+
+        const QString refused = table.trainerStripText();
+        QVERIFY2(refused.startsWith(u"Best: hold "), qPrintable(refused));
+        int faceDown = 0;
+        for (int window = 0; window < 5; ++window) {
+            if ((best & (1u << window)) == 0)
+                continue;
+            const Card& card = *hand[static_cast<std::size_t>(window)];
+            QVERIFY2(refused.contains(faceName(card)), qPrintable(refused));
+            faceDown += card.state == CardState::FaceDown ? 1 : 0;
+        }
+        QVERIFY(faceDown > 0);
+        QVERIFY(refused.endsWith(QString::asprintf("; yours $%.2f. Redeal again to keep yours",
+                                                   values.expectedPayoff(worst))));
+
+        // One line of the table's 16-pixel font, as wide as that font makes it, in the strip.
+        const QImage painted = grabClient(table);
+        const QRgb ink = qRgb(0, 0, 0);
+        QRect inked;
+        for (int y = strip.top(); y <= strip.bottom(); ++y)
+            for (int x = strip.left(); x <= strip.right(); ++x)
+                if (painted.pixel(x, y) == ink)
+                    inked |= QRect(x, y, 1, 1);
+        QVERIFY(inked.top() > strip.top() && inked.bottom() < strip.bottom());
+        const QFontMetrics normal(tableFont(16));
+        QVERIFY2(qAbs(inked.width() - normal.boundingRect(refused).width()) <= 8,
+                 qPrintable(QStringLiteral("%1 %2 %3")
+                                .arg(inked.width())
+                                .arg(normal.boundingRect(refused).width())
+                                .arg(refused)));
+
+        // The widest names and amounts a refusal can have: whole, it is too wide for the
+        // strip, and the strip leaves out the offer to redeal; that fits on one line.
+        const DealtCards widest{jokerIndex, jokerIndex + 1, deckIndex(10, 3), deckIndex(10, 2),
+                                deckIndex(10, 1)};
+        HoldValues large;
+        large.scaledPayoff.fill(99999000);
+        large.scaledPayoff[holdAll] = 100000000;
+        large.scale = 100000;
+        const QString brief = QString::fromStdString(mistakeMessage(widest, large, 0b1111, false));
+        QCOMPARE(brief, QStringLiteral("Best: hold Joker Joker 10\u2666 10\u2665 10\u2660 "
+                                       "($1000.00); yours $999.99"));
+        QVERIFY(normal.horizontalAdvance(QString::fromStdString(
+                    mistakeMessage(widest, large, 0b1111, true))) > strip.width());
+        QVERIFY(normal.horizontalAdvance(brief) <= strip.width());
+
+        // A card held again: the strip says what the hold now taken is worth, and no more.
+        const int toggled = std::countr_zero(best & ~worst);
+        QTest::keyClick(&table, static_cast<Qt::Key>(Qt::Key_1 + toggled));
+        const unsigned now = worst | (1u << toggled);
+        QCOMPARE(table.trainerStripText(),
+                 refused.section(u';', 0, 0) +
+                     QString::asprintf("; yours $%.2f", values.expectedPayoff(now)));
     }
 
     // The trainer refuses the worst hold while it is on, and only then; another game is
