@@ -1,7 +1,7 @@
 #include "about/help_window.h"
 
 #include "about/pay_table_html.h"
-#include "persist/beside_window.h"
+#include "platform/beside_window.h"
 
 #include <QFile>
 #include <QHBoxLayout>

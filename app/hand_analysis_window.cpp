@@ -1,11 +1,11 @@
 #include "app/hand_analysis_window.h"
 
 #include "analysis/hold_outcomes.h"
-#include "persist/beside_window.h"
 #include "persist/decimal_text.h"
 #include "persist/game_frame_window.h"
 #include "persist/registry_key.h"
-#include "persist/screen_fit.h"
+#include "platform/beside_window.h"
+#include "platform/screen_fit.h"
 #include "poker/pay_table.h"
 #include "round/round_flow.h"
 

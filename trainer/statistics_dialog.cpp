@@ -1,6 +1,6 @@
 #include "trainer/statistics_dialog.h"
 
-#include "persist/beside_window.h"
+#include "platform/beside_window.h"
 #include "poker/pay_table.h"
 #include "trainer/trainer_statistics.h"
 #include "trainer/trainer_text.h"

@@ -1,7 +1,7 @@
 #include "persist/frame_settings.h"
 #include "persist/registry_key.h"
-#include "persist/screen_fit.h"
 #include "platform/memory_registry_store.h"
+#include "platform/screen_fit.h"
 
 #include <gtest/gtest.h>
 

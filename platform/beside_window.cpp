@@ -1,6 +1,6 @@
-#include "persist/beside_window.h"
+#include "platform/beside_window.h"
 
-#include "persist/screen_fit.h"
+#include "platform/screen_fit.h"
 #include "platform/window_placement.h"
 
 #include <QGuiApplication>

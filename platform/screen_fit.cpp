@@ -1,4 +1,4 @@
-#include "persist/screen_fit.h"
+#include "platform/screen_fit.h"
 
 #include <algorithm>
 
