@@ -42,6 +42,20 @@ std::string cardName(int deckIndex) {
     return rankName(rank) + suits[static_cast<std::size_t>(suitAt(deckIndex))];
 }
 
+std::string cardWords(int deckIndex) {
+    static constexpr std::array<const char*, 14> ranks{"",     "Ace",  "Two",   "Three", "Four",
+                                                       "Five", "Six",  "Seven", "Eight", "Nine",
+                                                       "Ten",  "Jack", "Queen", "King"};
+    static constexpr std::array<const char*, 4> suits{"Clubs", "Spades", "Hearts", "Diamonds"};
+    const int rank = rankAt(deckIndex);
+    if (rank >= firstJokerRank)
+        return "Joker";
+    std::string words = ranks[static_cast<std::size_t>(rank)];
+    words += " of ";
+    words += suits[static_cast<std::size_t>(suitAt(deckIndex))];
+    return words;
+}
+
 std::string holdText(const std::array<int, PokerHand::handSize>& hand, unsigned hold) {
     if (hold == 0)
         return "discard all";

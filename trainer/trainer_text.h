@@ -13,6 +13,8 @@ namespace quintaro {
 
 // "K♣", "10♥", "Joker": a card by its deck index (see deck_index.h).
 std::string cardName(int deckIndex);
+// "Seven of Clubs", "Joker": the same card in words, as a screen reader speaks it.
+std::string cardWords(int deckIndex);
 // "hold K K" with the kept ranks in window order, or "discard all".
 std::string holdText(const std::array<int, PokerHand::handSize>& hand, unsigned hold);
 // "$7.63": an expected payoff in the units of HoldValues.
