@@ -31,7 +31,7 @@ QAccessible::State CardAccessible::state() const {
     state.checkable = true;
     state.checked =
         cardWindow()->phase() != RoundPhase::NotStarted && cardWindow()->holdState() == HoldState::Hold;
-    // Between hands a press only beeps: the card is not offered to the keyboard then.
+    // Only while the player holds can a press change the card; between hands it beeps.
     state.focusable = cardWindow()->phase() == RoundPhase::Holding;
     return state;
 }
