@@ -29,8 +29,8 @@ QString CardAccessible::text(QAccessible::Text t) const {
 QAccessible::State CardAccessible::state() const {
     QAccessible::State state = QAccessibleWidget::state();
     state.checkable = true;
-    state.checked =
-        cardWindow()->phase() != RoundPhase::NotStarted && cardWindow()->holdState() == HoldState::Hold;
+    state.checked = cardWindow()->phase() != RoundPhase::NotStarted &&
+                    cardWindow()->holdState() == HoldState::Hold;
     // Only while the player holds can a press change the card; between hands it beeps.
     state.focusable = cardWindow()->phase() == RoundPhase::Holding;
     return state;
