@@ -48,6 +48,20 @@ std::string keptCardsText(const DealtCards& dealt, unsigned hold) {
     return text.empty() ? "Discard all" : text;
 }
 
+std::string cardWords(int deckIndex) {
+    static constexpr std::array<std::string_view, 14> ranks{
+        "",      "Ace",   "Two",  "Three", "Four", "Five",  "Six",
+        "Seven", "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
+    static constexpr std::array<std::string_view, 4> suits{"Clubs", "Spades", "Hearts", "Diamonds"};
+    const int rank = rankAt(deckIndex);
+    if (rank >= firstJokerRank)
+        return "Joker";
+    std::string words(ranks[static_cast<std::size_t>(rank)]);
+    words += " of ";
+    words += suits[static_cast<std::size_t>(suitAt(deckIndex))];
+    return words;
+}
+
 std::string percentText(std::int64_t count, std::int64_t total) {
     if (count == 0)
         return "0%";

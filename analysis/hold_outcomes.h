@@ -31,6 +31,9 @@ std::array<HoldOutcome, holdCount> holdOutcomes(const DrawTables& tables, const 
 // "Discard all".
 std::string keptCardsText(const DealtCards& dealt, unsigned hold);
 
+// "Seven of Clubs", "Joker": one card by its deck index in words, as a screen reader speaks it.
+std::string cardWords(int deckIndex);
+
 // count out of total as a percentage to three significant digits ("45.5%", "0.0462%"); none
 // and all are "0%" and "100%". Precondition: 0 <= count <= total, total > 0.
 std::string percentText(std::int64_t count, std::int64_t total);

@@ -29,6 +29,12 @@ StatusWindow::StatusWindow(const GameState& state, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QString StatusWindow::text() const {
+    const QString prompt = QString::fromUtf8(look.prompt);
+    return m_state.freshGame ? prompt
+                             : QString::fromUtf8(look.gameOver) + QStringLiteral(". ") + prompt;
+}
+
 void StatusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const ClassicColours& colours = classicColours();

@@ -13,6 +13,9 @@ class StatusWindow : public QWidget {
 public:
     StatusWindow(const GameState& state, QWidget* parent);
 
+    // What the box shows, its lines joined as sentences: "Game Over. Press ...".
+    QString text() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     // The box is a window of its own: a click on it ends here, silently, and never

@@ -6,6 +6,8 @@
 #include "app/pending_repaints.h"
 #include "app/session_journal.h"
 #include "app/status_window.h"
+#include "app/table_accessible.h"
+#include "app/table_announcer.h"
 #include "cards/card_on_table.h"
 #include "cards/card_window.h"
 #include "displays/centred_text.h"
@@ -92,6 +94,8 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     m_trainerAsLoaded = key.QueryString(trainerValue) == "1";
     m_hallOfFame = std::make_unique<HallOfFame>(registryStore(), keyName, 0, 1);
     m_round = std::make_unique<RoundFlow>(static_cast<TableView&>(*this), *m_hallOfFame, keyName);
+    installTableAccessibility();
+    m_announcer = new TableAnnouncer(*this);
 
     buildChildren();
     buildMenu();
@@ -147,7 +151,8 @@ void TableWindow::buildChildren() {
             placeChild(new CardWindow(client()),
                        Box{cardWindowLefts[at], cardWindowTop, cardWindowWidth, cardWindowHeight},
                        cardWindowFontHeight, cardWindowHelps[at]);
-        card->watch(&m_round->state().phase, &m_round->holdState(i));
+        card->watch(&m_round->state().phase, &m_round->holdState(i),
+                    [this, i] { return m_round->card(i); });
         connect(card, &CardWindow::pressed, this, [this, i] { m_round->onCardWindowPress(i); });
         m_cardWindows[at] = card;
 
@@ -159,6 +164,14 @@ void TableWindow::buildChildren() {
         connect(column, &PaylineWindow::pressed, this, [this, i] { m_round->onPaylinePress(i); });
         m_paylines[at] = column;
     }
+    // The keyboard goes through the cards, the Deal button, then the pay table; the table
+    // opens on the Deal button, as a mouse player has always seen it.
+    for (int i = 0; i < 4; ++i)
+        setTabOrder(m_cardWindows[static_cast<std::size_t>(i)],
+                    m_cardWindows[static_cast<std::size_t>(i + 1)]);
+    setTabOrder(m_cardWindows[4], m_dealButton);
+    setTabOrder(m_dealButton, m_handNames);
+    m_dealButton->setFocus();
 }
 
 void TableWindow::startFirstGame() {
@@ -351,15 +364,19 @@ void TableWindow::buildAdvisor() {
     });
 }
 
-void TableWindow::drawStrategyHint(QPainter& painter) {
+std::string TableWindow::strategyHintText() const {
     if (!m_showStrategy || m_round->state().phase != RoundPhase::Holding || !m_advisor ||
         m_advisor->gameType() != m_round->gameType() || !m_advisor->isPrepared())
-        return;
+        return {};
     PokerHand::Cards hand{};
     for (int window = 0; window < RoundFlow::cardWindowCount; ++window)
         hand[static_cast<std::size_t>(window)] = m_round->card(window);
-    drawStripText(
-        painter, QString::fromStdString(strategyHint(hand, m_advisor->best(hand, m_round->bet()))));
+    return strategyHint(hand, m_advisor->best(hand, m_round->bet()));
+}
+
+std::string TableWindow::stripText() const {
+    const std::string trainerText = trainer() ? m_trainer->message(*m_round) : "";
+    return trainerText.empty() ? strategyHintText() : trainerText;
 }
 
 QString TableWindow::trainerStripText() const {
@@ -385,6 +402,9 @@ void TableWindow::keyPressEvent(QKeyEvent* event) {
     if (key >= Qt::Key_1 && key <= Qt::Key_5 &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         m_round->onCardWindowPress(key - Qt::Key_1);
+    } else if ((key == Qt::Key_Plus || key == Qt::Key_Minus) &&
+               (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        m_round->onBetStep(key == Qt::Key_Plus ? 1 : -1);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         m_dealButton->click();
     } else {
@@ -407,7 +427,9 @@ void TableWindow::paintClient(QPainter& painter, const QRect& rect) {
         drawStripText(painter, trainerText);
     } else if (rect.intersects(adviceStripRect())) {
         drawPaylineHint(painter, m_round->state());
-        drawStrategyHint(painter);
+        const std::string hint = strategyHintText();
+        if (!hint.empty())
+            drawStripText(painter, QString::fromStdString(hint));
     }
     const BackgroundPainter background = [this](QPainter& p, const QRect& r) {
         paintBackground(p, r);
@@ -456,6 +478,7 @@ void TableWindow::columnBandChanged(int column, int band) {
 
 void TableWindow::columnChanged(int column) {
     m_paylines[static_cast<std::size_t>(column)]->update();
+    m_announcer->tableChanged();
 }
 
 void TableWindow::drawWinFigure() {
@@ -507,6 +530,7 @@ bool TableWindow::askYesNo(int queryId) {
 }
 
 void TableWindow::showMessage(const std::string& message) {
+    m_announcer->announceNow(QString::fromStdString(message));
     wqgame::LibraryBracket library;
     MessageDialog dialog(this, QString::fromStdString(message));
     dialog.exec();

@@ -26,6 +26,7 @@ class HandNamesWindow;
 class PaylineWindow;
 class StatisticsDialog;
 class StatusWindow;
+class TableAnnouncer;
 
 // The poker table: pay-table displays at the top, five cards with their caption windows,
 // the Deal button and the status box, on a fixed 600 x 410 client area. The round flow
@@ -42,6 +43,14 @@ public:
     void startFirstGame();
 
     QPushButton* dealButton() const { return m_dealButton; }
+    CardWindow* cardWindow(int window) const {
+        return m_cardWindows.at(static_cast<std::size_t>(window));
+    }
+    HandNamesWindow* handNamesWindow() const { return m_handNames; }
+    StatusWindow* statusWindow() const { return m_statusWindow; }
+    const TableAnnouncer& announcer() const { return *m_announcer; }
+    // The trainer's message or the strategy hint the strip under the pay table shows, if any.
+    std::string stripText() const;
     const RoundFlow& round() const { return *m_round; }
     RoundFlow& round() { return *m_round; }
     const CardLook& cardLook() const { return *m_cardLook; }
@@ -88,7 +97,8 @@ private:
     void buildAdvisor();
     void showHandAnalysis();
     void runOptions();
-    void drawStrategyHint(QPainter& painter);
+    // The strategy hint for the cards on the table, or empty when it is off or not ready.
+    std::string strategyHintText() const;
     void drawStripText(QPainter& painter, const QString& text);
     void onDealPressed();
     void writeJournal();
@@ -116,6 +126,7 @@ private:
     std::unique_ptr<CardLook> m_cardLook;
     std::unique_ptr<HallOfFame> m_hallOfFame;
     std::unique_ptr<RoundFlow> m_round;
+    TableAnnouncer* m_announcer = nullptr;
     QFont m_displayFont;
     // The strategy hint: off unless the player asked for it. The advisor is shared with
     // the worker that builds its tables.

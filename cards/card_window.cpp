@@ -1,18 +1,37 @@
 #include "cards/card_window.h"
 
 #include "displays/classic_colours.h"
+#include "displays/focus_frame.h"
 #include "displays/table_font.h"
 #include "displays/table_layout.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace quintaro {
 
-namespace {
+CardWindow::CardWindow(QWidget* parent) : QWidget(parent) {
+    resize(table_layout::cardWindowWidth, table_layout::cardWindowHeight);
+    setFont(tableFont(table_layout::cardWindowFontHeight));
+    setFocusPolicy(Qt::TabFocus);
+}
 
-QString caption(HoldState state) {
-    switch (state) {
+void CardWindow::watch(const RoundPhase* phase, const HoldState* holdState, CardSource card) {
+    m_phase = phase;
+    m_holdState = holdState;
+    m_card = std::move(card);
+    update();
+}
+
+HoldState CardWindow::holdState() const {
+    return m_holdState ? *m_holdState : HoldState::Blank;
+}
+
+QString CardWindow::caption() const {
+    if (phase() == RoundPhase::NotStarted)
+        return {};
+    switch (holdState()) {
     case HoldState::Hold:
         return QStringLiteral("Hold");
     case HoldState::Discard:
@@ -22,41 +41,33 @@ QString caption(HoldState state) {
     }
 }
 
-} // namespace
-
-CardWindow::CardWindow(QWidget* parent) : QWidget(parent) {
-    resize(table_layout::cardWindowWidth, table_layout::cardWindowHeight);
-    setFont(tableFont(table_layout::cardWindowFontHeight));
-}
-
-void CardWindow::watch(const RoundPhase* phase, const HoldState* holdState) {
-    m_phase = phase;
-    m_holdState = holdState;
-    update();
-}
-
-HoldState CardWindow::holdState() const {
-    return m_holdState ? *m_holdState : HoldState::Blank;
-}
-
 void CardWindow::paintEvent(QPaintEvent*) {
-    if (m_phase == nullptr || *m_phase == RoundPhase::NotStarted)
+    const QString text = caption();
+    if (text.isEmpty() && !hasFocus())
         return;
-    const QString text = caption(holdState());
-    if (text.isEmpty())
-        return;
-    // The text box's top-left goes half the spare room in from the window's corner, each
-    // half truncated toward zero.
-    const QFontMetrics metrics(font());
-    const int left = (width() - metrics.horizontalAdvance(text)) / 2;
-    const int top = (height() - metrics.height()) / 2;
     QPainter painter(this);
-    painter.setPen(classicColours().windowText);
-    painter.drawText(QPoint(left, top + metrics.ascent()), text);
+    if (!text.isEmpty()) {
+        // The text box's top-left goes half the spare room in from the window's corner,
+        // each half truncated toward zero.
+        const QFontMetrics metrics(font());
+        const int left = (width() - metrics.horizontalAdvance(text)) / 2;
+        const int top = (height() - metrics.height()) / 2;
+        painter.setPen(classicColours().windowText);
+        painter.drawText(QPoint(left, top + metrics.ascent()), text);
+    }
+    if (hasFocus())
+        drawFocusFrame(painter, rect());
 }
 
 void CardWindow::mousePressEvent(QMouseEvent*) {
     press();
+}
+
+void CardWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        press();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace quintaro

@@ -3,6 +3,7 @@
 #include "displays/centred_text.h"
 #include "displays/column_bands.h"
 #include "displays/device_pixels.h"
+#include "displays/focus_frame.h"
 #include "displays/vga_palette.h"
 #include "poker/hand_category.h"
 
@@ -31,6 +32,7 @@ HandNamesWindow::HandNamesWindow(const PayDisplayData& pay, const HandNamesColum
                                  QWidget* parent)
     : QWidget(parent), m_pay(pay), m_column(column) {
     setAutoFillBackground(false);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QRect HandNamesWindow::bandRect(int band) const {
@@ -68,6 +70,8 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         drawTextAt(painter, textAt,
                    QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
+    if (hasFocus())
+        drawFocusFrame(painter, rect());
 }
 
 } // namespace quintaro

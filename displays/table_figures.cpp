@@ -46,6 +46,14 @@ QString moneyText(std::uint32_t amount) {
     return QStringLiteral("$") + QString::number(amount);
 }
 
+QString winFigureText(const GameState& state) {
+    return QString::fromUtf8(winFigure.label) + QLatin1Char(' ') + moneyText(state.lastWin);
+}
+
+QString balanceFigureText(const GameState& state) {
+    return QString::fromUtf8(balanceFigure.label) + QLatin1Char(' ') + moneyText(state.balance);
+}
+
 QFont displayFont() {
     return tableFont(displayFontHeight);
 }

@@ -26,6 +26,10 @@ QString moneyText(std::uint32_t amount);
 // The figures' value font.
 QFont displayFont();
 
+// Each figure as one line of text: its caption and its amount, "Balance $99".
+QString winFigureText(const GameState& state);
+QString balanceFigureText(const GameState& state);
+
 // The whole area each figure occupies, label and value, for a repaint of the client.
 QRect winFigureRect();
 QRect balanceFigureRect();

@@ -115,6 +115,15 @@ void RoundFlow::onPaylinePress(int column) {
     m_view.columnChanged(column);
 }
 
+void RoundFlow::onBetStep(int step) {
+    const int column = bet() - 1 + step;
+    if (column < 0 || column >= columnCount) {
+        m_view.errorBeep();
+        return;
+    }
+    onPaylinePress(column);
+}
+
 void RoundFlow::selectPayline(int column, bool selected) {
     PaylineColumn& chosen = m_columns[index(column)];
     if (chosen.selected == selected)

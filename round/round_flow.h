@@ -61,6 +61,9 @@ public:
     void startNewGame();
 
     void onPaylinePress(int column);
+    // The + and - keys: a press on the column one bet up (+1) or down (-1). Past $1 or $5
+    // there is no column, and the press is refused as a refused click is.
+    void onBetStep(int step);
     void selectPayline(int column, bool selected);
     void onDealButton();
     // Not owned; nullptr detaches. It must stay alive while attached.

@@ -2,6 +2,10 @@
 // balance they end with. Every form starts a game of Straight Poker with the seed and bet.
 // Usage: quintaro-predict-round SEED BET DISCARDED_WINDOW...
 //   plays one round discarding those windows (1 to 5).
+//        quintaro-predict-round cards SEED BET DISCARDED_WINDOW...
+//   plays the same round and prints the dealt cards, then the cards after the redeal, as
+//   "rank:suit" five to a line (rank 1 ace to 13 king, 15 and 16 jokers; suit 0 clubs,
+//   1 spades, 2 hearts, 3 diamonds), then the balance.
 //        quintaro-predict-round SEED BET advised
 //   discards what the strategy advisor says and prints the windows it discarded (or
 //   "none") on a first line.
@@ -59,6 +63,11 @@ struct Game {
         for (int w = 0; w < 5; ++w)
             hand[static_cast<std::size_t>(w)] = flow.card(w);
         return hand;
+    }
+    void printCards() const {
+        for (const quintaro::Card* card : dealt())
+            std::printf("%d:%d ", card->rank, card->suit);
+        std::printf("\n");
     }
     void discardOutside(unsigned hold) {
         for (int w = 0; w < 5; ++w)
@@ -147,6 +156,17 @@ int main(int argc, char** argv) {
     if (argc >= 4 && (std::string(argv[1]) == "trainer" || std::string(argv[1]) == "statistics")) {
         Game game(number(argv[2]), std::atoi(argv[3]));
         playTrainerSession(game, std::string(argv[1]) == "statistics", {argv + 4, argv + argc});
+        return 0;
+    }
+    if (argc >= 4 && std::string(argv[1]) == "cards") {
+        Game game(number(argv[2]), std::atoi(argv[3]));
+        game.flow.onDealButton();
+        game.printCards();
+        for (int i = 4; i < argc; ++i)
+            game.flow.onCardWindowPress(std::atoi(argv[i]) - 1);
+        game.flow.onDealButton();
+        game.printCards();
+        std::printf("%u\n", game.flow.state().balance);
         return 0;
     }
     if (argc >= 5 && std::string(argv[1]) == "games") {

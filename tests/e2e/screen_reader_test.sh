@@ -1,0 +1,35 @@
+# A screen reader's view of a hand: on a private session bus with the accessibility bus
+# running, the player signs in, sets the bet with + and - (main keyboard and keypad), and
+# screen_reader.py then reads the table over AT-SPI, deals, discards a card and redeals
+# through accessible actions alone, and hears the result the rules give for the seeded deal.
+APP=$1
+if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: no dbus-run-session"; exit 77; }
+    exec dbus-run-session -- env QUINTARO_SESSION_BUS=1 bash "$0" "$@"
+fi
+source "$QUINTARO_E2E_LIB"
+
+launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$launcher" ] || { echo "SKIP: no $launcher (at-spi2-core)"; exit 77; }
+/usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
+    { echo "SKIP: no Atspi for /usr/bin/python3 (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
+"$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
+bus_up() {
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        2>/dev/null | grep -q unix
+}
+poll 100 bus_up || { echo "SKIP: the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"; exit 77; }
+
+start_xvfb
+export QUINTARO_SEED=68 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+bet=3
+discard=2
+{ read -r dealt; read -r final; read -r balance; } < <("$QUINTARO_PREDICT_ROUND" cards "$QUINTARO_SEED" "$bet" "$discard")
+
+start_signed_in "Ada Lovelace"
+press plus KP_Add KP_Add minus # $1 up to $4, down to $3
+/usr/bin/python3 "$(dirname "$QUINTARO_E2E_LIB")/screen_reader.py" "$APP_PID" "$bet" "$discard" \
+    "$dealt" "$final" "$balance" || fail "over AT-SPI (log: $(tail -n 20 "$E2E_TMP/app.log"))"
+quit_cleanly
+expect_ini "Score_0_0=$balance"
+echo "screen reader: passed"

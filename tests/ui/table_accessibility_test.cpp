@@ -1,0 +1,226 @@
+#include "app/table_announcer.h"
+#include "app/table_window.h"
+#include "cards/card_window.h"
+#include "displays/hand_names_window.h"
+#include "platform/memory_registry_store.h"
+#include "poker/random_sequence.h"
+#include "tests/core/recording_output.h"
+#include "wqgame/resource_module.h"
+
+#include <QAccessible>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace quintaro;
+
+namespace {
+
+using test::RecordingOutput;
+
+// What an assistive technology was told: the event, and the part's role and name then.
+struct Told {
+    QAccessible::Event type;
+    QAccessible::Role role;
+    QObject* object;
+    QString name;
+};
+std::vector<Told> told;
+
+void record(QAccessibleEvent* event) {
+    QAccessibleInterface* part = event->accessibleInterface();
+    told.push_back({event->type(), part ? part->role() : QAccessible::NoRole, event->object(),
+                    part ? part->text(QAccessible::Name) : QString()});
+}
+
+QStringList announced() {
+    QStringList texts;
+    for (const Told& t : told)
+        if (t.type == QAccessible::NameChanged && t.role == QAccessible::Notification)
+            texts << t.name;
+    return texts;
+}
+
+bool toldOf(QObject* object, QAccessible::Event type) {
+    return std::any_of(told.begin(), told.end(),
+                       [&](const Told& t) { return t.object == object && t.type == type; });
+}
+
+// Shows the table, turns accessibility on as the platform's bridge does when a screen
+// reader starts, and starts the first game for the player Ann.
+bool showAndSignIn(TableWindow& table) {
+    QAccessible::setActive(true);
+    table.show();
+    if (!QTest::qWaitForWindowExposed(&table))
+        return false;
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Ann"));
+        dialog->accept();
+    });
+    table.startFirstGame();
+    QCoreApplication::processEvents();
+    return true;
+}
+
+QAccessibleInterface* card(TableWindow& table, int window) {
+    return QAccessible::queryAccessibleInterface(table.cardWindow(window));
+}
+
+QStringList cardNames(TableWindow& table) {
+    QStringList names;
+    for (int window = 0; window < 5; ++window)
+        names << card(table, window)->text(QAccessible::Name);
+    return names;
+}
+
+void toggle(TableWindow& table, int window) {
+    card(table, window)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+}
+
+} // namespace
+
+class TableAccessibilityTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() {
+        QString error;
+        QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
+        TableAnnouncer::setEventSink(record);
+    }
+
+    // Seed 68 deals 5♠ 10♥ 5♥ 3♣ 6♥; the second card is replaced by the 6♦, and two pair
+    // pays $6 on a $3 bet.
+    void aHandReadsAsItIsDrawnAndItsResultIsToldOnce() {
+        MemoryRegistryStore store;
+        RecordingOutput output;
+        TableWindow table(&store, &output);
+        QVERIFY(showAndSignIn(table));
+
+        QAccessibleInterface* client = QAccessible::queryAccessibleInterface(table.client());
+        QList<QAccessible::Role> roles;
+        QStringList names;
+        for (int i = 0; i < client->childCount(); ++i) {
+            roles << client->child(i)->role();
+            names << client->child(i)->text(QAccessible::Name);
+        }
+        using R = QAccessible::Role;
+        QCOMPARE(roles, (QList<R>{R::CheckBox, R::CheckBox, R::CheckBox, R::CheckBox, R::CheckBox,
+                                  R::Button, R::Table, R::StaticText, R::StaticText, R::StaticText,
+                                  R::Notification}));
+        QCOMPARE(names,
+                 (QStringList{"Face down", "Face down", "Face down", "Face down", "Face down",
+                              "Deal", "Straight Poker pay table", "Win $0", "Balance $100",
+                              "Press \"Deal\" for a new game", "Press \"Deal\" for a new game"}));
+        QVERIFY(!card(table, 0)->state().checked && !card(table, 0)->state().focusable);
+
+        QAccessibleTableInterface* pay = client->child(6)->tableInterface();
+        QCOMPARE(pay->rowCount(), 9);
+        QCOMPARE(pay->columnCount(), 5);
+        QCOMPARE(pay->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("4000"));
+        QCOMPARE(pay->cellAt(5, 2)->text(QAccessible::Name), QStringLiteral("12"));
+        QAccessibleTableCellInterface* cell = pay->cellAt(8, 2)->tableCellInterface();
+        QCOMPARE(cell->rowHeaderCells().at(0)->text(QAccessible::Name),
+                 QStringLiteral("Pair (Jacks or better)"));
+        QCOMPARE(cell->columnHeaderCells().at(0)->text(QAccessible::Name),
+                 QStringLiteral("Bet $3"));
+        QCOMPARE(pay->selectedColumns(), QList<int>{0});
+
+        // Between hands a card refuses its toggle as it refuses a click.
+        output.played.clear();
+        toggle(table, 0);
+        QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
+
+        told.clear();
+        QTest::keyClick(&table, Qt::Key_Plus);
+        QTest::keyClick(&table, Qt::Key_Plus, Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(pay->selectedColumns(), QList<int>{2});
+        QVERIFY(pay->cellAt(4, 2)->state().selected && !pay->cellAt(4, 1)->state().selected);
+        QVERIFY(toldOf(table.handNamesWindow(), QAccessible::SelectionWithin));
+        QCOMPARE(announced().last(), QStringLiteral("Bet $3"));
+
+        processRandomSequence().seed(68);
+        table.dealButton()->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(cardNames(table),
+                 (QStringList{"Five of Spades, Hold", "Ten of Hearts, Hold", "Five of Hearts, Hold",
+                              "Three of Clubs, Hold", "Six of Hearts, Hold"}));
+        QVERIFY(card(table, 4)->state().checked && card(table, 4)->state().focusable);
+        QCOMPARE(client->child(8)->text(QAccessible::Name), QStringLiteral("Balance $97"));
+        QVERIFY(std::any_of(told.begin(), told.end(), [](const Told& t) {
+            return t.type == QAccessible::NameChanged && t.name == "Balance $97";
+        }));
+
+        told.clear();
+        output.played.clear();
+        toggle(table, 1);
+        QCOMPARE(table.round().holdState(1), HoldState::Discard);
+        QCOMPARE(output.played, std::vector<std::string>{"click_4.wav"});
+        QCoreApplication::processEvents();
+        QCOMPARE(card(table, 1)->text(QAccessible::Name), QStringLiteral("Face down, Discard"));
+        QVERIFY(!card(table, 1)->state().checked);
+        QVERIFY(toldOf(table.cardWindow(1), QAccessible::NameChanged));
+        QVERIFY(toldOf(table.cardWindow(1), QAccessible::StateChanged));
+        QVERIFY(!toldOf(table.cardWindow(2), QAccessible::NameChanged));
+
+        told.clear();
+        table.dealButton()->click();
+        QCoreApplication::processEvents();
+        QCOMPARE(card(table, 1)->text(QAccessible::Name), QStringLiteral("Six of Diamonds, Hold"));
+        QCOMPARE(announced().count("Two Pair. You win $6. Balance $103"), 1);
+        QCOMPARE(pay->selectedRows(), QList<int>{7});
+    }
+
+    // + and - step the bet between hands only, within $1 to $5, as clicks on the columns
+    // do. Tab walks the cards, the Deal button and the pay table, and a focused card shows a
+    // frame that is gone again with the focus.
+    void keysStepTheBetAndReachEveryPart() {
+        MemoryRegistryStore store;
+        RecordingOutput output;
+        TableWindow table(&store, &output);
+        QVERIFY(showAndSignIn(table));
+        output.played.clear();
+        QTest::keyClick(&table, Qt::Key_Minus);
+        QTest::keyClick(&table, Qt::Key_Plus);
+        QTest::keyClick(&table, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(table.round().bet(), 1);
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(&table, Qt::Key_Plus);
+        QCOMPARE(table.round().bet(), 5);
+        table.dealButton()->click();
+        QTest::keyClick(&table, Qt::Key_Minus);
+        QCOMPARE(table.round().bet(), 5);
+        QCOMPARE(output.played, (std::vector<std::string>{
+                                    "error_beep.wav", "slotcoin.wav", "slotcoin.wav",
+                                    "slotcoin.wav", "slotcoin.wav", "slotcoin.wav", "slotcoin.wav",
+                                    "error_beep.wav", "cardshuf.wav", "error_beep.wav"}));
+
+        table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        QCOMPARE(QApplication::focusWidget(), table.dealButton());
+        // The cards' captions and the pay table; the Deal button draws its own focus.
+        const auto look = [&table] {
+            const QRect cards = table.cardWindow(0)->geometry() | table.cardWindow(4)->geometry();
+            return std::pair{table.client()->grab(cards).toImage(),
+                             table.client()->grab(table.handNamesWindow()->geometry()).toImage()};
+        };
+        const auto unfocused = look();
+        table.cardWindow(0)->setFocus(Qt::TabFocusReason);
+        QVERIFY(look().first != unfocused.first);
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 table.cardWindow(1), table.cardWindow(2), table.cardWindow(3), table.cardWindow(4),
+                 table.dealButton(), table.handNamesWindow()}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QVERIFY(look().second != unfocused.second);
+        table.dealButton()->setFocus();
+        QVERIFY(look() == unfocused);
+    }
+};
+
+QTEST_MAIN(TableAccessibilityTest)
+#include "table_accessibility_test.moc"
