@@ -19,7 +19,7 @@ namespace {
 struct HelpLook {
     QSize size{560, 480};
     // The least height worth reading beside the table: the buttons and a few lines.
-    int minHeight = 240;
+    int minHeight = 150;
     const char* titleSuffix = " Help";
     const char* contentsButton = "&Contents";
     const char* backButton = "&Back";

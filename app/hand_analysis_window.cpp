@@ -31,7 +31,7 @@ namespace {
 struct AnalysisLook {
     int height = 480;
     // The least height worth showing: the summary, the headers and a few rows.
-    int minHeight = 220;
+    int minHeight = 150;
     const char* positionValue = "AnalysisPosition_";
     const char* title = "Hand Analysis";
     const char* noDeal = "No cards have been dealt in this game yet.";
@@ -41,8 +41,8 @@ struct AnalysisLook {
     const char* mark = "\u25B6";
     const char* keepHeader = "Keep";
     const char* expectedHeader = "Expected";
-    // The widest cells any deal can give, in bold as the marked row is: five tens or two
-    // jokers and three tens kept, the highest payoff, a chance of one in millions.
+    // The widest cells any deal can give: five tens or two jokers and three tens kept, the
+    // highest payoff, a chance of one in millions.
     std::array<const char*, 2> widestKeeps{"10\u2666 10\u2666 10\u2666 10\u2666 10\u2666",
                                            "Joker Joker 10\u2666 10\u2666 10\u2666"};
     const char* widestExpected = "$0000.00";
@@ -81,15 +81,9 @@ QStringList headerTexts(GameType game) {
     return headers;
 }
 
-void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignment alignment,
-             bool marked) {
+void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignment alignment) {
     item.setText(column, text);
     item.setTextAlignment(column, alignment | Qt::AlignVCenter);
-    if (marked) {
-        QFont font = item.font(column);
-        font.setBold(true);
-        item.setFont(column, font);
-    }
 }
 
 } // namespace
@@ -215,9 +209,7 @@ std::vector<int> HandAnalysisWindow::columnWidths(GameType game) {
     const QStringList headers = headerTexts(game);
     m_rows->setColumnCount(static_cast<int>(headers.size()));
     m_rows->setHeaderLabels(headers);
-    QFont bold = m_rows->font();
-    bold.setBold(true);
-    const QFontMetrics cells(bold);
+    const QFontMetrics cells(m_rows->font());
     // The item view's text margin on each side, as the style draws it.
     const int margins = 2 * (m_rows->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
     const auto cellWidth = [&](const char* text) {
@@ -295,15 +287,14 @@ void HandAnalysisWindow::showRows(const DealInPlay& deal) {
             m_marked = static_cast<int>(row);
         auto& item = *new QTreeWidgetItem(m_rows);
         setCell(item, MarkColumn, marked ? QString::fromUtf8(look.mark) : QString(),
-                Qt::AlignHCenter, marked);
+                Qt::AlignHCenter);
         setCell(item, KeepColumn, QString::fromStdString(keptCardsText(deal.dealt, outcome.hold)),
-                Qt::AlignLeft, marked);
-        setCell(item, ExpectedColumn, QString::asprintf("$%.2f", outcome.expectedPayoff), figure,
-                marked);
+                Qt::AlignLeft);
+        setCell(item, ExpectedColumn, QString::asprintf("$%.2f", outcome.expectedPayoff), figure);
         for (int line = 0; line < pay.lineCount; ++line) {
             const auto text =
                 percentText(outcome.drawsWinning[static_cast<std::size_t>(line)], outcome.draws);
-            setCell(item, FirstLineColumn + line, QString::fromStdString(text), figure, marked);
+            setCell(item, FirstLineColumn + line, QString::fromStdString(text), figure);
         }
     }
     // The keys move on from the player's hold.

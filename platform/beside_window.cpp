@@ -50,20 +50,17 @@ void placeBeside(QWidget& window, const QWidget& table, int minHeight,
     place(window, table, minHeight, frameMargins(table));
     if (placed)
         placed(window.pos());
-    // A window manager may frame it otherwise (a dialog with a resize handle, say): once
-    // framed, it is placed again by its own frame, unless the player moved it meanwhile.
+    // A window manager may frame it otherwise (a dialog with a resize handle, say), and
+    // push it back onto the screen: once framed, it is placed again by its own frame.
     QPointer<QWidget> placedWindow = &window;
     QPointer<const QWidget> placedTable = &table;
-    const QPoint placedAt = window.pos();
-    QTimer::singleShot(
-        framedAfterMs, &window, [placedWindow, placedTable, placedAt, minHeight, placed] {
-            if (!placedWindow || !placedTable || !placedWindow->isVisible() ||
-                placedWindow->pos() != placedAt)
-                return;
-            place(*placedWindow, *placedTable, minHeight, frameMargins(*placedWindow));
-            if (placed)
-                placed(placedWindow->pos());
-        });
+    QTimer::singleShot(framedAfterMs, &window, [placedWindow, placedTable, minHeight, placed] {
+        if (!placedWindow || !placedTable || !placedWindow->isVisible())
+            return;
+        place(*placedWindow, *placedTable, minHeight, frameMargins(*placedWindow));
+        if (placed)
+            placed(placedWindow->pos());
+    });
 }
 
 std::string screenArrangement() {

@@ -36,7 +36,7 @@ constexpr const char* resetQuestion =
 constexpr int columns = 3;
 constexpr int columnSpacing = 24;
 // Beside a table that leaves little room, the pages scroll down to this many rows.
-constexpr int fewestRows = 3;
+constexpr int fewestRows = 2;
 } // namespace layout
 
 QTreeWidget* rowsOf(QTabWidget* pages, int page) {
