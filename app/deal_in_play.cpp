@@ -13,7 +13,7 @@ std::optional<DealInPlay> dealInPlay(const RoundFlow& round) {
     // Cards are dealt from the top of the shuffled deck, window by window, and a redeal
     // draws the cards after them: until the next shuffle, window i's dealt card stays at
     // deck place i, and it is kept while it is on the table and held.
-    DealInPlay deal{round.gameType(), {}, 0, round.bet()};
+    DealInPlay deal{round.gameType(), {}, 0, round.dealtBet()};
     for (int window = 0; window < RoundFlow::cardWindowCount; ++window) {
         const Card* dealt = deck->card(window);
         deal.dealt[static_cast<std::size_t>(window)] = deckIndexOf(*dealt);

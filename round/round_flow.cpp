@@ -150,6 +150,7 @@ void RoundFlow::onDealButton() {
         } else {
             m_view.playSoundEvent("Deal Cards");
             m_state.balance -= static_cast<std::uint32_t>(bet());
+            m_dealtBet = bet();
             m_view.drawBalanceFigure();
             showStatus(false);
             m_state.lastWin = 0;

@@ -39,6 +39,9 @@ public:
     GameType gameType() const { return m_table.gameType; }
     // The bet of the selected column, 1 to 5.
     int bet() const;
+    // The bet the cards on the table were dealt at: a payout that leaves less than the bet
+    // lowers bet(), not this.
+    int dealtBet() const { return m_dealtBet; }
     const PaylineColumn& column(int column) const { return m_columns.at(index(column)); }
     const HandNamesColumn& handNames() const { return m_handNames; }
     // The current game's pay table, which the pay-table displays read.
@@ -106,6 +109,7 @@ private:
     GameState m_state;
     PokerTable m_table;
     std::uint16_t m_nextCardIndex = 0;
+    int m_dealtBet = 1;
     std::array<PaylineColumn, columnCount> m_columns;
     HandNamesColumn m_handNames;
     std::array<HoldState, cardWindowCount> m_holdStates;

@@ -212,6 +212,11 @@ TEST(DealInPlay, IsTheDealtHandWithItsHoldAndNeverAHandMidwayThroughADeal) {
     flow.onDealButton();
     EXPECT_EQ(dealInPlay(flow), deal);
     EXPECT_TRUE(view.sawOnly(deal, false));
+    // Between hands the bet may change, or a payout lower it: the deal keeps the bet it
+    // was played at.
+    flow.onPaylinePress(0);
+    ASSERT_EQ(flow.bet(), 1);
+    EXPECT_EQ(dealInPlay(flow), deal);
 
     // A New or accepted Options midway through the next round leaves no deal to show.
     flow.onDealButton();
