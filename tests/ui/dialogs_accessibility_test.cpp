@@ -1,7 +1,7 @@
 #include "about/about_dialog.h"
 #include "about/about_picture.h"
 #include "app/message_dialog.h"
-#include "cards/backs_page.h"
+#include "options/backs_page.h"
 #include "options/options_dialog.h"
 #include "persist/game_frame_window.h"
 #include "persist/hall_of_fame.h"
