@@ -1,6 +1,7 @@
 #include "platform/screen_fit.h"
 
 #include <algorithm>
+#include <array>
 
 namespace quintaro {
 
@@ -48,6 +49,22 @@ ScreenRect besideTable(const ScreenRect& table, int width, int height, int minHe
         const int shortened = std::min(height, roomAbove);
         return {underLeft, table.y - shortened, widest, shortened};
     }
+    // No side has room for the window whole: it takes the largest free side, narrowed or
+    // shortened to fit, so long as that leaves it the least height both ways.
+    const std::array<ScreenRect, 4> sides{{
+        {table.right(), besideTop, std::max(0, area.right() - table.right()), tallest},
+        {area.x, besideTop, std::max(0, table.x - area.x), tallest},
+        {underLeft, table.bottom(), widest, std::max(0, roomBelow)},
+        {underLeft, area.y, widest, std::max(0, roomAbove)},
+    }};
+    const auto size = [](const ScreenRect& side) {
+        return static_cast<long long>(side.width) * side.height;
+    };
+    const ScreenRect largest = *std::max_element(
+        sides.begin(), sides.end(),
+        [&](const ScreenRect& a, const ScreenRect& b) { return size(a) < size(b); });
+    if (largest.width >= minHeight && largest.height >= minHeight)
+        return largest;
     return {std::max(area.x, area.right() - width), area.y, widest, tallest};
 }
 

@@ -41,7 +41,9 @@ struct ScreenRect {
 //   above it, likewise.
 // Beside the table it lines up with the table's top, below or above with its left edge,
 // pulled inside the area and cut to its height (or below and above, to the room there).
-// When no side has room, it goes to the area's top-right corner, over the table.
+// When no side has room for it whole, it takes the largest free side, narrowed or cut to
+// it, if that side is at least minHeight both ways; else it goes to the area's top-right
+// corner, over the table.
 ScreenRect besideTable(const ScreenRect& table, int width, int height, int minHeight,
                        const ScreenRect& area);
 

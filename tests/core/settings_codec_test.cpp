@@ -143,6 +143,9 @@ TEST(BesideTable, RightThenLeftThenBelowThenAboveInsideTheFreeArea) {
     // A second screen right of the first, its free area under a 30-pixel panel.
     EXPECT_EQ(besideTable({1400, 30, 616, 480}, 400, 500, 200, {1280, 30, 1024, 738}),
               (ScreenRect{1400, 510, 400, 258}));
+    // Too big for every side at twice the size: narrowed to the widest side, not over it.
+    EXPECT_EQ(besideTable({340, 180, 601, 440}, 561, 493, 183, {0, 0, 1280, 800}),
+              (ScreenRect{0, 180, 340, 493}));
     // The table fills the screen: the window goes over it, inside the screen.
     EXPECT_EQ(besideTable({0, 0, 616, 480}, 900, 500, 200, {0, 0, 640, 512}),
               (ScreenRect{0, 0, 640, 500}));

@@ -282,11 +282,14 @@ TEST_F(Trainer, StatisticsAddUpToTheReferenceAndSurviveTheStore) {
             dollarsOf(expected.mistakeCost, scale), percentOf(expected.mistakeCost, betScaled)}));
     const std::array<const char*, 13> rankNames{"A", "2", "3",  "4", "5", "6", "7",
                                                 "8", "9", "10", "J", "Q", "K"};
+    // Deck order of the suits: clubs, spades, hearts, diamonds.
+    const std::array<const char*, 4> suitSigns{"\u2663", "\u2660", "\u2665", "\u2666"};
     std::string held = expected.costliest->hold == 0 ? "discard all" : "hold";
     for (std::size_t window = 0; window < 5; ++window)
         if (expected.costliest->hold & (1u << window))
             held += std::string(" ") +
-                    rankNames[static_cast<std::size_t>(expected.costliest->hand[window] % 13)];
+                    rankNames[static_cast<std::size_t>(expected.costliest->hand[window] % 13)] +
+                    suitSigns[static_cast<std::size_t>(expected.costliest->hand[window] / 13)];
     EXPECT_EQ(rows[12].session,
               held + " (" + dollarsOf(expected.costliest->holdValue, scale) + ")");
     for (std::size_t line = 0; line < game.lines.size(); ++line)
@@ -345,7 +348,7 @@ TEST(TrainerFigures, StoredTextsAndTiesKeepTheirBounds) {
         statisticsRows(GameType::JokersWildPoker, {},
                        TrainerStatistics(store, "Quintaro").allTime(GameType::JokersWildPoker));
     EXPECT_EQ(rows[11].allTime, "Joker 2\u2663 3\u2663 A\u2663 Joker");
-    EXPECT_EQ(rows[12].allTime, "hold Joker A ($0.00)");
+    EXPECT_EQ(rows[12].allTime, "hold Joker A\u2663 ($0.00)");
     EXPECT_FALSE(costliestIn(GameType::JokersWildPoker, "0 1 2 3 54 1 2 3 4"));
 
     const CardDeck deck(false); // not shuffled: the card at i has deck index i
