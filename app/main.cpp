@@ -1,6 +1,8 @@
 #include "app/display_check.h"
 #include "app/game_app.h"
+#include "platform/environment_value.h"
 #include "platform/seatless_wayland.h"
+#include "platform/text_translations.h"
 #include "wqgame/resource_module.h"
 
 #include <QMessageBox>
@@ -10,18 +12,13 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    const auto environment = [](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        if (value == nullptr || *value == '\0')
-            return std::nullopt;
-        return std::string(value);
-    };
-    if (auto message = quintaro::missingDisplayMessage(environment)) {
+    if (auto message = quintaro::missingDisplayMessage(&quintaro::environmentValue)) {
         std::fprintf(stderr, "%s\n", message->c_str());
         return 2;
     }
     quintaro::avoidTextInputWithoutSeat();
     quintaro::GameApp app(argc, argv);
+    quintaro::installDesktopTranslations(&app);
     // Cards, dialogs and menus come from the resource library; without it there is no game.
     constexpr int noLibrary = 3;
     QString error;

@@ -20,9 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The linked Qt libraries come from dpkg-shlibdeps. Qt loads the X11 and Wayland platform
 # plugins at run time, so they are named here, as are the Liberation fonts the table is set
-# in. Sounds need a sound server, but only if the player wants them.
+# in and Qt's own translations of its dialogs. Sounds need a sound server, but only if the
+# player wants them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins, qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pipewire-pulse | pulseaudio")
 
 include(CPack)

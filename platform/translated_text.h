@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace quintaro {
+
+// Texts the core puts together for the player are looked up here in the player's
+// language. The program installs a translator at start-up; without one (the core's own
+// tests, the command-line tools) every text stays as written, in English.
+//
+// `context` and `source` must be string literals: the translators' tools read them from
+// the code. `count` fills "%n" in the text, and chooses its plural form.
+using TextTranslator = std::string (*)(const char* context, const char* source,
+                                       const char* disambiguation, int count);
+
+void setTextTranslator(TextTranslator translator);
+
+std::string translatedText(const char* context, const char* source,
+                           const char* disambiguation = nullptr, int count = -1);
+
+} // namespace quintaro
+
+// Marks a literal kept in a table for the translators' tools; where it is shown, it goes
+// through translatedText (or Qt's translate) with the same context.
+#define QUINTARO_TEXT(context, text) text
