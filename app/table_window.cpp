@@ -29,6 +29,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -60,7 +61,7 @@ Widget* placeChild(Widget* child, const table_layout::Box& box, int fontHeight, 
     child->setGeometry(box.left, box.top, box.width, box.height);
     child->setFont(tableFont(fontHeight));
     if (help != nullptr)
-        child->setWhatsThis(QString::fromUtf8(help));
+        child->setWhatsThis(QCoreApplication::translate("Pop-up help", help));
     return child;
 }
 
@@ -77,7 +78,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
             loadPngResource(QStringLiteral(":/icon/%1/quintaro.png").arg(size))));
     setWindowIcon(icon);
     client()->setFont(tableFont(table_layout::windowFontHeight));
-    client()->setWhatsThis(QString::fromUtf8(table_layout::windowHelp));
+    client()->setWhatsThis(QCoreApplication::translate("Pop-up help", table_layout::windowHelp));
 
     const std::string keyName = settingsKeyName().toStdString();
     m_cardImages = std::make_unique<CardImageCache>();
@@ -140,8 +141,9 @@ void TableWindow::buildChildren() {
     m_statusWindow->hide();
     m_handNames = placeChild(new HandNamesWindow(m_round->pay(), m_round->handNames(), client()),
                              handNames, handNamesFontHeight, handNamesHelp);
-    m_dealButton = placeChild(new QPushButton(QStringLiteral("Deal"), client()),
-                              table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
+    m_dealButton =
+        placeChild(new QPushButton(QCoreApplication::translate("Table", "Deal"), client()),
+                   table_layout::dealButton, dealButtonFontHeight, dealButtonHelp);
     m_dealButton->setObjectName(QStringLiteral("dealButton"));
     connect(m_dealButton, &QPushButton::clicked, this, &TableWindow::onDealPressed);
 
@@ -160,7 +162,7 @@ void TableWindow::buildChildren() {
             placeChild(new PaylineWindow(m_round->pay(), m_round->column(i), client()),
                        Box{paylineLefts[at], paylineTop, paylineWidth, paylineHeight},
                        paylineFontHeight, paylineHelps[at]);
-        column->setWindowTitle(QString::fromUtf8(paylineHeaders[at]));
+        column->setWindowTitle(QCoreApplication::translate("Table", paylineHeaders[at]));
         connect(column, &PaylineWindow::pressed, this, [this, i] { m_round->onPaylinePress(i); });
         m_paylines[at] = column;
     }
@@ -188,17 +190,17 @@ void TableWindow::registerGameSounds() {
 }
 
 void TableWindow::buildMenu() {
-    QMenu* game = menuBar()->addMenu(QString::fromUtf8(gameMenuTitle));
+    QMenu* game = menuBar()->addMenu(QCoreApplication::translate("Menu", gameMenuTitle));
     for (const GameMenuItem& item : gameMenuItems) {
         if (item.id == GameMenuSeparator) {
             game->addSeparator();
             continue;
         }
-        QAction* action = game->addAction(QString::fromUtf8(item.text));
+        QAction* action = game->addAction(QCoreApplication::translate("Menu", item.text));
         action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
         // The shortcuts must work wherever the focus is on the table.
         action->setShortcutContext(Qt::ApplicationShortcut);
-        action->setWhatsThis(QString::fromUtf8(item.help));
+        action->setWhatsThis(QCoreApplication::translate("Pop-up help", item.help));
         action->setCheckable(item.checkable);
         if (item.id == GameMenuStrategy)
             m_strategyAction = action;

@@ -65,10 +65,9 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         } else {
             painter.setPen(vgaColour(look.names));
         }
-        const std::string_view name =
-            handCategoryName(m_pay.categories[static_cast<std::size_t>(line)]);
         drawTextAt(painter, textAt,
-                   QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+                   QString::fromStdString(
+                       handCategoryText(m_pay.categories[static_cast<std::size_t>(line)])));
     }
     if (hasFocus())
         drawFocusFrame(painter, rect());

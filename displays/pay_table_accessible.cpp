@@ -4,6 +4,8 @@
 #include "displays/payline_window.h"
 #include "poker/hand_category.h"
 
+#include <QCoreApplication>
+
 namespace quintaro {
 
 namespace {
@@ -104,7 +106,8 @@ const PaylineWindow* PayTableAccessible::betColumn(int column) const {
 QString PayTableAccessible::text(QAccessible::Text t) const {
     if (t != QAccessible::Name)
         return QAccessibleWidget::text(t);
-    return QString::fromStdString(names()->pay().title) + QStringLiteral(" pay table");
+    return QCoreApplication::translate("Screen reader", "%1 pay table")
+        .arg(QString::fromStdString(names()->pay().title));
 }
 
 QRect PayTableAccessible::rect() const {
@@ -191,9 +194,8 @@ QString PayTableAccessible::columnDescription(int column) const {
 QString PayTableAccessible::rowDescription(int row) const {
     if (row < 0 || row >= rowCount())
         return {};
-    const std::string_view name =
-        handCategoryName(names()->pay().categories[static_cast<std::size_t>(row)]);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return QString::fromStdString(
+        handCategoryText(names()->pay().categories[static_cast<std::size_t>(row)]));
 }
 
 int PayTableAccessible::selectedColumnCount() const {

@@ -5,6 +5,7 @@
 #include "displays/table_font.h"
 #include "displays/table_layout.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace quintaro {
@@ -20,20 +21,22 @@ struct Figure {
     QRect valueRect;
 };
 
-constexpr Figure winFigure{"Win", QRect(QPoint(0, 10), QPoint(stripRight, 30)),
+constexpr Figure winFigure{QUINTARO_TEXT("Table", "Win"),
+                           QRect(QPoint(0, 10), QPoint(stripRight, 30)),
                            QRect(QPoint(0, 30), QPoint(stripRight, 100))};
-constexpr Figure balanceFigure{"Balance", QRect(QPoint(0, 100), QPoint(stripRight, 120)),
+constexpr Figure balanceFigure{QUINTARO_TEXT("Table", "Balance"),
+                               QRect(QPoint(0, 100), QPoint(stripRight, 120)),
                                QRect(QPoint(0, 120), QPoint(stripRight, 190))};
 
 constexpr int displayFontHeight = 30;
-constexpr const char* paylineHint = "Click a payline to change your bet";
+constexpr const char* paylineHint = QUINTARO_TEXT("Table", "Click a payline to change your bet");
 constexpr QRect hintRect(QPoint(300, 200), QPoint(600, 220));
 
 void drawFigure(QPainter& painter, const Figure& figure, std::uint32_t amount,
                 const QFont& valueFont, const BackgroundPainter& background) {
     painter.save();
     painter.setPen(classicColours().windowText);
-    drawCentredText(painter, figure.labelRect, QString::fromUtf8(figure.label));
+    drawCentredText(painter, figure.labelRect, QCoreApplication::translate("Table", figure.label));
     background(painter, figure.valueRect);
     painter.setFont(valueFont);
     drawCentredText(painter, figure.valueRect, moneyText(amount));
@@ -47,11 +50,13 @@ QString moneyText(std::uint32_t amount) {
 }
 
 QString winFigureText(const GameState& state) {
-    return QString::fromUtf8(winFigure.label) + QLatin1Char(' ') + moneyText(state.lastWin);
+    return QCoreApplication::translate("Table", winFigure.label) + QLatin1Char(' ') +
+           moneyText(state.lastWin);
 }
 
 QString balanceFigureText(const GameState& state) {
-    return QString::fromUtf8(balanceFigure.label) + QLatin1Char(' ') + moneyText(state.balance);
+    return QCoreApplication::translate("Table", balanceFigure.label) + QLatin1Char(' ') +
+           moneyText(state.balance);
 }
 
 QFont displayFont() {
@@ -89,7 +94,7 @@ void drawPaylineHint(QPainter& painter, const GameState& state) {
         return;
     painter.save();
     painter.setPen(classicColours().windowText);
-    drawCentredText(painter, hintRect, QString::fromUtf8(paylineHint));
+    drawCentredText(painter, hintRect, QCoreApplication::translate("Table", paylineHint));
     painter.restore();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/translated_text.h"
+
 #include <array>
 
 namespace quintaro::table_layout {
@@ -40,34 +42,53 @@ inline constexpr int handNamesFontHeight = 15;
 inline constexpr Box status{150, 246, 300, 48};
 inline constexpr int statusFontHeight = 20;
 
-inline constexpr const char* windowHelp =
+inline constexpr const char* windowHelp = QUINTARO_TEXT(
+    "Pop-up help",
     "Quintaro is a simulation of a Las Vegas-style poker machine.  The payoffs for the "
     "various hands are shown at the top of the screen.  Click the columns to place your "
     "bet, and press the 'Deal' button to start dealing your cards.  You are allowed one "
     "redeal after choosing which cards to discard.  Cards are discarded by clicking on the "
     "card face to flip the card over.  Click on the 'Redeal' to get your new cards and to "
-    "finish the round.\n\nPress F1 for extended help.";
-inline constexpr const char* dealButtonHelp = "Click the deal button to deal or redeal your cards.";
+    "finish the round.\n\nPress F1 for extended help.");
+inline constexpr const char* dealButtonHelp =
+    QUINTARO_TEXT("Pop-up help", "Click the deal button to deal or redeal your cards.");
 inline constexpr std::array<const char*, 5> cardWindowHelps{
-    "Click here to toggle holding or discarding the first card in your poker hand.",
-    "Click here to toggle holding or discarding the second card in your poker hand.",
-    "Click here to toggle holding or discarding the third card in your poker hand.",
-    "Click here to toggle holding or discarding the fourth card in your poker hand.",
-    "Click here to toggle holding or discarding the fifth card in your poker hand."};
+    QUINTARO_TEXT("Pop-up help",
+                  "Click here to toggle holding or discarding the first card in your poker hand."),
+    QUINTARO_TEXT("Pop-up help",
+                  "Click here to toggle holding or discarding the second card in your poker hand."),
+    QUINTARO_TEXT("Pop-up help",
+                  "Click here to toggle holding or discarding the third card in your poker hand."),
+    QUINTARO_TEXT("Pop-up help",
+                  "Click here to toggle holding or discarding the fourth card in your poker hand."),
+    QUINTARO_TEXT("Pop-up help",
+                  "Click here to toggle holding or discarding the fifth card in your poker hand.")};
 inline constexpr std::array<const char*, 5> paylineHelps{
-    "These boxes show the payoffs for a bet of one dollar.  They correspond to the hands on "
-    "the left.  Click here to bet this amount.  You cannot bet when a game is in progress.",
-    "These boxes show the payoffs for a bet of two dollars.  They correspond to the hands on "
-    "the left.  Click here to bet this amount.  You cannot bet when a game is in progress.",
-    "These boxes show the payoffs for a bet of three dollars.  They correspond to the hands "
-    "on the left.  Click here to bet this amount.  You cannot bet when a game is in progress.",
-    "These boxes show the payoffs for a bet of four dollars.  They correspond to the hands on "
-    "the left.  Click here to bet this amount.  You cannot bet when a game is in progress.",
-    "These boxes show the payoffs for a bet of five dollars.  They correspond to the hands on "
-    "the left.  Click here to bet this amount.  You cannot bet when a game is in progress."};
-inline constexpr std::array<const char*, 5> paylineHeaders{"Bet $1", "Bet $2", "Bet $3", "Bet $4",
-                                                           "Bet $5"};
-inline constexpr const char* handNamesHelp =
-    "These boxes show the poker hands that pay for this particular game.";
+    QUINTARO_TEXT(
+        "Pop-up help",
+        "These boxes show the payoffs for a bet of one dollar.  They correspond to the hands on "
+        "the left.  Click here to bet this amount.  You cannot bet when a game is in progress."),
+    QUINTARO_TEXT(
+        "Pop-up help",
+        "These boxes show the payoffs for a bet of two dollars.  They correspond to the hands on "
+        "the left.  Click here to bet this amount.  You cannot bet when a game is in progress."),
+    QUINTARO_TEXT(
+        "Pop-up help",
+        "These boxes show the payoffs for a bet of three dollars.  They correspond to the hands "
+        "on the left.  Click here to bet this amount.  You cannot bet when a game is in progress."),
+    QUINTARO_TEXT(
+        "Pop-up help",
+        "These boxes show the payoffs for a bet of four dollars.  They correspond to the hands on "
+        "the left.  Click here to bet this amount.  You cannot bet when a game is in progress."),
+    QUINTARO_TEXT(
+        "Pop-up help",
+        "These boxes show the payoffs for a bet of five dollars.  They correspond to the hands on "
+        "the left.  Click here to bet this amount.  You cannot bet when a game is in progress.")};
+inline constexpr std::array<const char*, 5> paylineHeaders{
+    QUINTARO_TEXT("Table", "Bet $1"), QUINTARO_TEXT("Table", "Bet $2"),
+    QUINTARO_TEXT("Table", "Bet $3"), QUINTARO_TEXT("Table", "Bet $4"),
+    QUINTARO_TEXT("Table", "Bet $5")};
+inline constexpr const char* handNamesHelp = QUINTARO_TEXT(
+    "Pop-up help", "These boxes show the poker hands that pay for this particular game.");
 
 } // namespace quintaro::table_layout

@@ -1,5 +1,7 @@
 #include "poker/game_setup.h"
 
+#include "platform/translated_text.h"
+
 namespace quintaro {
 
 namespace {
@@ -25,7 +27,7 @@ void setUpGame(GameType type, PokerTable& table, GameSetupSeams& seams) {
 
     const PayTable& rules = payTable(type);
     seams.switchHallOfFame(type);
-    table.pay.title = rules.title;
+    table.pay.title = translatedText("Games", rules.title.data());
     table.deck = std::make_unique<CardDeck>(rules.jokers);
     table.pay.lineCount = rules.lineCount;
     for (int i = 0; i < table.deck->count(); ++i) {

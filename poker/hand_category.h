@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quintaro {
@@ -29,7 +30,10 @@ enum class HandCategory : int {
     NaturalRoyalFlush = 14,
 };
 
-// The text shown on the table; empty for a code outside 0..14.
+// The hand's name in English, as the analyzer prints it and the translations look it up;
+// empty for a code outside 0..14.
 std::string_view handCategoryName(HandCategory category);
+// The name the player reads, in the program's language.
+std::string handCategoryText(HandCategory category);
 
 } // namespace quintaro

@@ -1,5 +1,7 @@
 #include "poker/pay_table.h"
 
+#include "platform/translated_text.h"
+
 namespace quintaro {
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 using C = HandCategory;
 
 constexpr PayTable straightPoker{
-    "Straight Poker",
+    QUINTARO_TEXT("Games", "Straight Poker"),
     9,
     {{{C::RoyalFlush, 250},
       {C::StraightFlush, 50},
@@ -24,7 +26,7 @@ constexpr PayTable straightPoker{
 };
 
 constexpr PayTable jokersWildPoker{
-    "Jokers Wild Poker",
+    QUINTARO_TEXT("Games", "Jokers Wild Poker"),
     11,
     {{{C::NaturalRoyalFlush, 400},
       {C::FiveOfAKind, 200},
@@ -43,7 +45,7 @@ constexpr PayTable jokersWildPoker{
 };
 
 constexpr PayTable deucesWildPoker{
-    "Deuces Wild Poker",
+    QUINTARO_TEXT("Games", "Deuces Wild Poker"),
     10,
     {{{C::NaturalRoyalFlush, 250},
       {C::FourWildCards, 200},

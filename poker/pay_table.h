@@ -22,7 +22,7 @@ struct PayLine {
 };
 
 struct PayTable {
-    std::string_view title;
+    std::string_view title; // English; a string literal, so data() ends in a NUL
     int lineCount;
     std::array<PayLine, maxPayLines> lines; // entries past lineCount are unused
     std::uint16_t topPayoff;                // line 0 at a $5 bet
@@ -40,7 +40,7 @@ const PayTable& payTable(GameType type);
 // categories, and one payoff list per payline column. Entries past lineCount keep whatever
 // an earlier game left there; they are never shown or paid.
 struct PayDisplayData {
-    std::string title;
+    std::string title; // in the program's language
     int lineCount = 0;
     std::array<HandCategory, maxPayLines> categories{};
     std::array<std::array<std::uint16_t, maxPayLines>, betCount> payoffs{}; // [bet - 1][line]

@@ -1,6 +1,7 @@
 #include "round/round_flow.h"
 
 #include "displays/table_layout.h"
+#include "platform/translated_text.h"
 
 #include <algorithm>
 
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int cardWidth = 71;
 constexpr int cardHeight = 96;
-constexpr const char* dealText = "Deal";
-constexpr const char* redealText = "Redeal";
 
 } // namespace
 
@@ -194,7 +193,7 @@ void RoundFlow::payOut() {
 
 void RoundFlow::loseGame() {
     m_view.playSoundEvent("You are Broke");
-    m_view.showMessage("You are broke!");
+    m_view.showMessage(translatedText("Messages", "You are broke!"));
 }
 
 void RoundFlow::onCardWindowPress(int window) {
@@ -266,7 +265,9 @@ void RoundFlow::blankCardWindows() {
 }
 
 void RoundFlow::updateDealButton() {
-    const std::string text = m_state.phase == RoundPhase::Holding ? redealText : dealText;
+    const std::string text = m_state.phase == RoundPhase::Holding
+                                 ? translatedText("Table", "Redeal")
+                                 : translatedText("Table", "Deal");
     if (text != m_dealButtonText) {
         m_dealButtonText = text;
         m_view.dealButtonTextChanged(text);
