@@ -2,6 +2,7 @@
 
 #include "analysis/deck_index.h"
 #include "analysis/subset_index.h"
+#include "platform/translated_text.h"
 
 #include <algorithm>
 #include <bit>
@@ -49,17 +50,31 @@ std::string keptCardsText(const DealtCards& dealt, unsigned hold) {
 }
 
 std::string cardWords(int deckIndex) {
-    static constexpr std::array<std::string_view, 14> ranks{
-        "",      "Ace",   "Two",  "Three", "Four", "Five",  "Six",
-        "Seven", "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    static constexpr std::array<std::string_view, 4> suits{"Clubs", "Spades", "Hearts", "Diamonds"};
+    static constexpr std::array<const char*, 14> ranks{"",
+                                                       QUINTARO_TEXT("Cards", "Ace"),
+                                                       QUINTARO_TEXT("Cards", "Two"),
+                                                       QUINTARO_TEXT("Cards", "Three"),
+                                                       QUINTARO_TEXT("Cards", "Four"),
+                                                       QUINTARO_TEXT("Cards", "Five"),
+                                                       QUINTARO_TEXT("Cards", "Six"),
+                                                       QUINTARO_TEXT("Cards", "Seven"),
+                                                       QUINTARO_TEXT("Cards", "Eight"),
+                                                       QUINTARO_TEXT("Cards", "Nine"),
+                                                       QUINTARO_TEXT("Cards", "Ten"),
+                                                       QUINTARO_TEXT("Cards", "Jack"),
+                                                       QUINTARO_TEXT("Cards", "Queen"),
+                                                       QUINTARO_TEXT("Cards", "King")};
+    static constexpr std::array<const char*, 4> suits{
+        QUINTARO_TEXT("Cards", "Clubs"), QUINTARO_TEXT("Cards", "Spades"),
+        QUINTARO_TEXT("Cards", "Hearts"), QUINTARO_TEXT("Cards", "Diamonds")};
     const int rank = rankAt(deckIndex);
     if (rank >= firstJokerRank)
-        return "Joker";
-    std::string words(ranks[static_cast<std::size_t>(rank)]);
-    words += " of ";
-    words += suits[static_cast<std::size_t>(suitAt(deckIndex))];
-    return words;
+        return translatedText("Cards", "Joker");
+    //: The rank and the suit of a card: "Seven of Clubs".
+    return withArguments(
+        translatedText("Cards", "%1 of %2"),
+        {translatedText("Cards", ranks[static_cast<std::size_t>(rank)]),
+         translatedText("Cards", suits[static_cast<std::size_t>(suitAt(deckIndex))])});
 }
 
 std::string percentText(std::int64_t count, std::int64_t total) {

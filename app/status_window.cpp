@@ -5,7 +5,9 @@
 #include "displays/classic_colours.h"
 #include "displays/device_pixels.h"
 #include "displays/vga_palette.h"
+#include "platform/translated_text.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,8 +19,8 @@ struct StatusLook {
     int bevelWidth = 2;
     // "Game Over" keeps this far from the top, the prompt as far from the bottom.
     int textInset = 2;
-    const char* gameOver = "Game Over";
-    const char* prompt = "Press \"Deal\" for a new game";
+    const char* gameOver = QUINTARO_TEXT("Table", "Game Over");
+    const char* prompt = QUINTARO_TEXT("Table", "Press \"Deal\" for a new game");
 };
 constexpr StatusLook look;
 
@@ -30,9 +32,10 @@ StatusWindow::StatusWindow(const GameState& state, QWidget* parent)
 }
 
 QString StatusWindow::text() const {
-    const QString prompt = QString::fromUtf8(look.prompt);
+    const QString prompt = QCoreApplication::translate("Table", look.prompt);
     return m_state.freshGame ? prompt
-                             : QString::fromUtf8(look.gameOver) + QStringLiteral(". ") + prompt;
+                             : QCoreApplication::translate("Table", look.gameOver) +
+                                   QStringLiteral(". ") + prompt;
 }
 
 void StatusWindow::paintEvent(QPaintEvent*) {
@@ -45,7 +48,7 @@ void StatusWindow::paintEvent(QPaintEvent*) {
               {colours.buttonFace, colours.light, colours.dark, colours.light, colours.dark});
 
     painter.setPen(colours.windowText);
-    const QString prompt = QString::fromUtf8(look.prompt);
+    const QString prompt = QCoreApplication::translate("Table", look.prompt);
     if (m_state.freshGame) {
         drawCentredText(painter, inner, prompt);
         return;
@@ -54,7 +57,7 @@ void StatusWindow::paintEvent(QPaintEvent*) {
     drawCentredText(
         painter,
         QRect(QPoint(inner.left(), inner.top() + look.textInset), QPoint(inner.right(), middle)),
-        QString::fromUtf8(look.gameOver));
+        QCoreApplication::translate("Table", look.gameOver));
     drawCentredText(
         painter,
         QRect(QPoint(inner.left(), middle), QPoint(inner.right(), inner.bottom() - look.textInset)),

@@ -4,6 +4,8 @@
 #include "analysis/hold_outcomes.h"
 #include "cards/card_window.h"
 
+#include <QCoreApplication>
+
 namespace quintaro {
 
 CardAccessible::CardAccessible(CardWindow* window)
@@ -19,7 +21,7 @@ QString CardAccessible::text(QAccessible::Text t) const {
     const Card* card = cardWindow()->card();
     QString name = card != nullptr && card->state == CardState::FaceUp
                        ? QString::fromStdString(cardWords(deckIndexOf(*card)))
-                       : QStringLiteral("Face down");
+                       : QCoreApplication::translate("Screen reader", "Face down");
     const QString caption = cardWindow()->caption();
     if (!caption.isEmpty())
         name += QStringLiteral(", ") + caption;

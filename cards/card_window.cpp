@@ -5,6 +5,7 @@
 #include "displays/table_font.h"
 #include "displays/table_layout.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
@@ -33,9 +34,9 @@ QString CardWindow::caption() const {
         return {};
     switch (holdState()) {
     case HoldState::Hold:
-        return QStringLiteral("Hold");
+        return QCoreApplication::translate("Table", "Hold");
     case HoldState::Discard:
-        return QStringLiteral("Discard");
+        return QCoreApplication::translate("Table", "Discard");
     default:
         return {};
     }

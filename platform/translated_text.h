@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace quintaro {
 
@@ -17,6 +19,10 @@ void setTextTranslator(TextTranslator translator);
 
 std::string translatedText(const char* context, const char* source,
                            const char* disambiguation = nullptr, int count = -1);
+
+// `text` with each "%1" to "%9" replaced by the value of that number, as Qt's arg() does,
+// so a translation may put them in its own order. A marker without a value is left.
+std::string withArguments(std::string text, std::initializer_list<std::string_view> values);
 
 } // namespace quintaro
 

@@ -41,6 +41,8 @@ TEST(DesktopLanguages, EnglishEndsTheListBecauseItNeedsNoTranslation) {
 TEST(TranslatedText, WithoutATranslatorTheEnglishTextFillsItsCount) {
     EXPECT_EQ(translatedText("Statistics", "Hands played"), "Hands played");
     EXPECT_EQ(translatedText("Statistics", "%n hands", nullptr, 3), "3 hands");
+    EXPECT_EQ(withArguments("%2 %1, %3 and 100%", {"Sieben", "Kreuz"}),
+              "Kreuz Sieben, %3 and 100%");
 }
 
 } // namespace
