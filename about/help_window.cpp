@@ -2,7 +2,9 @@
 
 #include "about/pay_table_html.h"
 #include "platform/beside_window.h"
+#include "platform/text_translations.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -20,9 +22,9 @@ struct HelpLook {
     QSize size{560, 480};
     // The least height worth reading beside the table: the buttons and a few lines.
     int minHeight = 150;
-    const char* titleSuffix = " Help";
-    const char* contentsButton = "&Contents";
-    const char* backButton = "&Back";
+    const char* title = QT_TRANSLATE_NOOP("Help window", "%1 Help");
+    const char* contentsButton = QT_TRANSLATE_NOOP("Help window", "&Contents");
+    const char* backButton = QT_TRANSLATE_NOOP("Help window", "&Back");
 };
 const HelpLook look;
 
@@ -32,9 +34,9 @@ struct Topic {
 };
 
 constexpr std::array<Topic, 3> topics{{
-    {HelpWindow::contentsTopic, "qrc:/help/contents.html"},
-    {HelpWindow::usingHelpTopic, "qrc:/help/using_help.html"},
-    {HelpWindow::howToPlayTopic, "qrc:/help/how_to_play.html"},
+    {HelpWindow::contentsTopic, "contents.html"},
+    {HelpWindow::usingHelpTopic, "using_help.html"},
+    {HelpWindow::howToPlayTopic, "how_to_play.html"},
 }};
 
 // The page of the games carries a marker where each game's pay table goes, so the
@@ -49,7 +51,11 @@ public:
     QVariant loadResource(int type, const QUrl& name) override {
         if (type != QTextDocument::HtmlResource || name.scheme() != u"qrc")
             return QTextBrowser::loadResource(type, name);
+        // A page not yet translated is shown in English, in the reader's language folder, so
+        // its links lead on to translated pages where there are some.
         QFile file(u':' + name.path());
+        if (!file.exists())
+            file.setFileName(QStringLiteral(":/help/") + name.fileName());
         if (!file.open(QIODevice::ReadOnly))
             return {};
         QString page = QString::fromUtf8(file.readAll());
@@ -62,16 +68,31 @@ public:
     }
 };
 
+// The folder of the pages in the language the program's texts are shown in: its own
+// folder where the help has been translated, else the English pages.
+QString pageFolder() {
+    QString language = textLanguage();
+    for (;;) {
+        if (QFile::exists(QStringLiteral(":/help/%1/contents.html").arg(language)))
+            return QStringLiteral("qrc:/help/%1/").arg(language);
+        const qsizetype territory = language.lastIndexOf(u'_');
+        if (territory < 0)
+            return QStringLiteral("qrc:/help/");
+        language.truncate(territory);
+    }
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QWidget* parent, const QString& programName)
     : QWidget(parent, Qt::Window), m_browser(new HelpBrowser(this)) {
-    setWindowTitle(programName + QString::fromUtf8(look.titleSuffix));
+    setWindowTitle(QCoreApplication::translate("Help window", look.title).arg(programName));
     resize(look.size);
     m_browser->setOpenExternalLinks(false);
 
-    auto* contents = new QPushButton(QString::fromUtf8(look.contentsButton), this);
-    auto* back = new QPushButton(QString::fromUtf8(look.backButton), this);
+    auto* contents =
+        new QPushButton(QCoreApplication::translate("Help window", look.contentsButton), this);
+    auto* back = new QPushButton(QCoreApplication::translate("Help window", look.backButton), this);
     back->setEnabled(false);
     connect(contents, &QPushButton::clicked, this, [this] { showTopic(contentsTopic); });
     connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
@@ -91,7 +112,7 @@ void HelpWindow::showTopic(int topic) {
     for (const Topic& known : topics)
         if (known.number == topic)
             page = known.page;
-    m_browser->setSource(QUrl(QString::fromUtf8(page)));
+    m_browser->setSource(QUrl(pageFolder() + QLatin1String(page)));
     if (!isVisible() && parentWidget() != nullptr)
         placeBeside(*this, *parentWidget()->window(), look.minHeight);
     show();

@@ -110,7 +110,8 @@ private Q_SLOTS:
         QTextBrowser* browser = frame.helpWindow()->browser();
         QCOMPARE(browser->documentTitle(), QStringLiteral("Contents"));
 
-        // Contents leads to every other page, and every link of every page leads to a page.
+        // Contents leads to every other page, and every link of every page leads to a page,
+        // in English and in each translated folder, which holds the same pages and links.
         const auto linksOf = [](const QString& page) {
             QFile file(QStringLiteral(":/help/") + page);
             QStringList links;
@@ -126,12 +127,20 @@ private Q_SLOTS:
                              << QStringLiteral("contents.html");
         listed.sort();
         QCOMPARE(listed, pages);
-        for (const QString& page : pages)
-            for (const QString& link : linksOf(page)) {
-                browser->setSource(QUrl(QStringLiteral("qrc:/help/") + link));
-                QVERIFY2(pages.contains(link) && !browser->documentTitle().isEmpty(),
-                         qPrintable(page + " -> " + link));
+        const QStringList languages = QDir(QStringLiteral(":/help")).entryList(QDir::Dirs);
+        QCOMPARE(languages, (QStringList{"de", "es", "fr"}));
+        for (const QString& folder : QStringList{QString()} + languages) {
+            const QString prefix = folder.isEmpty() ? folder : folder + u'/';
+            for (const QString& page : pages) {
+                if (!folder.isEmpty())
+                    QCOMPARE(linksOf(prefix + page), linksOf(page));
+                for (const QString& link : linksOf(prefix + page)) {
+                    browser->setSource(QUrl(QStringLiteral("qrc:/help/") + prefix + link));
+                    QVERIFY2(pages.contains(link) && !browser->documentTitle().isEmpty(),
+                             qPrintable(prefix + page + " -> " + link));
+                }
             }
+        }
         // The games page carries the pay tables, Jokers Wild's $5 bonus among them.
         browser->setSource(QUrl(QStringLiteral("qrc:/help/games.html")));
         QVERIFY(browser->toPlainText().contains(QStringLiteral("$4700")));
