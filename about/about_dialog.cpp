@@ -6,9 +6,12 @@
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/table_font.h"
+#include "platform/translated_text.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 #include "wqgame/resource_module.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -35,9 +38,13 @@ struct PictureLook {
 };
 
 constexpr std::array<PictureLook, 3> pictureLooks{{
-    {5, 1000, "A draw poker machine", QSize(642, 298), QSize(321, 298), true},
-    {6, 1115, "A jester's cap", QSize(182, 98), QSize(91, 98), true},
-    {7, 1116, "Five Card Draw: a royal flush of spades on a card table among stacks of chips",
+    {5, 1000, QUINTARO_TEXT("Screen reader", "A draw poker machine"), QSize(642, 298),
+     QSize(321, 298), true},
+    {6, 1115, QUINTARO_TEXT("Screen reader", "A jester's cap"), QSize(182, 98), QSize(91, 98),
+     true},
+    {7, 1116,
+     QUINTARO_TEXT("Screen reader",
+                   "Five Card Draw: a royal flush of spades on a card table among stacks of chips"),
      QSize(), QSize(), false},
 }};
 
@@ -119,7 +126,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
     };
     if (layout) {
         setFixedSize(layout->width, layout->height);
-        setWindowTitle(QString::fromUtf8(layout->title) + u' ' + programName);
+        setWindowTitle(wqgame::libraryText(layout->title) + u' ' + programName);
     }
 
     for (std::size_t i = 0; i < pictureLooks.size(); ++i) {
@@ -127,7 +134,8 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
         m_pictures[i] = new AboutPicture(
             this, [picture](qreal ratio) { return pictureSurface(picture, ratio); },
             picture.shownSize, picture.masked);
-        m_pictures[i]->setAccessibleName(QString::fromUtf8(picture.name));
+        m_pictures[i]->setAccessibleName(
+            QCoreApplication::translate("Screen reader", picture.name));
         place(m_pictures[i], control(ControlKind::Picture, picture.number));
     }
     for (std::size_t i = 0; i < m_texts.size(); ++i) {
@@ -139,19 +147,19 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
         m_texts[i]->setWordWrap(true);
         m_texts[i]->setFont(dialogFont(look.textHeight));
         if (text)
-            m_texts[i]->setText(QString::fromUtf8(text->text));
+            m_texts[i]->setText(wqgame::libraryText(text->text));
         place(m_texts[i], text);
     }
     for (std::size_t i = 0; i < m_tabs.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         const auto tab = control(ControlKind::Tab, number);
         const QRect geometry = tab ? QRect(tab->left, tab->top, tab->width, tab->height) : QRect();
-        m_tabs[i] = new FramedTab(this, geometry, tab ? QString::fromUtf8(tab->text) : QString(),
+        m_tabs[i] = new FramedTab(this, geometry, tab ? wqgame::libraryText(tab->text) : QString(),
                                   look.pageRect, i == 0);
         m_tabs[i]->setFont(dialogFont(look.textHeight));
     }
     const auto ok = control(ControlKind::OkButton, 1);
-    m_ok = new QPushButton(ok ? QString::fromUtf8(ok->text) : QStringLiteral("OK"), this);
+    m_ok = new QPushButton(ok ? wqgame::libraryText(ok->text) : QStringLiteral("OK"), this);
     place(m_ok, ok);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);

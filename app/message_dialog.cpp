@@ -3,6 +3,7 @@
 #include "displays/classic_colours.h"
 #include "displays/masked_picture.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 #include "wqgame/resource_module.h"
 
 #include <QGroupBox>
@@ -36,7 +37,7 @@ QLabel* fixedText(QWidget* dialog, const wqgame::DialogLayout& box, int id) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (const auto where = wqgame::dialogControl(box, ControlKind::FixedText, id)) {
         place(label, *where);
-        label->setText(QString::fromUtf8(where->text));
+        label->setText(wqgame::libraryText(where->text));
     }
     return label;
 }
@@ -70,14 +71,14 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
         wqgame::dialogLayout(messageLook.dialogId)
             .value_or(wqgame::DialogLayout{messageLook.dialogId, 400, 200, "", {}});
     setFixedSize(box.width, box.height);
-    setWindowTitle(QString::fromUtf8(box.title));
+    setWindowTitle(wqgame::libraryText(box.title));
     if (const auto where = wqgame::dialogControl(box, ControlKind::GroupBox, 1))
-        place(new QGroupBox(QString::fromUtf8(where->text), this), *where);
+        place(new QGroupBox(wqgame::libraryText(where->text), this), *where);
     m_heading = fixedText(this, box, 1);
     m_message = fixedText(this, box, 2);
     m_secondLine = fixedText(this, box, 3);
     if (const auto where = wqgame::dialogControl(box, ControlKind::OkButton, 1)) {
-        auto* ok = new QPushButton(QString::fromUtf8(where->text), this);
+        auto* ok = new QPushButton(wqgame::libraryText(where->text), this);
         place(ok, *where);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -23,6 +23,7 @@
 #include "persist/registry_key.h"
 #include "persist/sign_in_dialog.h"
 #include "platform/settings_file.h"
+#include "platform/translated_text.h"
 #include "trainer/statistics_dialog.h"
 #include "wqgame/png_image.h"
 #include "wqgame/resource_module.h"
@@ -181,12 +182,12 @@ void TableWindow::startFirstGame() {
 }
 
 void TableWindow::registerGameSounds() {
-    RegisterSound("Change Bet", "slotcoin");
-    RegisterSound("Deal Cards", "cardshuf");
-    RegisterSound("Flip Card - Front", "click_5");
-    RegisterSound("Flip Card - Back", "click_4");
-    RegisterSound("Jackpot", "slotjack");
-    RegisterSound("You are Broke", "instr_2");
+    RegisterSound(QUINTARO_TEXT("Sounds", "Change Bet"), "slotcoin");
+    RegisterSound(QUINTARO_TEXT("Sounds", "Deal Cards"), "cardshuf");
+    RegisterSound(QUINTARO_TEXT("Sounds", "Flip Card - Front"), "click_5");
+    RegisterSound(QUINTARO_TEXT("Sounds", "Flip Card - Back"), "click_4");
+    RegisterSound(QUINTARO_TEXT("Sounds", "Jackpot"), "slotjack");
+    RegisterSound(QUINTARO_TEXT("Sounds", "You are Broke"), "instr_2");
 }
 
 void TableWindow::buildMenu() {

@@ -1,5 +1,6 @@
 #include "displays/choice_list.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <algorithm>
@@ -53,7 +54,7 @@ QStringList listNames(const QString& names) {
         if (name.isEmpty())
             break;
         else
-            list << name;
+            list << QCoreApplication::translate("Library", name.toUtf8().constData());
     return list;
 }
 

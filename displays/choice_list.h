@@ -30,7 +30,7 @@ private:
 
 // The names of a library string: the text up to each comma is the next name, and the
 // first empty name ends the list, so a trailing comma adds nothing and two commas in a
-// row end the list there.
+// row end the list there. Each name is shown in the program's language.
 QStringList listNames(const QString& names);
 
 // The selected row of a single-selection list, or -1 when nothing is selected.

@@ -12,6 +12,7 @@
 #include "wqgame/resource_module.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
@@ -22,6 +23,17 @@
 namespace quintaro {
 
 namespace {
+
+// A sound event as the list shows it, in the program's language; the settings keep the
+// English name. The start and exit events are named after the program.
+QString soundEventText(const std::string& name, const QString& programName) {
+    const std::string program = programName.toStdString();
+    if (name == startSoundEvent(program))
+        return QCoreApplication::translate("Sounds", "%1 Start").arg(programName);
+    if (name == exitSoundEvent(program))
+        return QCoreApplication::translate("Sounds", "%1 Exit").arg(programName);
+    return QCoreApplication::translate("Sounds", name.c_str());
+}
 
 struct ExtrasLook {
     int backgroundGroupId = 1002;
@@ -104,8 +116,11 @@ void ExtrasPage::setUp() {
     connect(m_soundList, &QListWidget::itemDoubleClicked, this, &ExtrasPage::playSelected);
 
     m_soundCopy = m_frame.soundEvents();
-    for (const SoundEvent& event : m_soundCopy)
-        m_soundList->addItem(QString::fromStdString(event.name));
+    for (const SoundEvent& event : m_soundCopy) {
+        auto* item =
+            new QListWidgetItem(soundEventText(event.name, m_frame.settingsKeyName()), m_soundList);
+        item->setData(Qt::UserRole, QString::fromStdString(event.name));
+    }
     selectRow(*m_soundList, 0);
 
     m_soundSwitch->setChecked(m_frame.soundEnabled() != 0);
@@ -176,7 +191,7 @@ void ExtrasPage::playSelected() {
     const QListWidgetItem* item = m_soundList->currentItem();
     if (item == nullptr)
         return;
-    const std::string name = item->text().toStdString();
+    const std::string name = item->data(Qt::UserRole).toString().toStdString();
     for (const SoundEvent& event : m_soundCopy)
         if (event.name == name) {
             if (!event.file.empty())
@@ -190,7 +205,7 @@ void ExtrasPage::locateSelected() {
     if (item == nullptr)
         return;
     // The last event of the name: a name stored twice is edited where it was stored last.
-    const std::string name = item->text().toStdString();
+    const std::string name = item->data(Qt::UserRole).toString().toStdString();
     SoundEvent* event = nullptr;
     for (SoundEvent& candidate : m_soundCopy)
         if (candidate.name == name)

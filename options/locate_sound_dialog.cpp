@@ -2,6 +2,7 @@
 
 #include "platform/sound_output.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,7 +22,7 @@ const LocateLook look;
 QPushButton* libraryButton(QWidget* parent, int id) {
     auto* button = new QPushButton(parent);
     if (auto layout = wqgame::controlLayout(wqgame::ControlKind::PushButton, id)) {
-        button->setText(QString::fromUtf8(layout->text));
+        button->setText(wqgame::libraryText(layout->text));
         button->setMinimumSize(layout->width, layout->height);
     }
     return button;

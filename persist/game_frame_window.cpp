@@ -178,7 +178,9 @@ void GameFrameWindow::attachHelpMenu() {
             continue;
         }
         QString text = item.text;
-        if (item.id == helpLook.aboutItemId)
+        if (item.id == helpLook.aboutItemId && text.contains(QLatin1String("%1")))
+            text = text.arg(m_settingsKeyName);
+        else if (item.id == helpLook.aboutItemId)
             text.insert(helpLook.nameAt, m_settingsKeyName);
         QAction* action = m_helpMenu->addAction(text);
         if (item.checkable) {

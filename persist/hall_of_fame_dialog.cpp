@@ -8,6 +8,7 @@
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_accessible.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/library_control.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
@@ -78,7 +79,7 @@ void placeButton(const wqgame::DialogLayout& layout, wqgame::ControlKind kind,
                  QPushButton* button) {
     if (auto control = wqgame::dialogControl(layout, kind, 1)) {
         button->setGeometry(control->left, control->top, control->width, control->height);
-        button->setText(QString::fromUtf8(control->text));
+        button->setText(wqgame::libraryText(control->text));
     }
 }
 

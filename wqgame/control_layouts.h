@@ -26,7 +26,7 @@ struct ControlLayout {
     int top;
     int width;
     int height;
-    const char* text;
+    const char* text; // in English; shown through the translations (context "Library")
 };
 
 struct DialogLayout {

@@ -222,7 +222,8 @@ QString loadString(int id) {
 }
 
 QString loadQueryText(int id) {
-    return readText(QStringLiteral("query"), id);
+    return QCoreApplication::translate("Library",
+                                       readText(QStringLiteral("query"), id).toUtf8().constData());
 }
 
 QFont loadFont(int id) {
@@ -252,12 +253,15 @@ std::optional<MenuResource> loadMenu(int id) {
     const QStringList bar = lines.first().split(u'|');
     if (bar.size() != 2)
         return std::nullopt;
-    MenuResource menu{bar[0].toInt(), bar[1], {}};
+    const auto translated = [](const QString& english) {
+        return QCoreApplication::translate("Library", english.toUtf8().constData());
+    };
+    MenuResource menu{bar[0].toInt(), translated(bar[1]), {}};
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringList fields = lines[i].split(u'|');
         if (fields.size() != 4)
             return std::nullopt;
-        menu.items.append({fields[0].toInt(), fields[1].toInt(), fields[2],
+        menu.items.append({fields[0].toInt(), fields[1].toInt(), translated(fields[2]),
                            fields[3] == QLatin1String("separator"),
                            fields[3] == QLatin1String("check")});
     }

@@ -70,6 +70,7 @@ int bitmapScaleFor(qreal devicePixelRatio);
 // deviceIndependentSize() is the 1x size. At ratio 1 only the 1x picture is read.
 QImage loadBitmap(int id, qreal devicePixelRatio = 1.0);
 QString loadString(int id);
+// Query and menu texts come in the program's language.
 QString loadQueryText(int id);
 // A font description "family,pixel size,weight" (weight as QFont::Weight's number).
 QFont loadFont(int id);

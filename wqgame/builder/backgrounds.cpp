@@ -1,5 +1,6 @@
 #include "wqgame/builder/backgrounds.h"
 
+#include "platform/translated_text.h"
 #include "wqgame/builder/periodic_noise.h"
 
 #include <QPainter>
@@ -356,25 +357,28 @@ struct Background {
 
 const std::array<Background, 15>& backgrounds() {
     static const std::array<Background, 15> list{{
-        {"Green Felt", [](int s) { return felt(QColor(0x0F, 0x6B, 0x2E), 11, s); }},
-        {"Blue Felt", [](int s) { return felt(QColor(0x17, 0x3C, 0x7A), 12, s); }},
-        {"Red Felt", [](int s) { return felt(QColor(0x86, 0x14, 0x1E), 13, s); }},
-        {"Oak",
+        {QUINTARO_TEXT("Library", "Green Felt"),
+         [](int s) { return felt(QColor(0x0F, 0x6B, 0x2E), 11, s); }},
+        {QUINTARO_TEXT("Library", "Blue Felt"),
+         [](int s) { return felt(QColor(0x17, 0x3C, 0x7A), 12, s); }},
+        {QUINTARO_TEXT("Library", "Red Felt"),
+         [](int s) { return felt(QColor(0x86, 0x14, 0x1E), 13, s); }},
+        {QUINTARO_TEXT("Library", "Oak"),
          [](int s) { return wood(QColor(0xD2, 0xA4, 0x6A), QColor(0x8E, 0x5C, 0x2C), 21, 5, s); }},
-        {"Walnut",
+        {QUINTARO_TEXT("Library", "Walnut"),
          [](int s) { return wood(QColor(0x7A, 0x4E, 0x2C), QColor(0x3A, 0x20, 0x10), 22, 7, s); }},
-        {"White Marble",
+        {QUINTARO_TEXT("Library", "White Marble"),
          [](int s) { return marble(QColor(0xEC, 0xEA, 0xE4), QColor(0x70, 0x74, 0x7C), 31, s); }},
-        {"Green Marble",
+        {QUINTARO_TEXT("Library", "Green Marble"),
          [](int s) { return marble(QColor(0x1E, 0x4E, 0x3A), QColor(0xD4, 0xE4, 0xD4), 32, s); }},
-        {"Slate", [](int s) { return slate(41, s); }},
-        {"Leather", [](int s) { return leather(42, s); }},
-        {"Linen", [](int s) { return linen(43, s); }},
-        {"Cork", [](int s) { return cork(44, s); }},
-        {"Casino Carpet", [](int s) { return casinoCarpet(45, s); }},
-        {"Argyle", [](int s) { return argyle(46, s); }},
-        {"Parquet", [](int s) { return parquet(47, s); }},
-        {"Denim", [](int s) { return denim(48, s); }},
+        {QUINTARO_TEXT("Library", "Slate"), [](int s) { return slate(41, s); }},
+        {QUINTARO_TEXT("Library", "Leather"), [](int s) { return leather(42, s); }},
+        {QUINTARO_TEXT("Library", "Linen"), [](int s) { return linen(43, s); }},
+        {QUINTARO_TEXT("Library", "Cork"), [](int s) { return cork(44, s); }},
+        {QUINTARO_TEXT("Library", "Casino Carpet"), [](int s) { return casinoCarpet(45, s); }},
+        {QUINTARO_TEXT("Library", "Argyle"), [](int s) { return argyle(46, s); }},
+        {QUINTARO_TEXT("Library", "Parquet"), [](int s) { return parquet(47, s); }},
+        {QUINTARO_TEXT("Library", "Denim"), [](int s) { return denim(48, s); }},
     }};
     return list;
 }

@@ -1,5 +1,6 @@
 #include "wqgame/builder/deck_art.h"
 
+#include "platform/translated_text.h"
 #include "wqgame/builder/card_sheets.h"
 #include "wqgame/builder/picture_kit.h"
 #include "wqgame/builder/suit_shapes.h"
@@ -53,18 +54,22 @@ struct BackSource {
 };
 
 constexpr std::array backSources{
-    BackSource{"Paris Blue", "svg-gm-paris/paris.svgz", "back", 0},
-    BackSource{"Paris Red", "svg-gm-paris/paris.svgz", "back", 124},
-    BackSource{"Lattice", "svg-standard/standard.svgz", "back", 0},
-    BackSource{"Aces Blue", "svg-nicu-white/white.svgz", "back", 0},
-    BackSource{"Aces Red", "svg-nicu-ornamental/ornamental.svgz", "back", 0},
-    BackSource{"Edelweiss", "svg-dondorf/dondorf.svgz", "back", 0},
-    BackSource{"Royal Crest", "svg-jolly-royal/jolly-royal.svgz", "back", 0},
-    BackSource{"Green Vine", "svg-oxygen/oxygen.svgz", "back", 0},
-    BackSource{"Night Vine", "svg-oxygen-white/oxygen-white.svgz", "back", 0},
-    BackSource{"Damask", "svg-oxygen-air/oxygen-air.svgz", "back", 0},
-    BackSource{"Tristan", "svg-xskat-french/french.svgz", "back", 0},
-    BackSource{"Pyramid", "svg-ancient-egyptians/Ancient_Egyptians.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Paris Blue"), "svg-gm-paris/paris.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Paris Red"), "svg-gm-paris/paris.svgz", "back", 124},
+    BackSource{QUINTARO_TEXT("Library", "Lattice"), "svg-standard/standard.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Aces Blue"), "svg-nicu-white/white.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Aces Red"), "svg-nicu-ornamental/ornamental.svgz", "back",
+               0},
+    BackSource{QUINTARO_TEXT("Library", "Edelweiss"), "svg-dondorf/dondorf.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Royal Crest"), "svg-jolly-royal/jolly-royal.svgz", "back",
+               0},
+    BackSource{QUINTARO_TEXT("Library", "Green Vine"), "svg-oxygen/oxygen.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Night Vine"), "svg-oxygen-white/oxygen-white.svgz", "back",
+               0},
+    BackSource{QUINTARO_TEXT("Library", "Damask"), "svg-oxygen-air/oxygen-air.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Tristan"), "svg-xskat-french/french.svgz", "back", 0},
+    BackSource{QUINTARO_TEXT("Library", "Pyramid"), "svg-ancient-egyptians/Ancient_Egyptians.svgz",
+               "back", 0},
 };
 
 const char* suitName(int suit) {
@@ -288,7 +293,8 @@ QStringList DeckArt::backNames() const {
     QStringList names;
     for (const BackSource& source : backSources)
         names << QLatin1String(source.name);
-    return names << QStringLiteral("Argyle") << QStringLiteral("Tartan");
+    return names << QStringLiteral(QUINTARO_TEXT("Library", "Argyle"))
+                 << QStringLiteral(QUINTARO_TEXT("Library", "Tartan"));
 }
 
 QImage DeckArt::backs(int scale) const {
