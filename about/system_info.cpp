@@ -1,5 +1,7 @@
 #include "about/system_info.h"
 
+#include "platform/translated_text.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -17,14 +19,14 @@ std::string memoryLine() {
     // The figure is fixed: no system of ours is short of memory for this game.
     char figure[16];
     std::snprintf(figure, sizeof figure, "%u,%03u", 1u, 24u);
-    return std::string(figure) + " kb memory free\n\n";
+    return withArguments(translatedText("About", "%1 kb memory free"), {figure}) + "\n\n";
 }
 
 std::string driverLine(const std::string& driver) {
     std::string name = driver.substr(0, std::min(driver.size(), driverNameLimit));
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return "Display driver - " + name + "\n\n";
+    return withArguments(translatedText("About", "Display driver - %1"), {name}) + "\n\n";
 }
 
 // 2 below 2 bits, else 2 to the power of the depth, unless the device reports more; shown
@@ -40,9 +42,13 @@ std::uint16_t colourCount(const ScreenInfo& screen) {
 } // namespace
 
 std::string systemInformationText(const SystemFacts& facts) {
-    return memoryLine() + facts.systemName + "\n\n" + driverLine(facts.displayDriver) +
-           std::to_string(facts.screen.width) + " X " + std::to_string(facts.screen.height) +
-           " Resolution\n\n" + std::to_string(colourCount(facts.screen)) + " Colors";
+    const std::string resolution =
+        withArguments(translatedText("About", "%1 X %2 Resolution"),
+                      {std::to_string(facts.screen.width), std::to_string(facts.screen.height)});
+    const std::string colours = withArguments(translatedText("About", "%1 Colors"),
+                                              {std::to_string(colourCount(facts.screen))});
+    return memoryLine() + facts.systemName + "\n\n" + driverLine(facts.displayDriver) + resolution +
+           "\n\n" + colours;
 }
 
 } // namespace quintaro

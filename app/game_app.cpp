@@ -10,6 +10,7 @@
 #include "platform/shutdown_signals.h"
 #include "platform/window_placement.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTimer>
 
@@ -46,7 +47,9 @@ int GameApp::Main() {
     ReturnTarget target = parseCommandLine(arguments);
     // Another program's window is named by its X11 id; a Wayland client cannot name one.
     if (target.returnWindow != 0 && !programPlacesWindows()) {
-        std::fprintf(stderr, "quintaro: /h: names an X11 window; skipped under Wayland\n");
+        std::fprintf(stderr, "quintaro: %s\n",
+                     qPrintable(QCoreApplication::translate(
+                         "Errors", "/h: names an X11 window; skipped under Wayland")));
         target.returnWindow = 0;
     }
 

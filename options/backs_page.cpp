@@ -1,9 +1,11 @@
 #include "options/backs_page.h"
 
 #include "displays/choice_list.h"
+#include "platform/translated_text.h"
 #include "wqgame/card_layout.h"
 #include "wqgame/resource_module.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
@@ -13,8 +15,8 @@ namespace quintaro {
 namespace {
 
 struct BacksLook {
-    const char* title = "Card Back Names";
-    const char* previewCaption = "Card Back Preview";
+    const char* title = QUINTARO_TEXT("Options", "Card Back Names");
+    const char* previewCaption = QUINTARO_TEXT("Options", "Card Back Preview");
     int namesId = 1003;
     int cells = 14;
     QPoint previewOffset{32, 24};
@@ -25,8 +27,9 @@ const BacksLook look;
 
 BacksPage::BacksPage(QWidget* dialog, const QRect& geometry, const QString& text,
                      const QRect& pageRect)
-    : ListPreviewPage(dialog, geometry, text, pageRect, QString::fromUtf8(look.title),
-                      QString::fromUtf8(look.previewCaption)) {}
+    : ListPreviewPage(dialog, geometry, text, pageRect,
+                      QCoreApplication::translate("Options", look.title),
+                      QCoreApplication::translate("Options", look.previewCaption)) {}
 
 void BacksPage::setUpPage() {
     createControls();

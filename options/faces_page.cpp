@@ -1,9 +1,11 @@
 #include "options/faces_page.h"
 
 #include "displays/choice_list.h"
+#include "platform/translated_text.h"
 #include "wqgame/card_layout.h"
 #include "wqgame/resource_module.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
@@ -15,8 +17,8 @@ namespace quintaro {
 namespace {
 
 struct FacesLook {
-    const char* title = "Face Names";
-    const char* previewCaption = "Face Preview";
+    const char* title = QUINTARO_TEXT("Options", "Face Names");
+    const char* previewCaption = QUINTARO_TEXT("Options", "Face Preview");
     int namesId = 1002;
     int previewCells = 8;
     static constexpr int filledCells = 4;
@@ -28,8 +30,9 @@ const FacesLook look;
 
 FacesPage::FacesPage(QWidget* dialog, const QRect& geometry, const QString& text,
                      const QRect& pageRect)
-    : ListPreviewPage(dialog, geometry, text, pageRect, QString::fromUtf8(look.title),
-                      QString::fromUtf8(look.previewCaption)) {}
+    : ListPreviewPage(dialog, geometry, text, pageRect,
+                      QCoreApplication::translate("Options", look.title),
+                      QCoreApplication::translate("Options", look.previewCaption)) {}
 
 void FacesPage::setUpPage() {
     createControls();

@@ -1,9 +1,11 @@
 #include "options/locate_sound_dialog.h"
 
 #include "platform/sound_output.h"
+#include "platform/translated_text.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/library_control.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
@@ -12,8 +14,9 @@ namespace quintaro {
 namespace {
 
 struct LocateLook {
-    const char* titlePrefix = "Locate Sound for ";
-    const char* filter = "Sounds (*.wav)";
+    //: %1 is the sound event, as the Extras page lists it.
+    const char* title = QUINTARO_TEXT("Options", "Locate Sound for %1");
+    const char* filter = QUINTARO_TEXT("Options", "Sounds (*.wav)");
     int playId = 1003;
     int noneId = 1004;
 };
@@ -34,11 +37,11 @@ LocateSoundDialog::LocateSoundDialog(QWidget* parent, const QString& eventName, 
     : QFileDialog(parent), m_output(output) {
     // Only Qt's own dialog takes extra buttons.
     setOption(QFileDialog::DontUseNativeDialog);
-    setWindowTitle(QString::fromUtf8(look.titlePrefix) + eventName);
+    setWindowTitle(QCoreApplication::translate("Options", look.title).arg(eventName));
     setFileMode(QFileDialog::ExistingFile);
     setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's dialog matches the pattern in either case, so "DING.WAV" is offered too.
-    setNameFilter(QString::fromUtf8(look.filter));
+    setNameFilter(QCoreApplication::translate("Options", look.filter));
 
     auto* buttons = findChild<QDialogButtonBox*>();
     m_play = libraryButton(this, look.playId);

@@ -10,8 +10,10 @@
 #include "options/faces_page.h"
 #include "options/list_preview_page.h"
 #include "persist/game_frame_window.h"
+#include "platform/translated_text.h"
 #include "wqgame/resource_module.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPainter>
@@ -51,42 +53,55 @@ const OptionsLayout optionsLayout{
     515,
     246,
     12,
-    "Quintaro Options",
+    QUINTARO_TEXT("Options", "Quintaro Options"),
     QRect(QPoint(10, 0), QPoint(505, 196)),
     {{
-        {17, 5, 81, 24, "&Options",
-         "Click the Options tab to bring up various game-specific options."},
-        {97, 5, 81, 24, "&Faces", "Click the Faces tab to change the faces of the playing cards."},
-        {177, 5, 81, 24, "&Backs", "Click the Backs tab to change the backs of the playing cards."},
-        {257, 5, 81, 24, "&Extras",
-         "Click the Extras tab to change the background color or to change the sounds played by "
-         "the game."},
+        {17, 5, 81, 24, QUINTARO_TEXT("Options", "&Options"),
+         QUINTARO_TEXT("Options",
+                       "Click the Options tab to bring up various game-specific options.")},
+        {97, 5, 81, 24, QUINTARO_TEXT("Options", "&Faces"),
+         QUINTARO_TEXT("Options", "Click the Faces tab to change the faces of the playing cards.")},
+        {177, 5, 81, 24, QUINTARO_TEXT("Options", "&Backs"),
+         QUINTARO_TEXT("Options", "Click the Backs tab to change the backs of the playing cards.")},
+        {257, 5, 81, 24, QUINTARO_TEXT("Options", "&Extras"),
+         QUINTARO_TEXT("Options", "Click the Extras tab to change the background color or to "
+                                  "change the sounds played by "
+                                  "the game.")},
     }},
-    {175, 43, 164, 125, "Game To Play", ""},
+    {175, 43, 164, 125, QUINTARO_TEXT("Options", "Game To Play"), ""},
     {{
-        {190, 72, 124, 20, "&Straight Poker",
-         "Click this radio button to change to a game of straight (jacks or better) poker."},
-        {190, 102, 124, 20, "&Jokers Wild",
-         "Click this radio button to change to a game of Jokers Wild Poker.  This game is easier "
-         "than Straight Poker, but the payoffs are lower and more difficult."},
-        {190, 132, 124, 20, "&Deuces Wild",
-         "Click this radio button to change to a game of Deuces Wild Poker.  This game is even "
-         "easier to play than Jokers Wild Poker, but the payoffs are the lowest of all three "
-         "games."},
+        {190, 72, 124, 20, QUINTARO_TEXT("Options", "&Straight Poker"),
+         QUINTARO_TEXT(
+             "Options",
+             "Click this radio button to change to a game of straight (jacks or better) poker.")},
+        {190, 102, 124, 20, QUINTARO_TEXT("Options", "&Jokers Wild"),
+         QUINTARO_TEXT("Options",
+                       "Click this radio button to change to a game of Jokers Wild Poker.  This "
+                       "game is easier "
+                       "than Straight Poker, but the payoffs are lower and more difficult.")},
+        {190, 132, 124, 20, QUINTARO_TEXT("Options", "&Deuces Wild"),
+         QUINTARO_TEXT(
+             "Options",
+             "Click this radio button to change to a game of Deuces Wild Poker.  This game is even "
+             "easier to play than Jokers Wild Poker, but the payoffs are the lowest of all three "
+             "games.")},
     }},
-    {355, 218, 70, 20, "OK",
-     "Click OK to accept the changes you have made to the game options.  If you have a game in "
-     "progress, the game will be restarted."},
-    {435, 218, 70, 20, "Cancel",
-     "Click Cancel to cancel any changes to game options you may have made.  Click here if you do "
-     "not wish to save any changes you have made to the game options."},
+    {355, 218, 70, 20, QUINTARO_TEXT("Options", "OK"),
+     QUINTARO_TEXT(
+         "Options",
+         "Click OK to accept the changes you have made to the game options.  If you have a game in "
+         "progress, the game will be restarted.")},
+    {435, 218, 70, 20, QUINTARO_TEXT("Options", "Cancel"),
+     QUINTARO_TEXT("Options", "Click Cancel to cancel any changes to game options you may have "
+                              "made.  Click here if you do "
+                              "not wish to save any changes you have made to the game options.")},
 };
 
 constexpr int restartQueryId = 1000;
 constexpr int yes = 2;
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString text(const char* english) {
+    return QCoreApplication::translate("Options", english);
 }
 
 template <typename Control> Control* place(Control* control, const OptionsControl& layout) {

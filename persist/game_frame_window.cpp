@@ -238,7 +238,8 @@ void GameFrameWindow::showHelpTopic(int topic) {
 
 void GameFrameWindow::runAboutBox() {
     modalNotification(true);
-    const QString version = QStringLiteral("Version ") + QString::fromUtf8(helpLook.versionNumber);
+    const QString version = QCoreApplication::translate("About", "Version %1")
+                                .arg(QString::fromUtf8(helpLook.versionNumber));
     std::unique_ptr<AboutDialog> dialog;
     {
         wqgame::LibraryBracket library;

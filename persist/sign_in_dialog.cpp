@@ -3,7 +3,9 @@
 #include "displays/classic_colours.h"
 #include "displays/table_font.h"
 #include "persist/registry_key.h"
+#include "platform/translated_text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,12 +38,16 @@ struct SignInLayout {
 constexpr SignInLayout signInLayout{
     320,
     150,
-    "Please Sign In",
-    {0, 8, 320, 26, 24, "Welcome to the Casino!", ""},
-    {31, 47, 258, 40, 12, "You will be provided with $100 to play.  Please enter your name below.",
+    QUINTARO_TEXT("Sign in", "Please Sign In"),
+    {0, 8, 320, 26, 24, QUINTARO_TEXT("Sign in", "Welcome to the Casino!"), ""},
+    {31, 47, 258, 40, 12,
+     QUINTARO_TEXT("Sign in",
+                   "You will be provided with $100 to play.  Please enter your name below."),
      ""},
-    {31, 90, 258, 24, 12, "", "Enter your name here.  It will be used for the high score tables."},
-    {125, 125, 70, 20, 12, "OK", "Click OK when you have entered your name in the above field."},
+    {31, 90, 258, 24, 12, "",
+     QUINTARO_TEXT("Sign in", "Enter your name here.  It will be used for the high score tables.")},
+    {125, 125, 70, 20, 12, QUINTARO_TEXT("Sign in", "OK"),
+     QUINTARO_TEXT("Sign in", "Click OK when you have entered your name in the above field.")},
 };
 
 // Refuses any edit that would make the text longer than the registry reads back.
@@ -57,19 +63,20 @@ public:
 void place(QWidget* widget, const SignInControl& control) {
     widget->setGeometry(control.left, control.top, control.width, control.height);
     widget->setFont(dialogFont(control.fontPixels));
-    widget->setWhatsThis(QString::fromUtf8(control.help));
+    widget->setWhatsThis(QCoreApplication::translate("Sign in", control.help));
 }
 
 } // namespace
 
 SignInDialog::SignInDialog(QWidget* parent, const QString& playerName)
     : CenteredDialog(parent),
-      m_welcome(new QLabel(QString::fromUtf8(signInLayout.welcome.text), this)),
-      m_note(new QLabel(QString::fromUtf8(signInLayout.note.text), this)),
+      m_welcome(
+          new QLabel(QCoreApplication::translate("Sign in", signInLayout.welcome.text), this)),
+      m_note(new QLabel(QCoreApplication::translate("Sign in", signInLayout.note.text), this)),
       m_name(new QLineEdit(this)),
-      m_ok(new QPushButton(QString::fromUtf8(signInLayout.ok.text), this)) {
+      m_ok(new QPushButton(QCoreApplication::translate("Sign in", signInLayout.ok.text), this)) {
     setFixedSize(signInLayout.width, signInLayout.height);
-    setWindowTitle(QString::fromUtf8(signInLayout.title));
+    setWindowTitle(QCoreApplication::translate("Sign in", signInLayout.title));
     // The casino's welcome reads like the game's other classic dialogs.
     useClassicSurface(*this);
 

@@ -1,8 +1,15 @@
 #include "platform/ini_registry_store.h"
 
+#include "platform/translated_text.h"
+
 namespace quintaro {
 
 namespace {
+
+// Why the player's scores cannot be kept, `why` in words from the file system.
+std::string notKept(const std::string& why) {
+    return withArguments(translatedText("Errors", "Your scores will not be kept: %1"), {why});
+}
 
 const std::string generalGroup = "General";
 
@@ -98,13 +105,12 @@ void IniRegistryStore::load(File& file) {
     switch (contents.state) {
     case SettingsFile::State::NotRegular:
         file.usable = false;
-        report(Problem::NotKept, "Your scores will not be kept: it is not a regular file",
+        report(Problem::NotKept, notKept(translatedText("Errors", "it is not a regular file")),
                file.disk.path());
         return;
     case SettingsFile::State::Unreadable:
         file.usable = false;
-        report(Problem::NotKept, "Your scores will not be kept: " + contents.problem,
-               file.disk.path());
+        report(Problem::NotKept, notKept(contents.problem), file.disk.path());
         return;
     case SettingsFile::State::Missing:
     case SettingsFile::State::Read:
@@ -113,7 +119,7 @@ void IniRegistryStore::load(File& file) {
     }
     if (auto problem = file.disk.writeProblem()) {
         file.writable = false;
-        report(Problem::NotKept, "Your scores will not be kept: " + *problem, file.disk.path());
+        report(Problem::NotKept, notKept(*problem), file.disk.path());
     }
 }
 
@@ -123,9 +129,11 @@ void IniRegistryStore::take(File& file, const std::string& text) {
     if (reading.damagedLines > 0 && text != file.damagedText) {
         file.damagedText = text;
         const auto keptAs = file.disk.keepAside(text);
-        report(Problem::Damaged,
-               "Your settings file was damaged: everything that could be read is kept",
-               keptAs.value_or(file.disk.path()));
+        report(
+            Problem::Damaged,
+            translatedText("Errors",
+                           "Your settings file was damaged: everything that could be read is kept"),
+            keptAs.value_or(file.disk.path()));
     }
     file.storedText = text;
     file.stored = std::move(reading.values);
@@ -223,7 +231,9 @@ bool IniRegistryStore::store(File& file) {
     file.changes.clear();
     const auto problem = text == file.storedText ? std::nullopt : file.disk.replace(text);
     if (problem) {
-        report(Problem::SaveFailed, "Your scores could not be saved: " + *problem,
+        report(Problem::SaveFailed,
+               withArguments(translatedText("Errors", "Your scores could not be saved: %1"),
+                             {*problem}),
                file.disk.path());
         file.values = file.stored;
         return false;

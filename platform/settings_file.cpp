@@ -1,5 +1,7 @@
 #include "platform/settings_file.h"
 
+#include "platform/translated_text.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -185,7 +187,7 @@ std::optional<std::string> SettingsFile::writeProblem() const {
 std::optional<std::string> SettingsFile::replace(const std::string& text) const {
     struct stat status {};
     if (::stat(m_path.c_str(), &status) == 0 && !S_ISREG(status.st_mode))
-        return std::string("it is not a regular file");
+        return translatedText("Errors", "it is not a regular file");
     return replaceFile(target(), text, true);
 }
 

@@ -1,5 +1,7 @@
 #include "wqgame/library_image.h"
 
+#include <QCoreApplication>
+
 #include <sys/mman.h>
 
 #include <algorithm>
@@ -23,7 +25,7 @@ bool LibraryImage::open(const QString& fileName, QString* error) {
     void* reserved = mmap(nullptr, static_cast<std::size_t>(m_size), PROT_READ | PROT_WRITE,
                           MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (reserved == MAP_FAILED) {
-        *error = QStringLiteral("no memory for its %1 bytes").arg(m_size);
+        *error = QCoreApplication::translate("Errors", "no memory for its %1 bytes").arg(m_size);
         m_size = 0;
         return false;
     }

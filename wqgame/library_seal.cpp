@@ -1,5 +1,6 @@
 #include "wqgame/library_seal.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QtEndian>
 
@@ -159,7 +160,7 @@ quint32 crcOf(QByteArrayView library, const SealedFile& file) {
 
 std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error) {
     if (bundle.size() > std::numeric_limits<quint32>::max()) {
-        *error = QStringLiteral("it is larger than a bundle can be");
+        *error = QCoreApplication::translate("Errors", "it is larger than a bundle can be");
         return std::nullopt;
     }
     const std::optional<Layout> layout = readLayout(bundle, error);
@@ -171,7 +172,8 @@ std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error) {
     for (SealedFile& file : *files) {
         file.size = sizeFieldOf(bundle, file);
         if (file.offset + file.size > layout->names) {
-            *error = QStringLiteral("%1 lies outside the data").arg(file.path);
+            *error =
+                QCoreApplication::translate("Errors", "%1 lies outside the data").arg(file.path);
             return std::nullopt;
         }
     }
@@ -189,14 +191,14 @@ std::optional<QByteArray> sealFor(QByteArrayView bundle, QString* error) {
 
 std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString* error) {
     if (library.size() < footerSize || !library.endsWith(sealTag)) {
-        *error = QStringLiteral("it has no seal");
+        *error = QCoreApplication::translate("Errors", "it has no seal");
         return std::nullopt;
     }
     const qsizetype footer = library.size() - footerSize;
     const qsizetype length = read32(library, footer);
     const qsizetype count = read32(library, footer + 4);
     if (length + count * rowSize != footer) {
-        *error = QStringLiteral("its seal does not fit its length");
+        *error = QCoreApplication::translate("Errors", "its seal does not fit its length");
         return std::nullopt;
     }
     const QByteArrayView bundle = library.first(length);
@@ -206,21 +208,22 @@ std::optional<std::vector<SealedFile>> checkSeal(QByteArrayView library, QString
     // The digest comes before the walk, so a damaged tree is never followed.
     if (digestOf(bundle, *layout, library.sliced(length, footer + 8 - length)) !=
         library.sliced(footer + 8, digestSize)) {
-        *error = QStringLiteral("its contents do not match its seal");
+        *error = QCoreApplication::translate("Errors", "its contents do not match its seal");
         return std::nullopt;
     }
     std::optional<std::vector<SealedFile>> files = readFiles(bundle, *layout, error);
     if (!files)
         return std::nullopt;
     if (static_cast<qsizetype>(files->size()) != count) {
-        *error = QStringLiteral("its seal counts other files");
+        *error = QCoreApplication::translate("Errors", "its seal counts other files");
         return std::nullopt;
     }
     for (qsizetype i = 0; i < count; ++i) {
         SealedFile& file = (*files)[static_cast<std::size_t>(i)];
         file.size = read32(library, length + rowSize * i);
         if (file.offset + file.size > layout->names) {
-            *error = QStringLiteral("the seal's size of %1 leaves the data").arg(file.path);
+            *error = QCoreApplication::translate("Errors", "the seal's size of %1 leaves the data")
+                         .arg(file.path);
             return std::nullopt;
         }
         file.crc = read32(library, length + rowSize * i + 4);

@@ -39,7 +39,8 @@ std::function<void(const QString&)> g_onDamage;
 int g_nesting = 0;
 
 QString problemMessage(const QString& details) {
-    return QStringLiteral("The game resource library %1 is missing, unreadable or damaged. %2")
+    return QCoreApplication::translate(
+               "Errors", "The game resource library %1 is missing, unreadable or damaged. %2")
         .arg(QLatin1String(libraryFileName), details);
 }
 
@@ -48,9 +49,9 @@ QString resourcePath(const QString& kind, int id, const char* suffix) {
 }
 
 void reportDamage(const QString& name) {
-    const QString message =
-        problemMessage(QStringLiteral("%1 is damaged: %2 does not match its seal.")
-                           .arg(g_library->image.fileName(), name));
+    const QString message = problemMessage(
+        QCoreApplication::translate("Errors", "%1 is damaged: %2 does not match its seal.")
+            .arg(g_library->image.fileName(), name));
     closeLibrary();
     std::fprintf(stderr, "%s\n", qPrintable(message));
     if (g_onDamage)
@@ -119,8 +120,8 @@ bool openLibrary(QString* error) {
             damaged += u' ' + why;
     }
     if (error)
-        *error = problemMessage(
-            QStringLiteral("Looked in: %1.%2").arg(folders.join(QStringLiteral(", ")), damaged));
+        *error = problemMessage(QCoreApplication::translate("Errors", "Looked in: %1.%2")
+                                    .arg(folders.join(QStringLiteral(", ")), damaged));
     return false;
 }
 
@@ -130,7 +131,7 @@ bool openLibraryFile(const QString& file, QString* error) {
     LibraryImage& image = library->image;
     QString why;
     if (!image.open(file, &why)) {
-        *error = QStringLiteral("%1 cannot be read: %2.").arg(file, why);
+        *error = QCoreApplication::translate("Errors", "%1 cannot be read: %2.").arg(file, why);
         return false;
     }
     // Only what the seal check and Qt's look-ups read; no file's data.
@@ -140,7 +141,7 @@ bool openLibraryFile(const QString& file, QString* error) {
         checkedPartsOf(image.bytes().first(std::min(bundleHeaderSize, size)));
     if (!headRead || !image.read(bundleHeaderSize, parts.headEnd - bundleHeaderSize) ||
         !image.read(parts.tailStart, size - parts.tailStart)) {
-        *error = QStringLiteral("%1 cannot be read.").arg(file);
+        *error = QCoreApplication::translate("Errors", "%1 cannot be read.").arg(file);
         return false;
     }
     const std::optional<std::vector<SealedFile>> files = checkSeal(image.bytes(), &why);
@@ -152,7 +153,8 @@ bool openLibraryFile(const QString& file, QString* error) {
         library->entries.insert(sealed.offset, {sealed, false});
     if (!QResource::registerResource(reinterpret_cast<const uchar*>(image.bytes().data()),
                                      mapRoot)) {
-        *error = QStringLiteral("%1 is damaged: Qt cannot read it.").arg(file);
+        *error =
+            QCoreApplication::translate("Errors", "%1 is damaged: Qt cannot read it.").arg(file);
         return false;
     }
     g_library = std::move(library);
