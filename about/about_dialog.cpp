@@ -126,7 +126,9 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
     };
     if (layout) {
         setFixedSize(layout->width, layout->height);
-        setWindowTitle(wqgame::libraryText(layout->title) + u' ' + programName);
+        //: The About box's title: "About" (%1), then the program's name (%2).
+        setWindowTitle(QCoreApplication::translate("About", "%1 %2")
+                           .arg(wqgame::libraryText(layout->title), programName));
     }
 
     for (std::size_t i = 0; i < pictureLooks.size(); ++i) {

@@ -97,7 +97,7 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     useClassicSurface(*this);
     if (auto layout = wqgame::dialogLayout(dialogId)) {
         setFixedSize(layout->width, layout->height);
-        setWindowTitle(QString::fromUtf8(layout->title));
+        setWindowTitle(wqgame::libraryText(layout->title));
         placeButton(*layout, wqgame::ControlKind::OkButton, m_ok);
         placeButton(*layout, wqgame::ControlKind::PushButton, m_clear);
     }

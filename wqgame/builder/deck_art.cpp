@@ -33,16 +33,16 @@ struct FaceSetSource {
 };
 
 constexpr std::array faceSetSources{
-    FaceSetSource{"Paris", "svg-gm-paris/paris.svgz", 1.0, 0, JokerKind::FaceOnly, "jokerface",
-                  "jokerface"},
-    FaceSetSource{"Dondorf", "svg-dondorf/dondorf.svgz", 1.0, 0, JokerKind::Single, "joker",
-                  "joker"},
+    FaceSetSource{QUINTARO_TEXT("Library", "Paris"), "svg-gm-paris/paris.svgz", 1.0, 0,
+                  JokerKind::FaceOnly, "jokerface", "jokerface"},
+    FaceSetSource{QUINTARO_TEXT("Library", "Dondorf"), "svg-dondorf/dondorf.svgz", 1.0, 0,
+                  JokerKind::Single, "joker", "joker"},
     // Nicu dresses the jester of its black-lettered joker in red: that one goes with our
     // red index.
-    FaceSetSource{"Nicu", "svg-nicu-white/white.svgz", 1.12, 4, JokerKind::RedAndBlack,
-                  "black_joker", "red_joker"},
-    FaceSetSource{"Oxygen Air", "svg-oxygen-air/oxygen-air.svgz", 1.0, 0, JokerKind::Single,
-                  "joker", "joker"},
+    FaceSetSource{QUINTARO_TEXT("Library", "Nicu"), "svg-nicu-white/white.svgz", 1.12, 4,
+                  JokerKind::RedAndBlack, "black_joker", "red_joker"},
+    FaceSetSource{QUINTARO_TEXT("Library", "Oxygen Air"), "svg-oxygen-air/oxygen-air.svgz", 1.0, 0,
+                  JokerKind::Single, "joker", "joker"},
 };
 
 struct BackSource {
