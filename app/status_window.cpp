@@ -50,15 +50,15 @@ void StatusWindow::paintEvent(QPaintEvent*) {
     painter.setPen(colours.windowText);
     const QString prompt = QCoreApplication::translate("Table", look.prompt);
     if (m_state.freshGame) {
-        drawCentredText(painter, inner, prompt);
+        drawFittedCentredText(painter, inner, prompt);
         return;
     }
     const int middle = inner.top() + (inner.bottom() - inner.top()) / 2;
-    drawCentredText(
+    drawFittedCentredText(
         painter,
         QRect(QPoint(inner.left(), inner.top() + look.textInset), QPoint(inner.right(), middle)),
         QCoreApplication::translate("Table", look.gameOver));
-    drawCentredText(
+    drawFittedCentredText(
         painter,
         QRect(QPoint(inner.left(), middle), QPoint(inner.right(), inner.bottom() - look.textInset)),
         prompt);

@@ -1,5 +1,6 @@
 #include "cards/card_window.h"
 
+#include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/focus_frame.h"
 #include "displays/table_font.h"
@@ -48,13 +49,8 @@ void CardWindow::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     if (!text.isEmpty()) {
-        // The text box's top-left goes half the spare room in from the window's corner,
-        // each half truncated toward zero.
-        const QFontMetrics metrics(font());
-        const int left = (width() - metrics.horizontalAdvance(text)) / 2;
-        const int top = (height() - metrics.height()) / 2;
         painter.setPen(classicColours().windowText);
-        painter.drawText(QPoint(left, top + metrics.ascent()), text);
+        drawFittedCentredText(painter, rect(), text);
     }
     if (hasFocus())
         drawFocusFrame(painter, rect());

@@ -1,9 +1,11 @@
 #include "displays/centred_text.h"
 
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace quintaro {
 
@@ -33,6 +35,25 @@ void drawPlain(QPainter& painter, QPoint topLeft, const QString& text) {
     painter.drawText(baseline, line);
 }
 
+// The smallest share of the font's size a text is drawn at to fit.
+constexpr double smallestFit = 0.8;
+
+// The painter's font, or a smaller size of it down to smallestFit, at which `text` is no
+// wider than `width`; the smallest when none is.
+QFont fittedFont(const QPainter& painter, const QString& text, int width) {
+    QFont font = painter.font();
+    const int size = font.pixelSize();
+    if (size <= 0 || QFontMetrics(font).horizontalAdvance(text) <= width)
+        return font;
+    const int smallest = static_cast<int>(std::ceil(size * smallestFit));
+    for (int pixels = size - 1; pixels >= smallest; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
 } // namespace
 
 QPoint centredTextOrigin(const QRect& rect, QSize text) {
@@ -48,6 +69,28 @@ void drawCentredText(QPainter& painter, const QRect& rect, const QString& text) 
     const QFontMetrics metrics = painter.fontMetrics();
     const QSize size(metrics.horizontalAdvance(text), metrics.height());
     drawPlain(painter, centredTextOrigin(rect, size), text);
+}
+
+void drawFittedTextAt(QPainter& painter, QPoint topLeft, int width, const QString& text) {
+    const QFont font = fittedFont(painter, text, width);
+    if (font == painter.font())
+        return drawPlain(painter, topLeft, text);
+    // The smaller text keeps the line's middle, where the full-size text would have sat.
+    const int lift = (painter.fontMetrics().height() - QFontMetrics(font).height()) / 2;
+    painter.save();
+    painter.setFont(font);
+    drawPlain(painter, topLeft + QPoint(0, lift), text);
+    painter.restore();
+}
+
+void drawFittedCentredText(QPainter& painter, const QRect& rect, const QString& text) {
+    const QFont font = fittedFont(painter, text, rect.width());
+    if (font == painter.font())
+        return drawCentredText(painter, rect, text);
+    painter.save();
+    painter.setFont(font);
+    drawCentredText(painter, rect, text);
+    painter.restore();
 }
 
 QSize controlTextSize(const QFontMetrics& metrics, const QString& text) {

@@ -22,6 +22,13 @@ void drawTextAt(QPainter& painter, QPoint topLeft, const QString& text);
 // width and font height.
 void drawCentredText(QPainter& painter, const QRect& rect, const QString& text);
 
+// As drawTextAt and drawCentredText, for a text that must stay within `width` (or `rect`)
+// on the table, whose layout never grows. A text too wide for the painter's font, as a
+// translation may be, is drawn in a smaller size of that font, down to 80 % of it; a text
+// that fits, as every English one does, is drawn exactly as the plain calls draw it.
+void drawFittedTextAt(QPainter& painter, QPoint topLeft, int width, const QString& text);
+void drawFittedCentredText(QPainter& painter, const QRect& rect, const QString& text);
+
 // Control text treats "&" as the mnemonic marker: the marker takes no room and the
 // letter after it is underlined.
 QSize controlTextSize(const QFontMetrics& metrics, const QString& text);

@@ -55,7 +55,8 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         const QPoint textAt(look.textLeft, area.top() + (area.height() - textHeight) / 2);
         if (band == 0) {
             painter.setPen(vgaColour(look.title));
-            drawTextAt(painter, textAt, QString::fromStdString(m_pay.title));
+            drawFittedTextAt(painter, textAt, width() - look.textLeft,
+                             QString::fromStdString(m_pay.title));
             continue;
         }
         const int line = band - 1;
@@ -65,9 +66,9 @@ void HandNamesWindow::paintEvent(QPaintEvent* event) {
         } else {
             painter.setPen(vgaColour(look.names));
         }
-        drawTextAt(painter, textAt,
-                   QString::fromStdString(
-                       handCategoryText(m_pay.categories[static_cast<std::size_t>(line)])));
+        drawFittedTextAt(painter, textAt, width() - look.textLeft,
+                         QString::fromStdString(
+                             handCategoryText(m_pay.categories[static_cast<std::size_t>(line)])));
     }
     if (hasFocus())
         drawFocusFrame(painter, rect());

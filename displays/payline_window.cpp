@@ -52,7 +52,7 @@ void PaylineWindow::paintEvent(QPaintEvent* event) {
         drawHairline(painter, rules, {0, area.bottom()}, {width() - 1, area.bottom()});
         if (band == 0) {
             painter.setPen(vgaColour(colours.header));
-            drawCentredText(painter, area, windowTitle());
+            drawFittedCentredText(painter, area, windowTitle());
             continue;
         }
         const int line = band - 1;

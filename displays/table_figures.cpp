@@ -36,7 +36,8 @@ void drawFigure(QPainter& painter, const Figure& figure, std::uint32_t amount,
                 const QFont& valueFont, const BackgroundPainter& background) {
     painter.save();
     painter.setPen(classicColours().windowText);
-    drawCentredText(painter, figure.labelRect, QCoreApplication::translate("Table", figure.label));
+    drawFittedCentredText(painter, figure.labelRect,
+                          QCoreApplication::translate("Table", figure.label));
     background(painter, figure.valueRect);
     painter.setFont(valueFont);
     drawCentredText(painter, figure.valueRect, moneyText(amount));
@@ -94,7 +95,7 @@ void drawPaylineHint(QPainter& painter, const GameState& state) {
         return;
     painter.save();
     painter.setPen(classicColours().windowText);
-    drawCentredText(painter, hintRect, QCoreApplication::translate("Table", paylineHint));
+    drawFittedCentredText(painter, hintRect, QCoreApplication::translate("Table", paylineHint));
     painter.restore();
 }
 

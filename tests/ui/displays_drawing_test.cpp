@@ -85,6 +85,45 @@ private Q_SLOTS:
                  controlTextSize(metrics, QStringLiteral("Welcome")));
     }
 
+    // A text too wide for its box on the table, as a translation may be, is drawn smaller,
+    // within the box, down to four fifths of the font; a text that fits is drawn as ever.
+    void textsTooWideForTheTableShrinkToNoLessThanFourFifths() {
+        const QString text = QStringLiteral("Quinte flush royale (sans joker)");
+        const QFont font = tableFont(15);
+        const int fullWidth = QFontMetrics(font).horizontalAdvance(text);
+        const auto drawn = [&](int boxWidth, bool fitted) {
+            QImage image(fullWidth + 40, 30, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            const QRect box((image.width() - boxWidth) / 2, 0, boxWidth, 30);
+            if (fitted)
+                drawFittedCentredText(painter, box, text);
+            else
+                drawCentredText(painter, box, text);
+            return image;
+        };
+        const auto inkWidth = [](const QImage& image) {
+            int left = image.width(), right = -1;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            return right - left + 1;
+        };
+        QCOMPARE(drawn(fullWidth, true), drawn(fullWidth, false));
+        const int tenthShort = fullWidth * 9 / 10;
+        QVERIFY(inkWidth(drawn(tenthShort, true)) <= tenthShort);
+        QVERIFY(inkWidth(drawn(tenthShort, true)) > fullWidth * 8 / 10);
+        // Half the room: drawn at four fifths, overhanging, never smaller.
+        const int atFourFifths = inkWidth(drawn(fullWidth / 2, true));
+        QVERIFY2(atFourFifths > fullWidth * 3 / 4 && atFourFifths < fullWidth * 17 / 20,
+                 qPrintable(QString::number(atFourFifths)));
+    }
+
     // The box keeps its classic colours and dark text under a dark theme.
     void statusBoxHasItsBevelAndSaysGameOverOnlyAfterAGame() {
         const DarkTheme theme;
