@@ -230,11 +230,8 @@ void TableWindow::onMenuSelect(int id) {
         showHandAnalysis();
         break;
     case GameMenuStatistics:
-        if (m_statisticsWindow == nullptr) {
+        if (m_statisticsWindow == nullptr)
             m_statisticsWindow = new StatisticsDialog(statistics(), m_round->gameType(), this);
-            connect(this, &TableWindow::roundChanged, m_statisticsWindow,
-                    &StatisticsDialog::refresh);
-        }
         m_statisticsWindow->showBeside(m_round->gameType());
         break;
     case GameMenuExit:
