@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -539,6 +540,23 @@ private Q_SLOTS:
                                 .arg(inked.width())
                                 .arg(normal.boundingRect(refused).width())
                                 .arg(refused)));
+
+        // Drawn whole, it has no tooltip; drawn without its offer, as a larger font makes
+        // it, the tooltip gives it whole.
+        const QPoint onStrip = strip.center();
+        QHelpEvent askTip(QEvent::ToolTip, onStrip, table.client()->mapToGlobal(onStrip));
+        QApplication::sendEvent(table.client(), &askTip);
+        QVERIFY(!QToolTip::isVisible());
+        const QFont tableFontNow = table.client()->font();
+        QFont larger = tableFontNow;
+        larger.setPixelSize(24);
+        table.client()->setFont(larger);
+        QVERIFY(!table.trainerStripText().endsWith(u"keep yours"));
+        QApplication::sendEvent(table.client(), &askTip);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), refused);
+        QToolTip::hideText();
+        table.client()->setFont(tableFontNow);
 
         // The widest names and amounts a refusal can have: whole, it is too wide for the
         // strip, and the strip leaves out the offer to redeal; that fits on one line.
