@@ -41,10 +41,11 @@ struct AnalysisLook {
     const char* mark = "\u25B6";
     const char* keepHeader = "Keep";
     const char* expectedHeader = "Expected";
-    // The widest cells any deal can give: five tens or two jokers and three tens kept, the
-    // highest payoff, a chance of one in millions.
-    std::array<const char*, 2> widestKeeps{"10\u2666 10\u2666 10\u2666 10\u2666 10\u2666",
-                                           "Joker Joker 10\u2666 10\u2666 10\u2666"};
+    // The widest cells any deal can give: two jokers and three tens, or five tens, kept (each
+    // ten of the widest suit), the highest payoff, a chance of one in millions.
+    const char* suits = "\u2663\u2660\u2665\u2666";
+    std::array<const char*, 2> widestKeeps{"Joker Joker 10%1 10%1 10%1",
+                                           "10%1 10%1 10%1 10%1 10%1"};
     const char* widestExpected = "$0000.00";
     const char* widestChance = "0.0000000%";
     const char* help = "Every way to hold the cards dealt, the best first: the cards kept, "
@@ -209,22 +210,28 @@ std::vector<int> HandAnalysisWindow::columnWidths(GameType game) {
     const QStringList headers = headerTexts(game);
     m_rows->setColumnCount(static_cast<int>(headers.size()));
     m_rows->setHeaderLabels(headers);
-    const QFontMetrics cells(m_rows->font());
-    // The item view's text margin on each side, as the style draws it.
-    const int margins = 2 * (m_rows->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    const auto cellWidth = [&](const char* text) {
-        return cells.horizontalAdvance(QString::fromUtf8(text)) + margins;
-    };
     std::vector<int> widths;
-    for (int column = 0; column < m_rows->columnCount(); ++column) {
-        int cell = cellWidth(look.widestChance);
-        if (column == MarkColumn)
-            cell = cellWidth(look.mark);
-        else if (column == KeepColumn)
-            cell = std::max(cellWidth(look.widestKeeps[0]), cellWidth(look.widestKeeps[1]));
-        else if (column == ExpectedColumn)
-            cell = cellWidth(look.widestExpected);
-        widths.push_back(std::max(cell, m_rows->header()->sectionSizeHint(column)));
+    for (int column = 0; column < m_rows->columnCount(); ++column)
+        widths.push_back(m_rows->header()->sectionSizeHint(column));
+    // Each widest cell is measured as the view sizes it, in a row of its own for a moment.
+    const QFontMetrics cells(m_rows->font());
+    const QString suits = QString::fromUtf8(look.suits);
+    const QChar widestSuit = *std::max_element(suits.begin(), suits.end(), [&](QChar a, QChar b) {
+        return cells.horizontalAdvance(a) < cells.horizontalAdvance(b);
+    });
+    for (const char* keep : look.widestKeeps) {
+        QStringList texts{QString::fromUtf8(look.mark), QString::fromUtf8(keep).arg(widestSuit),
+                          QString::fromUtf8(look.widestExpected)};
+        while (texts.size() < m_rows->columnCount())
+            texts << QString::fromUtf8(look.widestChance);
+        auto* probe = new QTreeWidgetItem(texts);
+        m_rows->insertTopLevelItem(0, probe);
+        for (int column = 0; column < m_rows->columnCount(); ++column) {
+            const int cell = m_rows->sizeHintForIndex(m_rows->model()->index(0, column)).width();
+            widths[static_cast<std::size_t>(column)] =
+                std::max(widths[static_cast<std::size_t>(column)], cell);
+        }
+        delete probe;
     }
     return widths;
 }

@@ -41,6 +41,7 @@
 #include <QPushButton>
 #include <QThreadPool>
 #include <QTimer>
+#include <QToolTip>
 
 namespace quintaro {
 
@@ -80,6 +81,7 @@ TableWindow::TableWindow(RegistryStore* store, SoundOutput* output)
     setWindowIcon(icon);
     client()->setFont(tableFont(table_layout::windowFontHeight));
     client()->setWhatsThis(QCoreApplication::translate("Pop-up help", table_layout::windowHelp));
+    client()->installEventFilter(this);
 
     const std::string keyName = settingsKeyName().toStdString();
     m_cardImages = std::make_unique<CardImageCache>();
@@ -233,11 +235,8 @@ void TableWindow::onMenuSelect(int id) {
         showHandAnalysis();
         break;
     case GameMenuStatistics:
-        if (m_statisticsWindow == nullptr) {
+        if (m_statisticsWindow == nullptr)
             m_statisticsWindow = new StatisticsDialog(statistics(), m_round->gameType(), this);
-            connect(this, &TableWindow::roundChanged, m_statisticsWindow,
-                    &StatisticsDialog::refresh);
-        }
         m_statisticsWindow->showBeside(m_round->gameType());
         break;
     case GameMenuExit:
@@ -390,6 +389,19 @@ QString TableWindow::trainerStripText() const {
     if (metrics.horizontalAdvance(text) <= adviceStripRect().width())
         return text;
     return QString::fromStdString(m_trainer->message(*m_round, TrainerWording::Brief));
+}
+
+// A trainer's message drawn without its offer to redeal is there whole as the strip's tooltip.
+bool TableWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client() && event->type() == QEvent::ToolTip && trainer()) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString whole = QString::fromStdString(m_trainer->message(*m_round));
+        if (adviceStripRect().contains(help->pos()) && whole != trainerStripText()) {
+            QToolTip::showText(help->globalPos(), whole, client(), adviceStripRect());
+            return true;
+        }
+    }
+    return GameFrameWindow::eventFilter(watched, event);
 }
 
 // At the table's own font, which the strip is made one line high for.

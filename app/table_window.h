@@ -70,7 +70,8 @@ public:
     // Runs the command of a "Game" menu item; other identifiers are ignored.
     void onMenuSelect(int id);
     // What the trainer says in the strip under the pay table now, or nothing: on one line
-    // of the table's font, its offer to redeal left out when the whole does not fit.
+    // of the table's font, its offer to redeal left out when the whole does not fit; the
+    // strip's tooltip then gives the whole.
     QString trainerStripText() const;
 
     // The Hand Analysis window, once the player has opened it.
@@ -86,6 +87,7 @@ protected:
     void paintClient(QPainter& painter, const QRect& rect) override;
     void keyPressEvent(QKeyEvent* event) override;
     void clientMousePress(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildChildren();

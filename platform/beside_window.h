@@ -12,9 +12,10 @@ namespace quintaro {
 // Puts a window of its own beside the table's frame on the table's screen, inside the
 // screen's free area (see besideTable): right of the table, else left, else below, else
 // above. The window keeps its width and may be made shorter, down to minHeight. Call it
-// before show(): the window goes there with a frame like the table's, and once shown it is
-// placed again by its own frame, as a window manager may frame a dialog otherwise. On
-// Wayland the compositor places windows and this does nothing.
+// before show(): the window goes there with a frame like the table's, and as soon as a
+// window manager has framed it, within 10 s however slow it is, it is placed again by its
+// own frame (a dialog may be framed otherwise). On Wayland the compositor places windows and this
+// does nothing.
 // Each time it places the window, `placed` hears where its frame went.
 void placeBeside(QWidget& window, const QWidget& table, int minHeight,
                  const std::function<void(QPoint)>& placed = {});

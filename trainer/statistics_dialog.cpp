@@ -100,6 +100,15 @@ StatisticsDialog::StatisticsDialog(TrainerStatistics& statistics, GameType shown
     column->addWidget(buttons);
     // The pages scroll: beside a table that leaves little room the window may be short.
     column->setSizeConstraint(QLayout::SetNoConstraint);
+    // Hidden, it fills every page when next shown.
+    m_statistics.setChangeListener([this](GameType type) {
+        if (isVisible())
+            fillPage(gameTypeNumber(type));
+    });
+}
+
+StatisticsDialog::~StatisticsDialog() {
+    m_statistics.setChangeListener({});
 }
 
 void StatisticsDialog::showBeside(GameType shown) {
@@ -128,13 +137,6 @@ void StatisticsDialog::showBeside(GameType shown) {
     show();
     raise();
     activateWindow();
-}
-
-void StatisticsDialog::refresh() {
-    if (!isVisible())
-        return;
-    for (int page = 0; page < m_pages->count(); ++page)
-        fillPage(page);
 }
 
 // Texts are set in place: the page keeps its scrolling while the player plays.
@@ -189,7 +191,6 @@ void StatisticsDialog::onReset() {
                               QMessageBox::No) != QMessageBox::Yes)
         return;
     m_statistics.reset(type);
-    fillPage(page);
 }
 
 } // namespace quintaro

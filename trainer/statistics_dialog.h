@@ -15,19 +15,19 @@ class TrainerStatistics;
 // One page per game of what the trainer recorded, this session and all time, in a window
 // beside the table that stays open while the player plays. Copy (and Ctrl+C) puts the shown
 // page on the clipboard as text, a line per row and a tab between cells. Reset empties the
-// shown game's figures, after asking; it is never the default button: Enter closes. The
-// statistics must outlive the dialog.
+// shown game's figures, after asking; it is never the default button: Enter closes. While
+// shown it follows every change of the figures, as their only listener. The statistics must
+// outlive the dialog.
 class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
     // The table, when given, is the window it opens beside.
     StatisticsDialog(TrainerStatistics& statistics, GameType shown, QWidget* table);
+    ~StatisticsDialog() override;
 
     // Shows the game's page, the window placed beside the table if it was hidden, and
     // raises it.
     void showBeside(GameType shown);
-    // Takes in the figures again while shown; call after a hand was judged.
-    void refresh();
 
     QTabWidget* pages() const { return m_pages; }
     QPushButton* resetButton() const { return m_reset; }

@@ -188,6 +188,12 @@ void TrainerStatistics::record(GameType type, const JudgedRedeal& judged,
                                const PokerHand::Cards& dealt, int bet) {
     m_session[at(type)].add(judged, dealt, bet);
     m_unsaved[at(type)].add(judged, dealt, bet);
+    changed(type);
+}
+
+void TrainerStatistics::changed(GameType type) const {
+    if (m_changed)
+        m_changed(type);
 }
 
 GameStatistics TrainerStatistics::allTime(GameType type) const {
@@ -213,8 +219,17 @@ bool TrainerStatistics::save() {
     }
     if (!update.commit())
         return false;
+    std::array<GameStatistics, gameCount> before;
+    for (int game = 0; game < gameCount; ++game)
+        before[at(static_cast<GameType>(game))] = allTime(static_cast<GameType>(game));
     m_stored = all;
     m_unsaved = {};
+    // Only another copy's hands, stored since, change what is shown.
+    for (int game = 0; game < gameCount; ++game) {
+        const auto type = static_cast<GameType>(game);
+        if (all[at(type)] != before[at(type)])
+            changed(type);
+    }
     return true;
 }
 
@@ -238,6 +253,7 @@ void TrainerStatistics::addUnsaved(const StoredValues& values) {
     for (int game = 0; game < gameCount; ++game) {
         const auto type = static_cast<GameType>(game);
         m_unsaved[at(type)].merge(readFigures(read, type));
+        changed(type);
     }
 }
 
@@ -253,6 +269,7 @@ void TrainerStatistics::reset(GameType type) {
     m_stored[at(type)] = {};
     m_session[at(type)] = {};
     m_unsaved[at(type)] = {};
+    changed(type);
 }
 
 } // namespace quintaro

@@ -64,8 +64,14 @@ public:
     // Stored texts by value name, such as "Hands_0".
     using StoredValues = std::map<std::string, std::string>;
     using ValueReader = std::function<std::string(const std::string& name)>;
+    using ChangeListener = std::function<void(GameType)>;
 
     TrainerStatistics(RegistryStore& store, const std::string& settingsKeyName);
+
+    // Hears the game whose figures changed: a hand recorded, a reset, figures added from
+    // elsewhere, or a save that found another copy's hands stored. One listener at a time,
+    // whoever shows the figures; an empty one stops it.
+    void setChangeListener(ChangeListener listener) { m_changed = std::move(listener); }
 
     void record(GameType type, const JudgedRedeal& judged, const PokerHand::Cards& dealt, int bet);
     const GameStatistics& session(GameType type) const { return m_session[at(type)]; }
@@ -87,12 +93,14 @@ public:
 
 private:
     static std::size_t at(GameType type) { return static_cast<std::size_t>(gameTypeNumber(type)); }
+    void changed(GameType type) const;
 
     RegistryStore& m_store;
     std::string m_subKey;
     std::array<GameStatistics, gameCount> m_stored;
     std::array<GameStatistics, gameCount> m_session;
     std::array<GameStatistics, gameCount> m_unsaved;
+    ChangeListener m_changed;
 };
 
 } // namespace quintaro

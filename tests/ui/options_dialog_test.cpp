@@ -574,6 +574,12 @@ private Q_SLOTS:
         QCOMPARE(row(2, 1), (QStringList{"Hands played", "0", "0"}));
         QCOMPARE(store.values(statisticsKey).count("Hands_2"), 0u);
         QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
+        // Shown, it follows the figures: a hand judged, another copy's hands found at a save.
+        statistics.record(GameType::DeucesWildPoker, judged, dealt, 5);
+        QCOMPARE(row(2, 1), (QStringList{"Hands played", "1", "1"}));
+        store.writeValue(statisticsKey, "Hands_0", "6");
+        QVERIFY(statistics.save());
+        QCOMPARE(row(0, 1), (QStringList{"Hands played", "0", "6"}));
 
         // Close, in words, is the default: Enter closes from the Reset button too, unasked.
         QVERIFY(dialog.closeButton()->isDefault());
@@ -584,7 +590,7 @@ private Q_SLOTS:
         QVERIFY(!dialog.isVisible());
         QTest::qWait(50);
         QVERIFY(!answered);
-        QCOMPARE(store.values(statisticsKey).at("Hands_0"), std::string("4"));
+        QCOMPARE(store.values(statisticsKey).at("Hands_2"), std::string("1"));
     }
 
     // Under a dark theme: the tabs and their frame keep the classic colours and dark text.

@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -152,16 +153,32 @@ QString faceName(const Card& card) {
     return ranks[card.rank] + suits[card.suit];
 }
 
-// Every column shows its header whole, and all of them fit beside the scroll bar.
+// Every column shows its header and its widest cell whole, and all of them fit beside the
+// scroll bar: the cells of the deal shown, and for a moment the widest any deal can give,
+// two jokers and three tens kept in each suit, $4000.00, one chance in 1,533,939.
 void expectColumnsFit(HandAnalysisWindow& window) {
     QTreeWidget& rows = *window.rows();
+    QList<QTreeWidgetItem*> widest;
+    for (const QChar suit : QStringLiteral("\u2663\u2660\u2665\u2666")) {
+        QStringList texts{QStringLiteral("\u25B6"),
+                          QStringLiteral("Joker Joker 10%1 10%1 10%1").arg(suit),
+                          QStringLiteral("$4000.00")};
+        while (texts.size() < rows.columnCount())
+            texts << QStringLiteral("0.0000652%");
+        widest << new QTreeWidgetItem(&rows, texts);
+    }
     int total = 0;
     for (int column = 0; column < rows.columnCount(); ++column) {
         const int width = rows.header()->sectionSize(column);
         QVERIFY2(width >= rows.header()->sectionSizeHint(column),
                  qPrintable(QString::number(column)));
+        const int cells = static_cast<const QAbstractItemView&>(rows).sizeHintForColumn(column);
+        QVERIFY2(
+            width >= cells,
+            qPrintable(QStringLiteral("column %1: %2 < %3").arg(column).arg(width).arg(cells)));
         total += width;
     }
+    qDeleteAll(widest);
     QVERIFY(rows.verticalScrollBar()->isVisible());
     QVERIFY2(total <= rows.viewport()->width(),
              qPrintable(QStringLiteral("%1 > %2").arg(total).arg(rows.viewport()->width())));
@@ -169,13 +186,18 @@ void expectColumnsFit(HandAnalysisWindow& window) {
 
 void expectReadable(HandAnalysisWindow& window) {
     const QImage image = window.grab().toImage();
-    QVERIFY(test::inkContrast(image, window.summary()->geometry(),
+    // The picture's pixels, at 200 % twice the window's.
+    const auto pixels = [&](const QRect& area) {
+        const qreal ratio = image.devicePixelRatio();
+        return QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio).toRect();
+    };
+    QVERIFY(test::inkContrast(image, pixels(window.summary()->geometry()),
                               window.palette().color(QPalette::Window)) >= test::readableContrast);
     const QTreeWidget& rows = *window.rows();
     // The marked row is in sight, in bold.
     const QRect cell = rows.visualItemRect(rows.topLevelItem(*window.markedRow()))
                            .translated(rows.viewport()->mapTo(&window, QPoint()));
-    QVERIFY(test::inkContrast(image, cell, rows.palette().color(QPalette::Base)) >=
+    QVERIFY(test::inkContrast(image, pixels(cell), rows.palette().color(QPalette::Base)) >=
             test::readableContrast);
 }
 
@@ -518,6 +540,23 @@ private Q_SLOTS:
                                 .arg(inked.width())
                                 .arg(normal.boundingRect(refused).width())
                                 .arg(refused)));
+
+        // Drawn whole, it has no tooltip; drawn without its offer, as a larger font makes
+        // it, the tooltip gives it whole.
+        const QPoint onStrip = strip.center();
+        QHelpEvent askTip(QEvent::ToolTip, onStrip, table.client()->mapToGlobal(onStrip));
+        QApplication::sendEvent(table.client(), &askTip);
+        QVERIFY(!QToolTip::isVisible());
+        const QFont tableFontNow = table.client()->font();
+        QFont larger = tableFontNow;
+        larger.setPixelSize(24);
+        table.client()->setFont(larger);
+        QVERIFY(!table.trainerStripText().endsWith(u"keep yours"));
+        QApplication::sendEvent(table.client(), &askTip);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), refused);
+        QToolTip::hideText();
+        table.client()->setFont(tableFontNow);
 
         // The widest names and amounts a refusal can have: whole, it is too wide for the
         // strip, and the strip leaves out the offer to redeal; that fits on one line.
