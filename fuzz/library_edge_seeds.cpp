@@ -193,6 +193,14 @@ private Q_SLOTS:
         row("a header one byte short", base.first(23), {});
         row("data from the header's last byte", edited([](QByteArray& b) { put32(b, 12, 23); }),
             {});
+        // Every file still where it was, but the data claims the version-3 flags.
+        row("data over the version-3 flags", edited([&](QByteArray& b) {
+                put32(b, 12, static_cast<quint32>(dataOf(b) - 4));
+                for (qsizetype node = 0; node < nodeCount(b); ++node)
+                    if (!isFolder(b, node))
+                        put32(b, nodeAt(b, node) + 10, get32(b, nodeAt(b, node) + 10) + 4);
+            }),
+            {});
         row("the tree one byte past its last node", base + '\0', {});
         // Qt reads the root's fields as a folder's whatever its flags say.
         row("the root a file", edited([&](QByteArray& b) {

@@ -26,10 +26,10 @@ export QUINTARO_SEED=1009
 mkdir -p "$folder"
 printf '[Quintaro]\nTrainer=1\n' >"$ini"
 mapfile -t prediction < <("$QUINTARO_PREDICT_ROUND" trainer "$QUINTARO_SEED" 1)
-statistics=("${prediction[@]:3}")
-figure() { printf '%s\n' "${statistics[@]}" | sed -n "s/^Statistics\\\\$1_0=//p"; }
-balance=$((100 - $(figure Bet) + $(figure Paid)))
-[ "$(figure Hands)" = 3 ] || fail "the prediction judged $(figure Hands) hands"
+read -r paid best_paid <<<"${prediction[3]}"
+balance=$((100 - 3 + paid))
+statistics=('Statistics\Hands_0=3' 'Statistics\Bet_0=3' "Statistics\\Paid_0=$paid"
+    "Statistics\\BestPaid_0=$best_paid" 'Statistics\Mistakes_0=2')
 
 start_signed_in Tess
 play_trainer_rounds

@@ -7,28 +7,26 @@
 //   "rank:suit" five to a line (rank 1 ace to 13 king, 15 and 16 jokers; suit 0 clubs,
 //   1 spades, 2 hearts, 3 diamonds), then the balance.
 //        quintaro-predict-round SEED BET advised
-//   discards what the strategy advisor says and prints the windows it discarded (or
+//   discards what the tests' reference finds best and prints the windows it discarded (or
 //   "none") on a first line.
 //        quintaro-predict-round games SEED BET GAME...
 //   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
 //   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
 //   the balance each round ends with.
-//        quintaro-predict-round trainer|statistics SEED BET [NAME=VALUE...]
-//   plays three rounds with the trainer on, over statistics values stored before: the hold
-//   worth least twice (each redealt with a second press), then the best hold. Prints each
-//   round's discarded windows (or "none") on a line, then for trainer the statistics values
-//   the program stores, as lines of its INI file, for statistics the game's page of the
-//   Statistics window as its Copy gives it.
+//        quintaro-predict-round trainer SEED BET
+//   plays three rounds: the hold worth least twice, then the best hold, each found by the
+//   tests' reference (tests/core/reference_poker.h), not by the program's analysis. Prints
+//   each round's discarded windows (or "none") on a line, then what the holds taken paid in
+//   all and what best play would have paid on the same draws.
 //        quintaro-predict-round broke FIRST_SEED LAST_SEED
 //   finds the seed whose game, betting $5 and holding every hand, goes broke in the
 //   fewest rounds, and prints the seed and that number of rounds.
-#include "analysis/strategy_advisor.h"
+#include "analysis/deck_index.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
 #include "round/round_flow.h"
+#include "tests/core/reference_poker.h"
 #include "tests/core/silent_view.h"
-#include "trainer/redeal_trainer.h"
-#include "trainer/trainer_text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +62,12 @@ struct Game {
             hand[static_cast<std::size_t>(w)] = flow.card(w);
         return hand;
     }
+    quintaro::test::Five dealtIndices() const {
+        quintaro::test::Five indices{};
+        for (int w = 0; w < 5; ++w)
+            indices[static_cast<std::size_t>(w)] = quintaro::deckIndexOf(*flow.card(w));
+        return indices;
+    }
     void printCards() const {
         for (const quintaro::Card* card : dealt())
             std::printf("%d:%d ", card->rank, card->suit);
@@ -85,40 +89,47 @@ std::string discarded(unsigned hold) {
     return windows.empty() ? "none" : windows;
 }
 
-void playTrainerSession(Game& game, bool page, const std::vector<std::string>& stored) {
-    const std::string key = "SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics";
-    for (const std::string& value : stored)
-        game.store.writeValue(key, value.substr(0, value.find('=')),
-                              value.substr(value.find('=') + 1));
-    quintaro::TrainerStatistics statistics(game.store, "Quintaro");
-    quintaro::RedealTrainer trainer(statistics);
-    auto advisor =
-        std::make_shared<const quintaro::StrategyAdvisor>(quintaro::GameType::StraightPoker);
-    advisor->prepare();
-    trainer.setAdvisor(advisor);
-    game.flow.setRedealGate(&trainer);
+// The best hold of Straight Poker dealt cards by the tests' reference.
+unsigned bestHoldOf(const quintaro::test::Five& dealt, int bet) {
+    const auto& rules = quintaro::test::referenceGame(quintaro::GameType::StraightPoker);
+    return quintaro::test::referenceBest(rules, quintaro::test::referenceHolds(rules, dealt), bet);
+}
+
+// The three rounds of the trainer's end-to-end tests, judged by the tests' reference.
+void printReferenceTrainer(Game& game) {
+    using namespace quintaro::test;
+    const ReferenceGame& rules = referenceGame(quintaro::GameType::StraightPoker);
+    const int bet = game.flow.bet();
+    int paid = 0;
+    int bestPaid = 0;
     for (int round = 0; round < 3; ++round) {
         game.flow.onDealButton();
-        const quintaro::HoldValues values = advisor->holdValues(game.dealt(), game.flow.bet());
-        const unsigned hold = round < 2 ? values.ranked().back() : values.best();
+        const Five dealt = game.dealtIndices();
+        Five next{};
+        for (int w = 0; w < 5; ++w)
+            next[static_cast<std::size_t>(w)] =
+                quintaro::deckIndexOf(*game.flow.deck()->card(5 + w));
+        const ReferenceHolds holds = referenceHolds(rules, dealt);
+        const unsigned best = referenceBest(rules, holds, bet);
+        unsigned worst = best;
+        for (unsigned h = 0; h < holds.size(); ++h)
+            worst = referencePrefers(rules, holds, bet, worst, h) ? h : worst;
+        const unsigned hold = round < 2 ? worst : best;
         game.discardOutside(hold);
         game.flow.onDealButton();
-        if (game.flow.state().phase == quintaro::RoundPhase::Holding)
-            game.flow.onDealButton();
         std::printf("%s\n", discarded(hold).c_str());
+        const auto paidBy = [&](unsigned h) {
+            Five hand = dealt;
+            for (std::size_t w = 0, drawn = 0; w < hand.size(); ++w)
+                if (!(h & (1u << w)))
+                    hand[w] = next[drawn++];
+            const int line = referenceLine(rules, hand);
+            return line == noReferenceLine ? 0 : rules.pay(line, bet);
+        };
+        paid += paidBy(hold);
+        bestPaid += paidBy(best);
     }
-    game.flow.setRedealGate(nullptr);
-    const auto type = quintaro::GameType::StraightPoker;
-    if (page) {
-        for (const auto& row :
-             quintaro::statisticsRows(type, statistics.session(type), statistics.allTime(type)))
-            std::printf("%s\t%s\t%s\n", row.label.c_str(), row.session.c_str(),
-                        row.allTime.c_str());
-        return;
-    }
-    statistics.save();
-    for (const auto& [name, value] : game.store.values(key))
-        std::printf("Statistics\\%s=%s\n", name.c_str(), value.c_str());
+    std::printf("%d %d\n", paid, bestPaid);
 }
 
 std::uint32_t number(const char* text) {
@@ -153,9 +164,9 @@ int main(int argc, char** argv) {
         std::printf("%u %d\n", bestSeed, best);
         return best == 0 ? 1 : 0;
     }
-    if (argc >= 4 && (std::string(argv[1]) == "trainer" || std::string(argv[1]) == "statistics")) {
+    if (argc == 4 && std::string(argv[1]) == "trainer") {
         Game game(number(argv[2]), std::atoi(argv[3]));
-        playTrainerSession(game, std::string(argv[1]) == "statistics", {argv + 4, argv + argc});
+        printReferenceTrainer(game);
         return 0;
     }
     if (argc >= 4 && std::string(argv[1]) == "cards") {
@@ -185,8 +196,7 @@ int main(int argc, char** argv) {
     Game game(number(argv[1]), std::atoi(argv[2]));
     game.flow.onDealButton();
     if (argc == 4 && std::string(argv[3]) == "advised") {
-        const quintaro::StrategyAdvisor advisor(quintaro::GameType::StraightPoker);
-        const unsigned keep = advisor.best(game.dealt(), game.flow.bet()).mask;
+        const unsigned keep = bestHoldOf(game.dealtIndices(), game.flow.bet());
         game.discardOutside(keep);
         std::printf("%s\n", discarded(keep).c_str());
     } else {

@@ -1,5 +1,5 @@
-# With Show Strategy on, the strip under the pay table shows the advice for the dealt
-# hand; pressing the advised keys and Enter pays what the core predicts.
+# With Show Strategy on, the strip under the pay table shows advice for the dealt hand;
+# holding what the tests' reference finds best and pressing Enter pays what the core predicts.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb

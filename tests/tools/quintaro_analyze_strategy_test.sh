@@ -9,9 +9,9 @@ trap 'rm -rf "$scratch"' EXIT
 
 # The return of best play over the whole game, to six decimals, one line per pay line and
 # nothing last. 8/5 jacks or better at $5 returns the published 97.2984%. The other figures
-# come from a separate enumeration of every deal, one by one without deal classes, each final
-# hand classified by the tests' own classifier (tests/core/reference_poker.h); it gives the
-# published figure too.
+# come from quintaro-reference-returns (reference_returns.cpp here), which walks every deal
+# one by one without deal classes, each final hand classified by the tests' own classifier
+# (tests/core/reference_poker.h); it gives the published figure too.
 check_return() {
     local game=$1 bet=$2 lines=$3 rate=$4
     out=$("$tool" --game "$game" --bet "$bet" --return) || fail "game $game bet $bet exited with $?"

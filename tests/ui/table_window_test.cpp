@@ -459,6 +459,10 @@ private Q_SLOTS:
             table.round().onDealButton();
         }
         QVERIFY(window->summary()->text().contains(u"at a bet of $3."));
+        // The next deal is shown at the bet it is played at.
+        table.round().onDealButton();
+        QVERIFY(window->summary()->text().contains(
+            QStringLiteral("at a bet of $%1.").arg(table.round().bet())));
 
         // Another game has its own lines, and nothing dealt until its first deal.
         table.round().acceptOptions(GameType::JokersWildPoker, [] {});
