@@ -1,6 +1,7 @@
 #include "app/table_announcer.h"
 #include "app/table_window.h"
 #include "cards/card_window.h"
+#include "displays/accessibility_events.h"
 #include "displays/hand_names_window.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
@@ -88,7 +89,7 @@ private Q_SLOTS:
     void initTestCase() {
         QString error;
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
-        TableAnnouncer::setEventSink(record);
+        setAccessibilityEventSink(record);
     }
 
     // Seed 68 deals 5♠ 10♥ 5♥ 3♣ 6♥; the second card is replaced by the 6♦, and two pair
