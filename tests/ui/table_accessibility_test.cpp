@@ -175,6 +175,23 @@ private Q_SLOTS:
         QCOMPARE(pay->selectedRows(), QList<int>{7});
     }
 
+    // A hint still being worked out at the deal is told once, when it is ready.
+    void aHintReadyAfterTheDealIsToldOnce() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        QVERIFY(showAndSignIn(table));
+        table.setShowStrategy(true);
+        told.clear();
+        table.dealButton()->click();
+        QCoreApplication::processEvents();
+        QVERIFY2(table.stripText().empty(), "the advice was ready at the deal");
+        QTRY_VERIFY_WITH_TIMEOUT(!table.stripText().empty(), 120000);
+        const QString hint = QString::fromStdString(table.stripText());
+        QTRY_COMPARE(announced().count(hint), 1);
+        QTest::qWait(100);
+        QCOMPARE(announced(), QStringList{hint});
+    }
+
     // + and - step the bet between hands only, within $1 to $5, as clicks on the columns
     // do. Tab walks the cards, the Deal button and the pay table, and a focused card shows a
     // frame that is gone again with the focus.
