@@ -13,7 +13,12 @@ launcher=/usr/libexec/at-spi-bus-launcher
 [ -x "$launcher" ] || { echo "SKIP: no $launcher (at-spi2-core)"; exit 77; }
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
     { echo "SKIP: no Atspi for /usr/bin/python3 (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
-"$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
+# A runtime folder of its own: the launcher puts its socket there, where a launcher of
+# another test would otherwise replace it. No display: the launcher would mark that
+# display's root window with its bus.
+export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+env -u DISPLAY "$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
 bus_up() {
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
         2>/dev/null | grep -q unix
