@@ -4,6 +4,7 @@
 #include "app/table_accessible.h"
 #include "app/table_window.h"
 #include "cards/card_window.h"
+#include "displays/accessibility_events.h"
 #include "displays/hand_names_window.h"
 #include "displays/table_figures.h"
 #include "poker/hand_category.h"
@@ -16,25 +17,19 @@ namespace quintaro {
 
 namespace {
 
-TableAnnouncer::EventSink eventSink = QAccessible::updateAccessibility;
-
 void send(QObject* object, QAccessible::Event type) {
     QAccessibleEvent event(object, type);
-    eventSink(&event);
+    sendAccessibilityEvent(event);
 }
 
 void send(QAccessibleInterface* part, QAccessible::Event type) {
     if (part == nullptr)
         return;
     QAccessibleEvent event(part, type);
-    eventSink(&event);
+    sendAccessibilityEvent(event);
 }
 
 } // namespace
-
-void TableAnnouncer::setEventSink(EventSink sink) {
-    eventSink = sink;
-}
 
 TableAnnouncer::TableAnnouncer(TableWindow& table)
     : QObject(&table), m_table(table), m_active(QAccessible::isActive()) {
@@ -110,7 +105,7 @@ void TableAnnouncer::tell(const QString& more) {
             QAccessible::State changed;
             changed.checked = true;
             QAccessibleStateChangeEvent event(card, changed);
-            eventSink(&event);
+            sendAccessibilityEvent(event);
         }
     }
     TableClientAccessible* client = this->client();
@@ -122,7 +117,7 @@ void TableAnnouncer::tell(const QString& more) {
     if (now.lines != before.lines) {
         QAccessibleTableModelChangeEvent event(payTable,
                                                QAccessibleTableModelChangeEvent::ModelReset);
-        eventSink(&event);
+        sendAccessibilityEvent(event);
     }
     if (now.bet != before.bet || now.line != before.line)
         send(payTable, QAccessible::SelectionWithin);

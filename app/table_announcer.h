@@ -30,12 +30,6 @@ public:
 
     const QString& lastAnnouncement() const { return m_announcement; }
 
-    // Where every announcer sends its events: QAccessible::updateAccessibility unless a test
-    // records them instead. Qt drops events there while its bridge is inactive, which it
-    // always is on the offscreen platform the tests run on.
-    using EventSink = void (*)(QAccessibleEvent* event);
-    static void setEventSink(EventSink sink);
-
     // Something on the table may have changed.
     void tableChanged();
     // Tells what changed so far at once, then announces `text`: for a message shown in a

@@ -352,15 +352,18 @@ void TableWindow::buildAdvisor() {
     m_advisor = advisor;
     if (m_trainer)
         m_trainer->setAdvisor(advisor);
-    // The tables take a moment to build: off the event loop, then the hint is repainted.
-    QPointer<QWidget> table = client();
+    // The tables take a moment to build: off the event loop, then the hint is repainted and,
+    // if it came after the deal, announced.
+    QPointer<TableWindow> table = this;
     QThreadPool::globalInstance()->start([advisor, table] {
         advisor->prepare();
         QMetaObject::invokeMethod(
             qApp,
             [table] {
-                if (table)
-                    table->update(adviceStripRect());
+                if (table) {
+                    table->client()->update(adviceStripRect());
+                    table->m_announcer->tableChanged();
+                }
             },
             Qt::QueuedConnection);
     });

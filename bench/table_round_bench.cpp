@@ -1,11 +1,19 @@
 // CPU time of one round on the real table window: Deal, two cards discarded, Redeal, the
 // repaints the event loop then carries out, and a full repaint of the table on top. Runs
-// offscreen with the resource library beside the program, one benchmark per game.
+// with the resource library beside the program, one benchmark per game.
+//
+//   quintaro-round-bench [benchmark flags]             offscreen
+//   quintaro-round-bench --bridge on|off [flags]        on the platform the environment names
+//       (X, for Qt's accessibility bridge), with the bridge on or off; the program waits up
+//       to 10 s for it to come on, and ends with exit code 4 if it is not as asked before
+//       and after the rounds, so a figure is never put down to the wrong side.
 #include "app/table_window.h"
 #include "platform/memory_registry_store.h"
 #include "wqgame/resource_module.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QPixmap>
 #include <QTimer>
@@ -13,6 +21,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace quintaro {
 namespace {
@@ -59,17 +69,53 @@ BENCHMARK(playRounds)
 } // namespace
 } // namespace quintaro
 
+namespace {
+
+// The bridge is asked for as "--bridge on" or "--bridge off", taken out of the arguments.
+std::optional<bool> takeBridgeArgument(int& argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--bridge") != 0)
+            continue;
+        const bool on = std::strcmp(argv[i + 1], "on") == 0;
+        for (int j = i; j + 2 <= argc; ++j)
+            argv[j] = argv[j + 2];
+        argc -= 2;
+        return on;
+    }
+    return std::nullopt;
+}
+
+// The bridge comes on once it has reached the accessibility bus, a moment after start-up.
+bool bridgeIs(bool on) {
+    const QDeadlineTimer deadline(on ? 10000 : 0);
+    while (QAccessible::isActive() != on && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return QAccessible::isActive() == on;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<bool> bridge = takeBridgeArgument(argc, argv);
+    if (!bridge)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QString error;
     if (!quintaro::wqgame::openLibrary(&error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 3;
     }
+    if (bridge && !bridgeIs(*bridge)) {
+        std::fprintf(stderr, "Qt's accessibility bridge is not %s\n", *bridge ? "on" : "off");
+        return 4;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     quintaro::wqgame::closeLibrary();
+    if (bridge && !bridgeIs(*bridge)) {
+        std::fprintf(stderr, "Qt's accessibility bridge changed during the rounds\n");
+        return 4;
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "persist/hall_of_fame_accessible.h"
 
+#include "displays/accessibility_events.h"
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_dialog.h"
 
@@ -142,6 +143,12 @@ QAccessibleInterface* hallOfFameAccessibleFactory(const QString& className, QObj
     if (className == QLatin1String("quintaro::HallOfFameDialog"))
         return new HallOfFameDialogAccessible(static_cast<HallOfFameDialog*>(object));
     return nullptr;
+}
+
+void tellEntryRenamed(HallOfFameDialog& dialog, int rank) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&dialog)->child(0);
+    QAccessibleEvent event(list->child(rank), QAccessible::NameChanged);
+    sendAccessibilityEvent(event);
 }
 
 } // namespace quintaro

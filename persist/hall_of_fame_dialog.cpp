@@ -136,8 +136,14 @@ void HallOfFameDialog::paintEvent(QPaintEvent*) {
 void HallOfFameDialog::onClear() {
     if (!ClearTable(m_hallOfFame, this))
         return;
-    m_names.fill({});
-    m_scores.fill({});
+    for (int rank = 0; rank < HallOfFame::entryCount; ++rank) {
+        const auto entry = static_cast<std::size_t>(rank);
+        if (m_names.at(entry).isEmpty() && m_scores.at(entry).isEmpty())
+            continue;
+        m_names.at(entry).clear();
+        m_scores.at(entry).clear();
+        tellEntryRenamed(*this, rank);
+    }
     update();
 }
 

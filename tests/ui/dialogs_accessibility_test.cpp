@@ -1,6 +1,7 @@
 #include "about/about_dialog.h"
 #include "about/about_picture.h"
 #include "app/message_dialog.h"
+#include "displays/accessibility_events.h"
 #include "options/backs_page.h"
 #include "options/options_dialog.h"
 #include "persist/game_frame_window.h"
@@ -12,6 +13,8 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -38,6 +41,15 @@ QStringList names(const QList<QAccessibleInterface*>& objects) {
     for (const QAccessibleInterface* object : objects)
         list << object->text(QAccessible::Name);
     return list;
+}
+
+// The parts whose names changed, each with the name it had when the event went out.
+std::vector<std::pair<QAccessibleInterface*, QString>> renamed;
+
+void recordRenamed(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged)
+        renamed.emplace_back(event->accessibleInterface(),
+                             event->accessibleInterface()->text(QAccessible::Name));
 }
 
 } // namespace
@@ -85,7 +97,8 @@ private Q_SLOTS:
         QVERIFY(jokers->state().checked);
     }
 
-    // Ten entries, each its rank, name and score, then OK and Clear.
+    // Ten entries, each its rank, name and score, then OK and Clear. Clearing tells of each
+    // entry that held a player.
     void hallOfFameReadsAsAListOfEntries() {
         MemoryRegistryStore store;
         const std::string key = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
@@ -104,6 +117,16 @@ private Q_SLOTS:
         QCOMPARE(names(entries).mid(0, 3), (QStringList{"1. Ann, 4700", "2. Bob, 310", "3."}));
         QCOMPARE(entries[9]->text(QAccessible::Name), QStringLiteral("10."));
         QCOMPARE(names(childrenWith(window, QAccessible::Button)), (QStringList{"OK", "Clear"}));
+
+        setAccessibilityEventSink(recordRenamed);
+        QTimer::singleShot(0, [] {
+            auto* query = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(query);
+            query->button(QMessageBox::Yes)->click();
+        });
+        dialog.clearButton()->click();
+        setAccessibilityEventSink(QAccessible::updateAccessibility);
+        QCOMPARE(renamed, (decltype(renamed){{entries[0], "1."}, {entries[1], "2."}}));
     }
 
     // The message is the dialog's description and a text of its own.

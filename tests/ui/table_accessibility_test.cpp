@@ -1,10 +1,12 @@
 #include "app/table_announcer.h"
 #include "app/table_window.h"
 #include "cards/card_window.h"
+#include "displays/accessibility_events.h"
 #include "displays/hand_names_window.h"
 #include "platform/memory_registry_store.h"
 #include "poker/random_sequence.h"
 #include "tests/core/recording_output.h"
+#include "tests/ui/dark_theme.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
@@ -12,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace quintaro;
 
@@ -40,6 +44,22 @@ QStringList announced() {
         if (t.type == QAccessible::NameChanged && t.role == QAccessible::Notification)
             texts << t.name;
     return texts;
+}
+
+// The contrast ratio of two colours as the web's accessibility guidelines define it, from
+// 1 for the same luminance to 21 for black on white.
+double contrastRatio(QRgb one, QRgb other) {
+    const auto luminance = [](QRgb rgb) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(rgb)) + 0.7152 * linear(qGreen(rgb)) +
+               0.0722 * linear(qBlue(rgb));
+    };
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 bool toldOf(QObject* object, QAccessible::Event type) {
@@ -88,7 +108,7 @@ private Q_SLOTS:
     void initTestCase() {
         QString error;
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
-        TableAnnouncer::setEventSink(record);
+        setAccessibilityEventSink(record);
     }
 
     // Seed 68 deals 5♠ 10♥ 5♥ 3♣ 6♥; the second card is replaced by the 6♦, and two pair
@@ -174,6 +194,23 @@ private Q_SLOTS:
         QCOMPARE(pay->selectedRows(), QList<int>{7});
     }
 
+    // A hint still being worked out at the deal is told once, when it is ready.
+    void aHintReadyAfterTheDealIsToldOnce() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        QVERIFY(showAndSignIn(table));
+        table.setShowStrategy(true);
+        told.clear();
+        table.dealButton()->click();
+        QCoreApplication::processEvents();
+        QVERIFY2(table.stripText().empty(), "the advice was ready at the deal");
+        QTRY_VERIFY_WITH_TIMEOUT(!table.stripText().empty(), 120000);
+        const QString hint = QString::fromStdString(table.stripText());
+        QTRY_COMPARE(announced().count(hint), 1);
+        QTest::qWait(100);
+        QCOMPARE(announced(), QStringList{hint});
+    }
+
     // + and - step the bet between hands only, within $1 to $5, as clicks on the columns
     // do. Tab walks the cards, the Deal button and the pay table, and a focused card shows a
     // frame that is gone again with the focus.
@@ -219,6 +256,62 @@ private Q_SLOTS:
         QVERIFY(look().second != unfocused.second);
         table.dealButton()->setFocus();
         QVERIFY(look() == unfocused);
+    }
+
+    // At 300 % under a dark theme, focus reached with Tab shows all round a card, the
+    // Deal button and the pay table: along every side, at every point, pixels within four
+    // points of the edge change to a colour with at least 3:1 contrast against the one they
+    // replace, the least a focus indicator needs to be seen.
+    void focusShowsAllRoundEveryPartAtThreeTimesUnderADarkTheme() {
+        const test::DarkTheme theme;
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        QVERIFY(showAndSignIn(table));
+        table.dealButton()->click();
+        table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        constexpr int ratio = 3;
+        constexpr int depth = 4 * ratio;
+        const auto render = [&table] {
+            QImage image(table.client()->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            table.client()->render(&image);
+            return image;
+        };
+        for (QWidget* part : std::initializer_list<QWidget*>{
+                 table.cardWindow(2), table.dealButton(), table.handNamesWindow()}) {
+            QApplication::focusWidget()->clearFocus();
+            const QImage unfocused = render();
+            part->previousInFocusChain()->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), part);
+            const QImage focused = render();
+            const QRect edge(part->geometry().topLeft() * ratio, part->size() * ratio);
+            // Whether some pixel of the `depth` pixels in from `at` along `inward` stands out.
+            const auto seen = [&](QPoint at, QPoint inward) {
+                for (int i = 0; i < depth; ++i, at += inward)
+                    if (contrastRatio(unfocused.pixel(at), focused.pixel(at)) >= 3)
+                        return true;
+                return false;
+            };
+            QStringList unseen;
+            for (int x = edge.left() + depth; x <= edge.right() - depth; ++x) {
+                if (!seen({x, edge.top()}, {0, 1}))
+                    unseen << QStringLiteral("top at %1").arg(x);
+                if (!seen({x, edge.bottom()}, {0, -1}))
+                    unseen << QStringLiteral("bottom at %1").arg(x);
+            }
+            for (int y = edge.top() + depth; y <= edge.bottom() - depth; ++y) {
+                if (!seen({edge.left(), y}, {1, 0}))
+                    unseen << QStringLiteral("left at %1").arg(y);
+                if (!seen({edge.right(), y}, {-1, 0}))
+                    unseen << QStringLiteral("right at %1").arg(y);
+            }
+            QVERIFY2(unseen.isEmpty(),
+                     qPrintable(part->metaObject()->className() + QStringLiteral(": ") +
+                                QString::number(unseen.size()) +
+                                QStringLiteral(" points unseen, first ") + unseen.value(0)));
+        }
     }
 };
 
