@@ -28,8 +28,20 @@ std::array<HoldOutcome, holdCount> holdOutcomes(const DrawTables& tables, const 
 }
 
 std::string keptCardsText(const DealtCards& dealt, unsigned hold) {
-    static constexpr std::array<std::string_view, 14> ranks{"",  "A", "2", "3",  "4", "5", "6",
-                                                            "7", "8", "9", "10", "J", "Q", "K"};
+    static constexpr std::array<const char*, 14> ranks{"",
+                                                       QUINTARO_TEXT("Card ranks", "A"),
+                                                       "2",
+                                                       "3",
+                                                       "4",
+                                                       "5",
+                                                       "6",
+                                                       "7",
+                                                       "8",
+                                                       "9",
+                                                       "10",
+                                                       QUINTARO_TEXT("Card ranks", "J"),
+                                                       QUINTARO_TEXT("Card ranks", "Q"),
+                                                       QUINTARO_TEXT("Card ranks", "K")};
     // Deck suits 0 to 3: clubs, spades, hearts, diamonds.
     static constexpr std::array<std::string_view, 4> suits{"\u2663", "\u2660", "\u2665", "\u2666"};
     std::string text;
@@ -40,13 +52,13 @@ std::string keptCardsText(const DealtCards& dealt, unsigned hold) {
             text += ' ';
         const int rank = rankAt(dealt[window]);
         if (rank >= firstJokerRank) {
-            text += "Joker";
+            text += translatedText("Cards", "Joker");
         } else {
-            text += ranks[static_cast<std::size_t>(rank)];
+            text += translatedText("Card ranks", ranks[static_cast<std::size_t>(rank)]);
             text += suits[static_cast<std::size_t>(suitAt(dealt[window]))];
         }
     }
-    return text.empty() ? "Discard all" : text;
+    return text.empty() ? translatedText("Hints", "Discard all") : text;
 }
 
 std::string cardWords(int deckIndex) {

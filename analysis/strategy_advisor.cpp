@@ -1,6 +1,7 @@
 #include "analysis/strategy_advisor.h"
 
 #include "analysis/deck_index.h"
+#include "platform/translated_text.h"
 
 #include <cstdio>
 
@@ -47,10 +48,9 @@ HoldAdvice StrategyAdvisor::best(const PokerHand::Cards& hand, int bet) const {
 
 std::string holdText(const DealtCards& dealt, unsigned hold) {
     if (hold == 0)
-        return "discard all";
-    std::string text = "hold ";
-    text += keptCardsText(dealt, hold);
-    return text;
+        return translatedText("Hints", "discard all");
+    //: The cards kept, as "K♣ K♦".
+    return withArguments(translatedText("Hints", "hold %1"), {keptCardsText(dealt, hold)});
 }
 
 std::string dollarText(double amount) {
@@ -60,12 +60,9 @@ std::string dollarText(double amount) {
 }
 
 std::string bestHoldText(const DealtCards& dealt, unsigned hold, double expectedPayoff) {
-    std::string text = "Best: ";
-    text += holdText(dealt, hold);
-    text += " (";
-    text += dollarText(expectedPayoff);
-    text += ')';
-    return text;
+    //: The best hold, as "hold K♣ K♦" (%1), and what it pays on average, as "$1.53" (%2).
+    return withArguments(translatedText("Hints", "Best: %1 (%2)"),
+                         {holdText(dealt, hold), dollarText(expectedPayoff)});
 }
 
 std::string strategyHint(const PokerHand::Cards& hand, const HoldAdvice& advice) {

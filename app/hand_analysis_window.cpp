@@ -6,6 +6,7 @@
 #include "persist/registry_key.h"
 #include "platform/beside_window.h"
 #include "platform/screen_fit.h"
+#include "platform/translated_text.h"
 #include "poker/pay_table.h"
 #include "round/round_flow.h"
 
@@ -33,25 +34,28 @@ struct AnalysisLook {
     // The least height worth showing: the summary, the headers and a few rows.
     int minHeight = 150;
     const char* positionValue = "AnalysisPosition_";
-    const char* title = "Hand Analysis";
-    const char* noDeal = "No cards have been dealt in this game yet.";
-    const char* working = "Working out the chances of every draw...";
-    // The game, the dealt cards, the bet.
-    const char* dealt = "%1: dealt %2 at a bet of $%3.  \u25B6 marks your hold.";
+    const char* title = QUINTARO_TEXT("Hand Analysis", "Hand Analysis");
+    const char* noDeal =
+        QUINTARO_TEXT("Hand Analysis", "No cards have been dealt in this game yet.");
+    const char* working =
+        QUINTARO_TEXT("Hand Analysis", "Working out the chances of every draw...");
+    //: The game (%1), the five cards dealt (%2) and the bet in dollars (%3).
+    const char* dealt =
+        QUINTARO_TEXT("Hand Analysis", "%1: dealt %2 at a bet of $%3.  \u25B6 marks your hold.");
     const char* mark = "\u25B6";
-    const char* keepHeader = "Keep";
-    const char* expectedHeader = "Expected";
+    const char* keepHeader = QUINTARO_TEXT("Hand Analysis", "Keep");
+    const char* expectedHeader = QUINTARO_TEXT("Hand Analysis", "Expected");
     // The widest cells any deal can give: two jokers and three tens, or five tens, kept (each
     // ten of the widest suit), the highest payoff, a chance of one in millions.
     const char* suits = "\u2663\u2660\u2665\u2666";
-    std::array<const char*, 2> widestKeeps{"Joker Joker 10%1 10%1 10%1",
-                                           "10%1 10%1 10%1 10%1 10%1"};
+    std::array<const char*, 2> widestKeeps{"%2 %2 10%1 10%1 10%1", "10%1 10%1 10%1 10%1 10%1"};
     const char* widestExpected = "$0000.00";
     const char* widestChance = "0.0000000%";
-    const char* help = "Every way to hold the cards dealt, the best first: the cards kept, "
+    const char* help = QUINTARO_TEXT(
+        "Pop-up help", "Every way to hold the cards dealt, the best first: the cards kept, "
                        "what the hold pays on average at the bet, and its chance of ending on "
                        "each pay line.  The row of the cards you hold now is marked.  Between "
-                       "hands the last deal stays here.";
+                       "hands the last deal stays here.");
 };
 const AnalysisLook look;
 
@@ -60,7 +64,7 @@ enum Column : int { MarkColumn, KeepColumn, ExpectedColumn, FirstLineColumn };
 // On two lines, to keep the columns narrow: a qualifier in brackets goes below the name
 // ("Royal Flush" over "(No Wilds)"), else the name breaks at the space nearest its middle.
 QString lineHeader(HandCategory category) {
-    QString name = QString::fromUtf8(handCategoryName(category));
+    QString name = QString::fromStdString(handCategoryText(category));
     qsizetype split = name.indexOf(QStringLiteral(" ("));
     if (split < 0) {
         const qsizetype middle = name.size() / 2;
@@ -75,8 +79,8 @@ QString lineHeader(HandCategory category) {
 
 QStringList headerTexts(GameType game) {
     const PayTable& pay = payTable(game);
-    QStringList headers{QString(), QString::fromUtf8(look.keepHeader),
-                        QString::fromUtf8(look.expectedHeader)};
+    QStringList headers{QString(), QCoreApplication::translate("Hand Analysis", look.keepHeader),
+                        QCoreApplication::translate("Hand Analysis", look.expectedHeader)};
     for (int line = 0; line < pay.lineCount; ++line)
         headers << lineHeader(pay.lines[static_cast<std::size_t>(line)].category);
     return headers;
@@ -92,8 +96,8 @@ void setCell(QTreeWidgetItem& item, int column, const QString& text, Qt::Alignme
 HandAnalysisWindow::HandAnalysisWindow(const RoundFlow& round, GameFrameWindow& table)
     : QWidget(&table, Qt::Window), m_round(round), m_table(table), m_summary(new QLabel(this)),
       m_best(new QLabel(this)), m_rows(new QTreeWidget(this)) {
-    setWindowTitle(QString::fromUtf8(look.title));
-    setWhatsThis(QString::fromUtf8(look.help));
+    setWindowTitle(QCoreApplication::translate("Hand Analysis", look.title));
+    setWhatsThis(QCoreApplication::translate("Pop-up help", look.help));
     m_summary->setWordWrap(true);
     QFont bold = m_best->font();
     bold.setBold(true);
@@ -220,8 +224,10 @@ std::vector<int> HandAnalysisWindow::columnWidths(GameType game) {
         return cells.horizontalAdvance(a) < cells.horizontalAdvance(b);
     });
     for (const char* keep : look.widestKeeps) {
-        QStringList texts{QString::fromUtf8(look.mark), QString::fromUtf8(keep).arg(widestSuit),
-                          QString::fromUtf8(look.widestExpected)};
+        QStringList texts{
+            QString::fromUtf8(look.mark),
+            QString::fromUtf8(keep).arg(widestSuit, QCoreApplication::translate("Cards", "Joker")),
+            QString::fromUtf8(look.widestExpected)};
         while (texts.size() < m_rows->columnCount())
             texts << QString::fromUtf8(look.widestChance);
         auto* probe = new QTreeWidgetItem(texts);
@@ -265,9 +271,9 @@ void HandAnalysisWindow::refresh() {
     m_rows->setColumnCount(0);
     m_best->clear();
     if (!m_deal) {
-        m_summary->setText(QString::fromUtf8(look.noDeal));
+        m_summary->setText(QCoreApplication::translate("Hand Analysis", look.noDeal));
     } else if (!m_advisor || m_advisor->gameType() != m_deal->game || !m_advisor->isPrepared()) {
-        m_summary->setText(QString::fromUtf8(look.working));
+        m_summary->setText(QCoreApplication::translate("Hand Analysis", look.working));
     } else {
         showRows(*m_deal);
     }
@@ -275,8 +281,8 @@ void HandAnalysisWindow::refresh() {
 
 void HandAnalysisWindow::showRows(const DealInPlay& deal) {
     const PayTable& pay = payTable(deal.game);
-    m_summary->setText(QString::fromUtf8(look.dealt)
-                           .arg(QString::fromUtf8(pay.title),
+    m_summary->setText(QCoreApplication::translate("Hand Analysis", look.dealt)
+                           .arg(QCoreApplication::translate("Games", pay.title.data()),
                                 QString::fromStdString(keptCardsText(deal.dealt, holdAll)),
                                 QString::number(deal.bet)));
     const std::vector<int> widths = columnWidths(deal.game);

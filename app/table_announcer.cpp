@@ -9,6 +9,7 @@
 #include "displays/table_figures.h"
 #include "poker/hand_category.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include <utility>
@@ -127,7 +128,8 @@ void TableAnnouncer::tell(const QString& more) {
     if (handOver)
         news << resultText();
     if (now.bet != before.bet)
-        news << QStringLiteral("Bet ") + moneyText(static_cast<std::uint32_t>(now.bet));
+        news << QCoreApplication::translate("Screen reader", "Bet %1")
+                    .arg(moneyText(static_cast<std::uint32_t>(now.bet)));
     if (now.strip != before.strip && !now.strip.isEmpty())
         news << now.strip;
     // After a hand the box only says the hand is over, which its result has just said.
@@ -154,10 +156,11 @@ QString TableAnnouncer::resultText() const {
     const GameState& state = round.state();
     const std::uint8_t line = round.handNames().highlightedLine;
     if (line == noLine || state.lastWin == 0)
-        return QStringLiteral("No win. ") + balanceFigureText(state);
-    const std::string_view hand = handCategoryName(round.pay().categories[line]);
-    return QStringLiteral("%1. You win %2. %3")
-        .arg(QString::fromUtf8(hand.data(), static_cast<qsizetype>(hand.size())),
+        return QCoreApplication::translate("Screen reader", "No win. %1")
+            .arg(balanceFigureText(state));
+    //: The hand (%1), what it won (%2) and the balance, as "Balance $101" (%3).
+    return QCoreApplication::translate("Screen reader", "%1. You win %2. %3")
+        .arg(QString::fromStdString(handCategoryText(round.pay().categories[line])),
              moneyText(state.lastWin), balanceFigureText(state));
 }
 

@@ -1,11 +1,13 @@
 #include "trainer/statistics_dialog.h"
 
 #include "platform/beside_window.h"
+#include "platform/translated_text.h"
 #include "poker/pay_table.h"
 #include "trainer/trainer_statistics.h"
 #include "trainer/trainer_text.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -25,14 +27,15 @@ namespace quintaro {
 namespace {
 
 namespace layout {
-constexpr const char* title = "Statistics";
+constexpr const char* title = QUINTARO_TEXT("Statistics", "Statistics");
 // Alt+P: C is the Close button's, R the Reset button's. Text only: a theme's icons may
 // not read on its dark schemes.
-constexpr const char* closeText = "&Close";
-constexpr const char* copyText = "Co&py";
-constexpr const char* resetText = "&Reset...";
-constexpr const char* resetQuestion =
-    "Reset the statistics of %1?  The figures of this session and of all time are lost.";
+constexpr const char* closeText = QUINTARO_TEXT("Statistics", "&Close");
+constexpr const char* copyText = QUINTARO_TEXT("Statistics", "Co&py");
+constexpr const char* resetText = QUINTARO_TEXT("Statistics", "&Reset...");
+constexpr const char* resetQuestion = QUINTARO_TEXT(
+    "Statistics",
+    "Reset the statistics of %1?  The figures of this session and of all time are lost.");
 constexpr int columns = 3;
 constexpr int columnSpacing = 24;
 // Beside a table that leaves little room, the pages scroll down to this many rows.
@@ -65,7 +68,7 @@ QSize wholeSize(QTreeWidget& rows, int shownRows) {
 
 StatisticsDialog::StatisticsDialog(TrainerStatistics& statistics, GameType shown, QWidget* parent)
     : QDialog(parent), m_statistics(statistics), m_pages(new QTabWidget(this)) {
-    setWindowTitle(QString::fromUtf8(layout::title));
+    setWindowTitle(QCoreApplication::translate("Statistics", layout::title));
     for (int game = 0; game < TrainerStatistics::gameCount; ++game) {
         auto* rows = new QTreeWidget(m_pages);
         rows->setColumnCount(layout::columns);
@@ -75,22 +78,24 @@ StatisticsDialog::StatisticsDialog(TrainerStatistics& statistics, GameType shown
         rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         rows->header()->setStretchLastSection(false);
         rows->header()->setSectionsMovable(false);
-        m_pages->addTab(rows, QString::fromUtf8(payTable(static_cast<GameType>(game)).title));
+        m_pages->addTab(rows, QCoreApplication::translate(
+                                  "Games", payTable(static_cast<GameType>(game)).title.data()));
         fillPage(game);
     }
     m_pages->setCurrentIndex(gameTypeNumber(shown));
 
     auto* buttons = new QDialogButtonBox(this);
-    m_close =
-        buttons->addButton(QString::fromUtf8(layout::closeText), QDialogButtonBox::RejectRole);
+    m_close = buttons->addButton(QCoreApplication::translate("Statistics", layout::closeText),
+                                 QDialogButtonBox::RejectRole);
     m_close->setDefault(true);
-    QPushButton* copy =
-        buttons->addButton(QString::fromUtf8(layout::copyText), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(
+        QCoreApplication::translate("Statistics", layout::copyText), QDialogButtonBox::ActionRole);
     copy->setAutoDefault(false);
     connect(copy, &QPushButton::clicked, this, &StatisticsDialog::copyPage);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
             &StatisticsDialog::copyPage);
-    m_reset = buttons->addButton(QString::fromUtf8(layout::resetText), QDialogButtonBox::ResetRole);
+    m_reset = buttons->addButton(QCoreApplication::translate("Statistics", layout::resetText),
+                                 QDialogButtonBox::ResetRole);
     m_reset->setAutoDefault(false);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsDialog::onReset);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -185,9 +190,10 @@ void StatisticsDialog::onReset() {
     const int page = m_pages->currentIndex();
     const auto type = static_cast<GameType>(page);
     const QString question =
-        QString::fromUtf8(layout::resetQuestion).arg(QString::fromUtf8(payTable(type).title));
-    if (QMessageBox::question(this, QString::fromUtf8(layout::title), question,
-                              QMessageBox::Yes | QMessageBox::No,
+        QCoreApplication::translate("Statistics", layout::resetQuestion)
+            .arg(QCoreApplication::translate("Games", payTable(type).title.data()));
+    if (QMessageBox::question(this, QCoreApplication::translate("Statistics", layout::title),
+                              question, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
         return;
     m_statistics.reset(type);

@@ -2,6 +2,7 @@
 
 #include "analysis/hold_outcomes.h"
 #include "analysis/strategy_advisor.h"
+#include "platform/translated_text.h"
 #include "poker/hand_category.h"
 #include "poker/pay_table.h"
 
@@ -36,11 +37,12 @@ std::string expectedDollars(std::int64_t value, std::int64_t scale) {
 std::string mistakeMessage(const DealtCards& hand, const HoldValues& values, unsigned hold,
                            bool offerRedeal) {
     const unsigned best = values.best();
-    std::string text = bestHoldText(hand, best, values.expectedPayoff(best));
-    text += "; yours ";
-    text += dollarText(values.expectedPayoff(hold));
+    //: The best hold, as "Best: hold K♣ K♦ ($1.53)" (%1), and what the player's pays (%2).
+    std::string text = withArguments(translatedText("Trainer", "%1; yours %2"),
+                                     {bestHoldText(hand, best, values.expectedPayoff(best)),
+                                      dollarText(values.expectedPayoff(hold))});
     if (offerRedeal)
-        text += ". Redeal again to keep yours";
+        text = withArguments(translatedText("Trainer", "%1. Redeal again to keep yours"), {text});
     return text;
 }
 
@@ -48,45 +50,52 @@ std::vector<StatisticsRow> statisticsRows(GameType type, const GameStatistics& s
                                           const GameStatistics& allTime) {
     const std::int64_t scale = valueScale(type);
     std::vector<StatisticsRow> rows;
-    const auto row = [&](const char* label, auto text) {
+    const auto row = [&](const std::string& label, auto text) {
         rows.push_back({label, text(session), text(allTime)});
     };
+    // The costliest mistake's two holds stand indented under it.
+    const std::string indent = "    ";
     using Stats = const GameStatistics&;
-    rows.push_back({"", "This session", "All time"});
-    row("Hands played", [](Stats s) { return std::to_string(s.hands); });
-    row("Total bet", [](Stats s) { return dollars(s.bet); });
-    row("Total paid", [](Stats s) { return dollars(s.paid); });
-    row("Return", [](Stats s) { return percent(s.paid, s.bet); });
-    row("Expected return of your holds",
+    rows.push_back({"", translatedText("Statistics", "This session"),
+                    translatedText("Statistics", "All time")});
+    row(translatedText("Statistics", "Hands played"),
+        [](Stats s) { return std::to_string(s.hands); });
+    row(translatedText("Statistics", "Total bet"), [](Stats s) { return dollars(s.bet); });
+    row(translatedText("Statistics", "Total paid"), [](Stats s) { return dollars(s.paid); });
+    row(translatedText("Statistics", "Return"), [](Stats s) { return percent(s.paid, s.bet); });
+    row(translatedText("Statistics", "Expected return of your holds"),
         [&](Stats s) { return percent(s.expected, s.bet * scale); });
-    row("Expected return of best play",
+    row(translatedText("Statistics", "Expected return of best play"),
         [&](Stats s) { return percent(s.bestExpected, s.bet * scale); });
-    row("Best play would have paid", [](Stats s) { return dollars(s.bestPaid); });
-    row("Mistakes", [](Stats s) { return std::to_string(s.mistakes); });
-    row("Cost of mistakes", [&](Stats s) { return expectedDollars(s.mistakeCost, scale); });
-    row("Cost in % of the total bet",
+    row(translatedText("Statistics", "Best play would have paid"),
+        [](Stats s) { return dollars(s.bestPaid); });
+    row(translatedText("Statistics", "Mistakes"),
+        [](Stats s) { return std::to_string(s.mistakes); });
+    row(translatedText("Statistics", "Cost of mistakes"),
+        [&](Stats s) { return expectedDollars(s.mistakeCost, scale); });
+    row(translatedText("Statistics", "Cost in % of the total bet"),
         [&](Stats s) { return percent(s.mistakeCost, s.bet * scale); });
-    row("Costliest mistake", [](Stats s) {
+    row(translatedText("Statistics", "Costliest mistake"), [](Stats s) {
         if (!s.costliest)
             return std::string("-");
         return keptCardsText(s.costliest->hand, holdAll);
     });
-    row("    Hold taken", [&](Stats s) {
+    row(indent + translatedText("Statistics", "Hold taken"), [&](Stats s) {
         return s.costliest ? holdText(s.costliest->hand, s.costliest->hold) + " (" +
                                  expectedDollars(s.costliest->holdValue, scale) + ")"
                            : std::string("-");
     });
-    row("    Best hold", [&](Stats s) {
+    row(indent + translatedText("Statistics", "Best hold"), [&](Stats s) {
         return s.costliest ? holdText(s.costliest->hand, s.costliest->best) + " (" +
                                  expectedDollars(s.costliest->bestValue, scale) + ")"
                            : std::string("-");
     });
     const PayTable& rules = payTable(type);
-    rows.push_back({"Pay lines hit (yours / best play)", "", ""});
+    rows.push_back({translatedText("Statistics", "Pay lines hit (yours / best play)"), "", ""});
     for (int line = 0; line < rules.lineCount; ++line) {
         const auto at = static_cast<std::size_t>(line);
         rows.push_back(
-            {std::string(handCategoryName(rules.lines[at].category)),
+            {handCategoryText(rules.lines[at].category),
              std::to_string(session.lines[at]) + " / " + std::to_string(session.bestLines[at]),
              std::to_string(allTime.lines[at]) + " / " + std::to_string(allTime.bestLines[at])});
     }
