@@ -30,6 +30,25 @@
     </message>
 </context>
 <context>
+    <name>Card ranks</name>
+    <message>
+        <source>A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Cards</name>
     <message>
         <source>Ace</source>
@@ -204,6 +223,34 @@
     </message>
 </context>
 <context>
+    <name>Hand Analysis</name>
+    <message>
+        <source>Hand Analysis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No cards have been dealt in this game yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Working out the chances of every draw...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: dealt %2 at a bet of $%3.  ▶ marks your hold.</source>
+        <extracomment>The game (%1), the five cards dealt (%2) and the bet in dollars (%3).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Hands</name>
     <message>
         <source>Nothing</source>
@@ -286,6 +333,27 @@
     <message>
         <source>&amp;Back</source>
         <translation>&amp;Précédent</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>Discard all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>discard all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hold %1</source>
+        <extracomment>The cards kept, as &quot;K♣ K♦&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best: %1 (%2)</source>
+        <extracomment>The best hold, as &quot;hold K♣ K♦&quot; (%1), and what it pays on average, as &quot;$1.53&quot; (%2).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -840,6 +908,10 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
         <source>Quits the game.</source>
         <translation>Quitte le jeu.</translation>
     </message>
+    <message>
+        <source>Every way to hold the cards dealt, the best first: the cards kept, what the hold pays on average at the bet, and its chance of ending on each pay line.  The row of the cards you hold now is marked.  Between hands the last deal stays here.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Screen reader</name>
@@ -862,6 +934,19 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     <message>
         <source>Face down</source>
         <translation>Face cachée</translation>
+    </message>
+    <message>
+        <source>Bet %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No win. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. You win %2. %3</source>
+        <extracomment>The hand (%1), what it won (%2) and the balance, as &quot;Balance $101&quot; (%3).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -927,6 +1012,93 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;py</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reset...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the statistics of %1?  The figures of this session and of all time are lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hands played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected return of your holds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected return of best play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best play would have paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost of mistakes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost in % of the total bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Costliest mistake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay lines hit (yours / best play)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>Win</source>
@@ -983,6 +1155,18 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     <message>
         <source>Press &quot;Deal&quot; for a new game</source>
         <translation>Appuyez sur «&#xa0;Distribuer&#xa0;» pour rejouer</translation>
+    </message>
+</context>
+<context>
+    <name>Trainer</name>
+    <message>
+        <source>%1; yours %2</source>
+        <extracomment>The best hold, as &quot;Best: hold K♣ K♦ ($1.53)&quot; (%1), and what the player&apos;s pays (%2).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Redeal again to keep yours</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
