@@ -44,6 +44,13 @@ void drawFigure(QPainter& painter, const Figure& figure, std::uint32_t amount,
     painter.restore();
 }
 
+// A figure as a screen reader reads it: "Balance $99".
+QString figureText(const Figure& figure, std::uint32_t amount) {
+    //: A figure's caption (%1) and its amount (%2), as a screen reader reads them.
+    return QCoreApplication::translate("Screen reader", "%1 %2")
+        .arg(QCoreApplication::translate("Table", figure.label), moneyText(amount));
+}
+
 } // namespace
 
 QString moneyText(std::uint32_t amount) {
@@ -51,13 +58,11 @@ QString moneyText(std::uint32_t amount) {
 }
 
 QString winFigureText(const GameState& state) {
-    return QCoreApplication::translate("Table", winFigure.label) + QLatin1Char(' ') +
-           moneyText(state.lastWin);
+    return figureText(winFigure, state.lastWin);
 }
 
 QString balanceFigureText(const GameState& state) {
-    return QCoreApplication::translate("Table", balanceFigure.label) + QLatin1Char(' ') +
-           moneyText(state.balance);
+    return figureText(balanceFigure, state.balance);
 }
 
 QFont displayFont() {

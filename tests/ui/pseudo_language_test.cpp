@@ -1,6 +1,9 @@
 #include "about/about_dialog.h"
 #include "about/help_window.h"
+#include "app/game_menu.h"
+#include "app/hand_analysis_window.h"
 #include "app/message_dialog.h"
+#include "app/table_window.h"
 #include "options/backs_page.h"
 #include "options/extras_page.h"
 #include "options/faces_page.h"
@@ -12,9 +15,11 @@
 #include "platform/memory_registry_store.h"
 #include "platform/text_translations.h"
 #include "tests/core/recording_output.h"
+#include "trainer/statistics_dialog.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -106,6 +111,32 @@ private Q_SLOTS:
         HelpWindow help(&frame, QStringLiteral("Quintaro"));
         help.show();
         QCOMPARE(untranslated(&help), QStringList{});
+    }
+
+    void theTableItsMenusHandAnalysisAndStatisticsShowOnlyTranslatedTexts() {
+        MemoryRegistryStore store;
+        TableWindow table(&store);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QCOMPARE(untranslated(&table), QStringList{});
+
+        QStringList missed;
+        for (const QAction* item : table.menuBar()->actions()) {
+            QList<QAction*> entries{item->menu()->actions()};
+            entries.prepend(item->menu()->menuAction());
+            for (const QAction* entry : entries)
+                for (const QString& text : {entry->text(), entry->whatsThis()})
+                    if (!text.isEmpty() && !(text.startsWith(u'[') && text.endsWith(u']')))
+                        missed << text;
+        }
+        QCOMPARE(missed, QStringList{});
+
+        table.onMenuSelect(GameMenuAnalysis);
+        QVERIFY(table.handAnalysis() != nullptr);
+        QCOMPARE(untranslated(table.handAnalysis()), QStringList{});
+        table.onMenuSelect(GameMenuStatistics);
+        QVERIFY(table.statisticsWindow() != nullptr);
+        QCOMPARE(untranslated(table.statisticsWindow()), QStringList{});
     }
 };
 
