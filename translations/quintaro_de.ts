@@ -33,19 +33,19 @@
     <name>Card ranks</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>J</source>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
 </context>
 <context>
@@ -226,28 +226,28 @@
     <name>Hand Analysis</name>
     <message>
         <source>Hand Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Handanalyse</translation>
     </message>
     <message>
         <source>No cards have been dealt in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Spiel wurden noch keine Karten gegeben.</translation>
     </message>
     <message>
         <source>Working out the chances of every draw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Chancen jedes möglichen Tauschs werden berechnet...</translation>
     </message>
     <message>
         <source>%1: dealt %2 at a bet of $%3.  ▶ marks your hold.</source>
         <extracomment>The game (%1), the five cards dealt (%2) and the bet in dollars (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Gegeben wurden %2 bei einem Einsatz von $%3. ▶ markiert Ihre Auswahl.</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Halten</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartungswert</translation>
     </message>
 </context>
 <context>
@@ -339,21 +339,21 @@
     <name>Hints</name>
     <message>
         <source>Discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle abwerfen</translation>
     </message>
     <message>
         <source>discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>alle abwerfen</translation>
     </message>
     <message>
         <source>hold %1</source>
         <extracomment>The cards kept, as &quot;K♣ K♦&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 halten</translation>
     </message>
     <message>
         <source>Best: %1 (%2)</source>
         <extracomment>The best hold, as &quot;hold K♣ K♦&quot; (%1), and what it pays on average, as &quot;$1.53&quot; (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Am besten: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -910,7 +910,7 @@ Drücken Sie F1 für die ausführliche Hilfe.</translation>
     </message>
     <message>
         <source>Every way to hold the cards dealt, the best first: the cards kept, what the hold pays on average at the bet, and its chance of ending on each pay line.  The row of the cards you hold now is marked.  Between hands the last deal stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede mögliche Auswahl aus den gegebenen Karten, die beste zuerst: die gehaltenen Karten, was die Auswahl beim aktuellen Einsatz im Durchschnitt zahlt, und ihre Wahrscheinlichkeit für jede Zeile der Gewinntabelle. Die Zeile mit den Karten, die Sie gerade halten, ist markiert. Zwischen zwei Händen bleiben hier die zuletzt gegebenen Karten stehen.</translation>
     </message>
 </context>
 <context>
@@ -937,16 +937,16 @@ Drücken Sie F1 für die ausführliche Hilfe.</translation>
     </message>
     <message>
         <source>Bet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Einsatz %1</translation>
     </message>
     <message>
         <source>No win. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewinn. %1</translation>
     </message>
     <message>
         <source>%1. You win %2. %3</source>
         <extracomment>The hand (%1), what it won (%2) and the balance, as &quot;Balance $101&quot; (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Sie gewinnen %2. %3</translation>
     </message>
 </context>
 <context>
@@ -1015,87 +1015,87 @@ Drücken Sie F1 für die ausführliche Hilfe.</translation>
     <name>Statistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen...</translation>
     </message>
     <message>
         <source>Reset the statistics of %1?  The figures of this session and of all time are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik für %1 zurücksetzen? Die Werte dieser Sitzung und die Gesamtwerte gehen verloren.</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Sitzung</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt</translation>
     </message>
     <message>
         <source>Hands played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Hände</translation>
     </message>
     <message>
         <source>Total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamteinsatz</translation>
     </message>
     <message>
         <source>Total paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtauszahlung</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlungsquote</translation>
     </message>
     <message>
         <source>Expected return of your holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Quote Ihrer Auswahl</translation>
     </message>
     <message>
         <source>Expected return of best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Erwartete Quote des optimalen Spiels</translation>
     </message>
     <message>
         <source>Best play would have paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Optimales Spiel hätte gezahlt</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Cost of mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten der Fehler</translation>
     </message>
     <message>
         <source>Cost in % of the total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kosten in % des Gesamteinsatzes</translation>
     </message>
     <message>
         <source>Costliest mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Teuerster Fehler</translation>
     </message>
     <message>
         <source>Hold taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Auswahl</translation>
     </message>
     <message>
         <source>Best hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste Auswahl</translation>
     </message>
     <message>
         <source>Pay lines hit (yours / best play)</source>
-        <translation type="unfinished"></translation>
+        <translation>Getroffene Zeilen (Sie / optimales Spiel)</translation>
     </message>
 </context>
 <context>
@@ -1162,11 +1162,11 @@ Drücken Sie F1 für die ausführliche Hilfe.</translation>
     <message>
         <source>%1; yours %2</source>
         <extracomment>The best hold, as &quot;Best: hold K♣ K♦ ($1.53)&quot; (%1), and what the player&apos;s pays (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; Ihre: %2</translation>
     </message>
     <message>
         <source>%1. Redeal again to keep yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Erneut „Tauschen“, um Ihre zu behalten</translation>
     </message>
 </context>
 </TS>

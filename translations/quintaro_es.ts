@@ -33,19 +33,19 @@
     <name>Card ranks</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>J</source>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
 </context>
 <context>
@@ -226,28 +226,28 @@
     <name>Hand Analysis</name>
     <message>
         <source>Hand Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de la mano</translation>
     </message>
     <message>
         <source>No cards have been dealt in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se han repartido cartas en esta partida.</translation>
     </message>
     <message>
         <source>Working out the chances of every draw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando las probabilidades de cada cambio...</translation>
     </message>
     <message>
         <source>%1: dealt %2 at a bet of $%3.  ▶ marks your hold.</source>
         <extracomment>The game (%1), the five cards dealt (%2) and the bet in dollars (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: se han repartido %2 con una apuesta de $%3. ▶ marca su selección.</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor esperado</translation>
     </message>
 </context>
 <context>
@@ -339,21 +339,21 @@
     <name>Hints</name>
     <message>
         <source>Discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar todas</translation>
     </message>
     <message>
         <source>discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>descartar todas</translation>
     </message>
     <message>
         <source>hold %1</source>
         <extracomment>The cards kept, as &quot;K♣ K♦&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mantener %1</translation>
     </message>
     <message>
         <source>Best: %1 (%2)</source>
         <extracomment>The best hold, as &quot;hold K♣ K♦&quot; (%1), and what it pays on average, as &quot;$1.53&quot; (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mejor selección: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -910,7 +910,7 @@ Pulse F1 para ver la ayuda completa.</translation>
     </message>
     <message>
         <source>Every way to hold the cards dealt, the best first: the cards kept, what the hold pays on average at the bet, and its chance of ending on each pay line.  The row of the cards you hold now is marked.  Between hands the last deal stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las formas de mantener las cartas repartidas, la mejor primero: las cartas mantenidas, lo que paga la selección de media con la apuesta actual y su probabilidad de terminar en cada línea de la tabla de pagos. La fila de las cartas que mantiene ahora aparece marcada. Entre una mano y otra, el último reparto se queda aquí.</translation>
     </message>
 </context>
 <context>
@@ -937,16 +937,16 @@ Pulse F1 para ver la ayuda completa.</translation>
     </message>
     <message>
         <source>Bet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apuesta %1</translation>
     </message>
     <message>
         <source>No win. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin premio. %1</translation>
     </message>
     <message>
         <source>%1. You win %2. %3</source>
         <extracomment>The hand (%1), what it won (%2) and the balance, as &quot;Balance $101&quot; (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Gana %2. %3</translation>
     </message>
 </context>
 <context>
@@ -1015,87 +1015,87 @@ Pulse F1 para ver la ayuda completa.</translation>
     <name>Statistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;piar</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer...</translation>
     </message>
     <message>
         <source>Reset the statistics of %1?  The figures of this session and of all time are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer las estadísticas del %1? Se perderán las cifras de esta sesión y las del total.</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta sesión</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>En total</translation>
     </message>
     <message>
         <source>Hands played</source>
-        <translation type="unfinished"></translation>
+        <translation>Manos jugadas</translation>
     </message>
     <message>
         <source>Total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Total apostado</translation>
     </message>
     <message>
         <source>Total paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Total pagado</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno</translation>
     </message>
     <message>
         <source>Expected return of your holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno esperado de sus selecciones</translation>
     </message>
     <message>
         <source>Expected return of best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Retorno esperado del juego óptimo</translation>
     </message>
     <message>
         <source>Best play would have paid</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego óptimo habría pagado</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Cost of mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste de los errores</translation>
     </message>
     <message>
         <source>Cost in % of the total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Coste en % del total apostado</translation>
     </message>
     <message>
         <source>Costliest mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Error más caro</translation>
     </message>
     <message>
         <source>Hold taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección hecha</translation>
     </message>
     <message>
         <source>Best hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor selección</translation>
     </message>
     <message>
         <source>Pay lines hit (yours / best play)</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas alcanzadas (usted / juego óptimo)</translation>
     </message>
 </context>
 <context>
@@ -1162,11 +1162,11 @@ Pulse F1 para ver la ayuda completa.</translation>
     <message>
         <source>%1; yours %2</source>
         <extracomment>The best hold, as &quot;Best: hold K♣ K♦ ($1.53)&quot; (%1), and what the player&apos;s pays (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; la suya: %2</translation>
     </message>
     <message>
         <source>%1. Redeal again to keep yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Pulse «Cambiar» otra vez para mantener la suya</translation>
     </message>
 </context>
 </TS>

@@ -33,19 +33,19 @@
     <name>Card ranks</name>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>J</source>
-        <translation type="unfinished"></translation>
+        <translation>J</translation>
     </message>
     <message>
         <source>Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Q</translation>
     </message>
     <message>
         <source>K</source>
-        <translation type="unfinished"></translation>
+        <translation>K</translation>
     </message>
 </context>
 <context>
@@ -226,28 +226,28 @@
     <name>Hand Analysis</name>
     <message>
         <source>Hand Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse de la main</translation>
     </message>
     <message>
         <source>No cards have been dealt in this game yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune carte n&apos;a encore été distribuée dans cette partie.</translation>
     </message>
     <message>
         <source>Working out the chances of every draw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul des probabilités de chaque échange...</translation>
     </message>
     <message>
         <source>%1: dealt %2 at a bet of $%3.  ▶ marks your hold.</source>
         <extracomment>The game (%1), the five cards dealt (%2) and the bet in dollars (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: main distribuée %2 pour une mise de $%3. ▶ marque votre sélection.</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder</translation>
     </message>
     <message>
         <source>Expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Espérance</translation>
     </message>
 </context>
 <context>
@@ -339,21 +339,21 @@
     <name>Hints</name>
     <message>
         <source>Discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout défausser</translation>
     </message>
     <message>
         <source>discard all</source>
-        <translation type="unfinished"></translation>
+        <translation>tout défausser</translation>
     </message>
     <message>
         <source>hold %1</source>
         <extracomment>The cards kept, as &quot;K♣ K♦&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>garder %1</translation>
     </message>
     <message>
         <source>Best: %1 (%2)</source>
         <extracomment>The best hold, as &quot;hold K♣ K♦&quot; (%1), and what it pays on average, as &quot;$1.53&quot; (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure sélection&#xa0;: %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -910,7 +910,7 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     </message>
     <message>
         <source>Every way to hold the cards dealt, the best first: the cards kept, what the hold pays on average at the bet, and its chance of ending on each pay line.  The row of the cards you hold now is marked.  Between hands the last deal stays here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les façons de garder les cartes distribuées, la meilleure en premier&#xa0;: les cartes gardées, ce que la sélection paie en moyenne pour la mise actuelle, et sa probabilité de finir sur chaque ligne de la table des gains. La ligne des cartes que vous gardez en ce moment est marquée. Entre deux mains, la dernière donne reste affichée ici.</translation>
     </message>
 </context>
 <context>
@@ -937,16 +937,16 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     </message>
     <message>
         <source>Bet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise %1</translation>
     </message>
     <message>
         <source>No win. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gain. %1</translation>
     </message>
     <message>
         <source>%1. You win %2. %3</source>
         <extracomment>The hand (%1), what it won (%2) and the balance, as &quot;Balance $101&quot; (%3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Vous gagnez %2. %3</translation>
     </message>
 </context>
 <context>
@@ -1015,87 +1015,87 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     <name>Statistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Co&amp;py</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser...</translation>
     </message>
     <message>
         <source>Reset the statistics of %1?  The figures of this session and of all time are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les statistiques du %1&#xa0;? Les chiffres de cette session et du total seront perdus.</translation>
     </message>
     <message>
         <source>This session</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette session</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Au total</translation>
     </message>
     <message>
         <source>Hands played</source>
-        <translation type="unfinished"></translation>
+        <translation>Mains jouées</translation>
     </message>
     <message>
         <source>Total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Total misé</translation>
     </message>
     <message>
         <source>Total paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Total payé</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de redistribution</translation>
     </message>
     <message>
         <source>Expected return of your holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux attendu de vos sélections</translation>
     </message>
     <message>
         <source>Expected return of best play</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux attendu du jeu optimal</translation>
     </message>
     <message>
         <source>Best play would have paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu optimal aurait payé</translation>
     </message>
     <message>
         <source>Mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Cost of mistakes</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût des erreurs</translation>
     </message>
     <message>
         <source>Cost in % of the total bet</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût en % du total misé</translation>
     </message>
     <message>
         <source>Costliest mistake</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur la plus coûteuse</translation>
     </message>
     <message>
         <source>Hold taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection faite</translation>
     </message>
     <message>
         <source>Best hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleure sélection</translation>
     </message>
     <message>
         <source>Pay lines hit (yours / best play)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes atteintes (vous / jeu optimal)</translation>
     </message>
 </context>
 <context>
@@ -1162,11 +1162,11 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     <message>
         <source>%1; yours %2</source>
         <extracomment>The best hold, as &quot;Best: hold K♣ K♦ ($1.53)&quot; (%1), and what the player&apos;s pays (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; la vôtre&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1. Redeal again to keep yours</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Appuyez à nouveau sur «&#xa0;Changer&#xa0;» pour garder la vôtre</translation>
     </message>
 </context>
 </TS>
