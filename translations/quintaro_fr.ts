@@ -948,6 +948,11 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
         <extracomment>The hand (%1), what it won (%2) and the balance, as &quot;Balance $101&quot; (%3).</extracomment>
         <translation>%1. Vous gagnez %2. %3</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A figure&apos;s caption (%1) and its amount (%2), as a screen reader reads them.</extracomment>
+        <translation type="unfinished">%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>Sign in</name>
