@@ -951,7 +951,7 @@ Pulse F1 para ver la ayuda completa.</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A figure&apos;s caption (%1) and its amount (%2), as a screen reader reads them.</extracomment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>

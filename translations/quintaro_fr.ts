@@ -951,7 +951,7 @@ Appuyez sur F1 pour l&apos;aide détaillée.</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A figure&apos;s caption (%1) and its amount (%2), as a screen reader reads them.</extracomment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
