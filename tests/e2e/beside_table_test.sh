@@ -14,19 +14,7 @@ if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
 fi
 source "$QUINTARO_E2E_LIB"
 command -v openbox >/dev/null || fail "openbox is not installed (scripts/install-deps)"
-launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$launcher" ] || fail "no $launcher (at-spi2-core, scripts/install-deps)"
-# Its socket in a folder of this test's own: by default every user's launchers share one
-# path, and another test's launcher that ends removes it.
-export XDG_RUNTIME_DIR=$E2E_TMP/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-"$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
-# Asked before it is up, the session bus would start another launcher, not in that folder.
-bus_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true
-}
-poll 100 bus_up || fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"
+start_accessibility_bus || fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
 # Prints the frame of window $1 as "x y width height" in screen pixels: the window with

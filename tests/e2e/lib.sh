@@ -8,6 +8,8 @@ mkdir -p "$XDG_CONFIG_HOME"
 ini="$XDG_CONFIG_HOME/Varden/Parlorset.ini"
 export QUINTARO_SEED=${QUINTARO_SEED:-4242}
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+# The program in English, whatever the desktop's language; a test of a language sets its own.
+export LANGUAGE=en
 
 # A program still running is killed outright and waited for: a TERM would have it store
 # its settings while the folder is being removed.
@@ -215,6 +217,28 @@ sign_in() {
 table() {
     win=$(wait_window "^Quintaro - $1\$")
     menu=$(($(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410))
+}
+
+# Starts the accessibility bus on the test's session bus, which the test must run under
+# (dbus-run-session), and waits for it; false, with why in $E2E_TMP/bus.log, when it does
+# not come up. Its socket goes in a runtime folder of the test's own: by default every
+# user's launchers share one path, and another test's launcher that ends removes it. No
+# display: the launcher would mark that display's root window with its bus.
+start_accessibility_bus() {
+    local launcher=/usr/libexec/at-spi-bus-launcher
+    [ -x "$launcher" ] || { echo "no $launcher (at-spi2-core)" >"$E2E_TMP/bus.log"; return 1; }
+    export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    env -u DISPLAY "$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
+    poll 100 accessibility_bus_up
+}
+
+# Asked of the session bus itself: a call to the accessibility bus's name before the
+# launcher holds it would have the session bus start a second launcher, with the session's
+# runtime folder and display rather than ours.
+accessibility_bus_up() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"
 }
 
 # Starts the program and signs in as $1, the table then in $win.

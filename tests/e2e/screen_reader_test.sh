@@ -9,24 +9,9 @@ if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
 fi
 source "$QUINTARO_E2E_LIB"
 
-launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$launcher" ] || { echo "SKIP: no $launcher (at-spi2-core)"; exit 77; }
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
     { echo "SKIP: no Atspi for /usr/bin/python3 (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
-# A runtime folder of its own: the launcher puts its socket there, where a launcher of
-# another test would otherwise replace it. No display: the launcher would mark that
-# display's root window with its bus.
-export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-env -u DISPLAY "$launcher" --launch-immediately >"$E2E_TMP/bus.log" 2>&1 &
-# Asked of the session bus itself: a call to the accessibility bus's name before the
-# launcher holds it would have the session bus start a second launcher, with the session's
-# runtime folder and display rather than ours.
-bus_up() {
-    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"
-}
-poll 100 bus_up || { echo "SKIP: the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"; exit 77; }
+start_accessibility_bus || { echo "SKIP: the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"; exit 77; }
 
 start_xvfb
 export QUINTARO_SEED=68 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
