@@ -10,8 +10,9 @@ namespace quintaro {
 // language. The program installs a translator at start-up; without one (the core's own
 // tests, the command-line tools) every text stays as written, in English.
 //
-// `context` and `source` must be string literals: the translators' tools read them from
-// the code. `count` fills "%n" in the text, and chooses its plural form.
+// The translators' tools find a text where it is written: as a literal in the call, or,
+// for one kept in a table and passed here later, marked with QUINTARO_TEXT in that table
+// under the same context. `count` fills "%n" in the text, and chooses its plural form.
 using TextTranslator = std::string (*)(const char* context, const char* source,
                                        const char* disambiguation, int count);
 
