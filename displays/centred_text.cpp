@@ -38,15 +38,12 @@ void drawPlain(QPainter& painter, QPoint topLeft, const QString& text) {
 // The smallest share of the font's size a text is drawn at to fit.
 constexpr double smallestFit = 0.8;
 
-// The painter's font, or a smaller size of it down to smallestFit, at which `text` is no
-// wider than `width`; the smallest when none is.
-QFont fittedFont(const QPainter& painter, const QString& text, int width) {
+// A smaller size of the painter's font, down to smallestFit of it, at which `text` is no
+// wider than `width`; the smallest when none is. For a text too wide at the painter's font.
+QFont smallerFont(const QPainter& painter, const QString& text, int width) {
     QFont font = painter.font();
-    const int size = font.pixelSize();
-    if (size <= 0 || QFontMetrics(font).horizontalAdvance(text) <= width)
-        return font;
-    const int smallest = static_cast<int>(std::ceil(size * smallestFit));
-    for (int pixels = size - 1; pixels >= smallest; --pixels) {
+    const int smallest = static_cast<int>(std::ceil(font.pixelSize() * smallestFit));
+    for (int pixels = font.pixelSize() - 1; pixels >= smallest; --pixels) {
         font.setPixelSize(pixels);
         if (QFontMetrics(font).horizontalAdvance(text) <= width)
             break;
@@ -72,11 +69,12 @@ void drawCentredText(QPainter& painter, const QRect& rect, const QString& text) 
 }
 
 void drawFittedTextAt(QPainter& painter, QPoint topLeft, int width, const QString& text) {
-    const QFont font = fittedFont(painter, text, width);
-    if (font == painter.font())
+    const QFontMetrics metrics = painter.fontMetrics();
+    if (painter.font().pixelSize() <= 0 || metrics.horizontalAdvance(text) <= width)
         return drawPlain(painter, topLeft, text);
+    const QFont font = smallerFont(painter, text, width);
     // The smaller text keeps the line's middle, where the full-size text would have sat.
-    const int lift = (painter.fontMetrics().height() - QFontMetrics(font).height()) / 2;
+    const int lift = (metrics.height() - QFontMetrics(font).height()) / 2;
     painter.save();
     painter.setFont(font);
     drawPlain(painter, topLeft + QPoint(0, lift), text);
@@ -84,11 +82,12 @@ void drawFittedTextAt(QPainter& painter, QPoint topLeft, int width, const QStrin
 }
 
 void drawFittedCentredText(QPainter& painter, const QRect& rect, const QString& text) {
-    const QFont font = fittedFont(painter, text, rect.width());
-    if (font == painter.font())
-        return drawCentredText(painter, rect, text);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int advance = metrics.horizontalAdvance(text);
+    if (painter.font().pixelSize() <= 0 || advance <= rect.width())
+        return drawPlain(painter, centredTextOrigin(rect, QSize(advance, metrics.height())), text);
     painter.save();
-    painter.setFont(font);
+    painter.setFont(smallerFont(painter, text, rect.width()));
     drawCentredText(painter, rect, text);
     painter.restore();
 }
