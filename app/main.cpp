@@ -5,6 +5,7 @@
 #include "platform/text_translations.h"
 #include "wqgame/resource_module.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMetaObject>
 
@@ -12,8 +13,11 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-    if (auto message = quintaro::missingDisplayMessage(&quintaro::environmentValue)) {
-        std::fprintf(stderr, "%s\n", message->c_str());
+    if (quintaro::displayMissing(&quintaro::environmentValue)) {
+        // Qt's console half needs no display, and finds the translations as the game does.
+        QCoreApplication console(argc, argv);
+        quintaro::installDesktopTranslations(&console);
+        std::fprintf(stderr, "%s\n", quintaro::missingDisplayMessage().c_str());
         return 2;
     }
     quintaro::avoidTextInputWithoutSeat();

@@ -206,6 +206,10 @@
         <source>/h: names an X11 window; skipped under Wayland</source>
         <translation>/h: bezeichnet ein X11-Fenster; unter Wayland ignoriert</translation>
     </message>
+    <message>
+        <source>no graphical display found. Set DISPLAY to a running X server, or start it under a virtual one: xvfb-run quintaro</source>
+        <translation>keine grafische Anzeige gefunden. Setzen Sie DISPLAY auf einen laufenden X-Server, oder starten Sie das Spiel in einem virtuellen: xvfb-run quintaro</translation>
+    </message>
 </context>
 <context>
     <name>Games</name>

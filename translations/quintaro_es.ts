@@ -206,6 +206,10 @@
         <source>/h: names an X11 window; skipped under Wayland</source>
         <translation>/h: designa una ventana X11; se omite en Wayland</translation>
     </message>
+    <message>
+        <source>no graphical display found. Set DISPLAY to a running X server, or start it under a virtual one: xvfb-run quintaro</source>
+        <translation>no se ha encontrado ninguna pantalla gráfica. Haga que DISPLAY apunte a un servidor X en marcha, o inicie el juego en uno virtual: xvfb-run quintaro</translation>
+    </message>
 </context>
 <context>
     <name>Games</name>

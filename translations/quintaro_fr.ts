@@ -206,6 +206,10 @@
         <source>/h: names an X11 window; skipped under Wayland</source>
         <translation>/h&#xa0;: désigne une fenêtre X11&#xa0;; ignoré sous Wayland</translation>
     </message>
+    <message>
+        <source>no graphical display found. Set DISPLAY to a running X server, or start it under a virtual one: xvfb-run quintaro</source>
+        <translation>aucun affichage graphique trouvé. Faites pointer DISPLAY vers un serveur X en marche, ou lancez le jeu dans un serveur virtuel&#xa0;: xvfb-run quintaro</translation>
+    </message>
 </context>
 <context>
     <name>Games</name>

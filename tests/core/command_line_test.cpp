@@ -62,14 +62,14 @@ TEST(DisplayCheck, AsksForADisplayOnlyWhenQtWouldHaveNone) {
         return it == env.end() ? std::nullopt : std::optional<std::string>(it->second);
     };
     // The message itself is read end to end, from the program.
-    EXPECT_TRUE(missingDisplayMessage(lookup));
+    EXPECT_TRUE(displayMissing(lookup));
     env["QT_QPA_PLATFORM"] = "xcb";
-    EXPECT_TRUE(missingDisplayMessage(lookup));
+    EXPECT_TRUE(displayMissing(lookup));
     env["QT_QPA_PLATFORM"] = "offscreen";
-    EXPECT_FALSE(missingDisplayMessage(lookup));
+    EXPECT_FALSE(displayMissing(lookup));
     env.erase("QT_QPA_PLATFORM");
     env["WAYLAND_DISPLAY"] = "wayland-0";
-    EXPECT_FALSE(missingDisplayMessage(lookup));
+    EXPECT_FALSE(displayMissing(lookup));
 }
 
 } // namespace
