@@ -5,6 +5,7 @@
 #include "about/system_name.h"
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
+#include "displays/grow_to_fit_texts.h"
 #include "displays/table_font.h"
 #include "platform/translated_text.h"
 #include "wqgame/control_layouts.h"
@@ -182,6 +183,7 @@ AboutDialog::AboutDialog(QWidget* parent, const QString& versionText, const QStr
         tab(entry.tab)->addPageControl(control);
     }
     tab(1)->select(true);
+    growToFitTexts(*this);
 }
 
 FramedTab* AboutDialog::tab(int number) const {

@@ -1,6 +1,7 @@
 #include "app/message_dialog.h"
 
 #include "displays/classic_colours.h"
+#include "displays/grow_to_fit_texts.h"
 #include "displays/masked_picture.h"
 #include "wqgame/control_layouts.h"
 #include "wqgame/library_control.h"
@@ -91,6 +92,7 @@ MessageDialog::MessageDialog(QWidget* parent, const QString& message, const QStr
     m_picture =
         DevicePicture([pictureStyle](qreal ratio) { return loadPicture(pictureStyle, ratio); },
                       devicePixelRatioF());
+    growToFitTexts(*this);
 }
 
 QString MessageDialog::heading() const {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -37,6 +38,18 @@ void ChoiceList::fitWholeRows() {
     const int rows = std::max((height() - frame) / row, 1);
     if (frame + rows * row != height())
         resize(width(), frame + rows * row);
+}
+
+int ChoiceList::neededWidth() const {
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(item(row)->text()));
+    // A row's text keeps the focus frame's margin and one pixel more on either side.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int rowHeight = sizeHintForRow(0);
+    const bool scrolls = rowHeight > 0 && count() * rowHeight > height() - 2 * frameWidth();
+    return widest + 2 * textMargin + 2 * frameWidth() +
+           (scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0);
 }
 
 QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex& index,

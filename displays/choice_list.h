@@ -17,6 +17,10 @@ class ChoiceList : public QListWidget {
 public:
     explicit ChoiceList(QWidget* parent = nullptr);
 
+    // The width the list needs to show its longest name whole, beside the scroll bar when
+    // its rows do not all fit.
+    int neededWidth() const;
+
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event) const override;

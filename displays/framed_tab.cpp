@@ -29,6 +29,8 @@ struct TabLook {
     int decorationRise = 14;
     int bevelWidth = 3;
     int suitsPerRow = 4;
+    // Between the focus rectangle and the bevel on either side.
+    int focusGap = 1;
 };
 constexpr TabLook look;
 
@@ -95,7 +97,7 @@ FramedTab::FramedTab(QWidget* parent, const QRect& geometry, const QString& text
     setGeometry(geometry);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_pageRect.setTop(geometry.top() + geometry.height() - look.frameOverlap);
+    setPageRect(pageRect);
 
     if (!opensGroup && g_lastCreated != nullptr) {
         m_back = g_lastCreated;
@@ -123,6 +125,15 @@ FramedTab::~FramedTab() {
         g_decorations = {};
         g_decorationRatio = 0;
     }
+}
+
+void FramedTab::setPageRect(const QRect& pageRect) {
+    m_pageRect = pageRect;
+    m_pageRect.setTop(y() + height() - look.frameOverlap);
+}
+
+int FramedTab::neededWidth() const {
+    return focusRect().width() + 2 * (look.bevelWidth + look.focusGap);
 }
 
 int FramedTab::tabCount() {

@@ -31,6 +31,11 @@ public:
 
     QString text() const { return m_text; }
     const QRect& pageRect() const { return m_pageRect; }
+    // Moves the page, as a dialog that grows does; its top goes on the tab's foot again.
+    void setPageRect(const QRect& pageRect);
+    // The width the tab needs to show its text whole, with its focus rectangle, between
+    // its bevels.
+    int neededWidth() const;
     bool isSelected() const { return m_selected; }
     FramedTab* groupBack() const { return m_back; }
     FramedTab* groupForward() const { return m_forward; }

@@ -63,7 +63,7 @@ void BacksPage::setUpPage() {
 }
 
 QPoint BacksPage::previewAt() const {
-    return previewBox()->pos() + look.previewOffset;
+    return previewOrigin(look.previewOffset);
 }
 
 QRect BacksPage::previewArea() const {

@@ -51,8 +51,9 @@ struct ExtrasLook {
     QPoint soundListAt{279, 77};
     QPoint locateAt{281, 150};
     QPoint playAt{370, 150};
-    // Both corners inside; the background list lies within it.
-    QRect preview{QPoint(68, 56), QPoint(253, 168)};
+    // Inside the background box by these margins, left, top, right and bottom; the
+    // background list lies within it.
+    QMargins previewInset{8, 16, 6, 9};
 };
 const ExtrasLook look;
 
@@ -145,15 +146,15 @@ int ExtrasPage::selectedBackground() const {
     return selectedRow(*m_backgroundList);
 }
 
-QRect ExtrasPage::previewRect() {
-    return look.preview;
+QRect ExtrasPage::previewRect() const {
+    return m_backgroundGroup->geometry().marginsRemoved(look.previewInset);
 }
 
 void ExtrasPage::onBackgroundSelected() {
     const int choice = selectedBackground();
     m_previewPicture =
         choice < 0 ? DevicePicture() : backgroundPicture(choice, m_dialog->devicePixelRatioF());
-    m_dialog->update(look.preview);
+    m_dialog->update(previewRect());
 }
 
 void ExtrasPage::paintPreview(QPainter& painter) const {
@@ -162,11 +163,12 @@ void ExtrasPage::paintPreview(QPainter& painter) const {
         return;
     painter.save();
     const QRect list = m_backgroundList->geometry().adjusted(-1, -1, 1, 1);
-    painter.setClipRegion(QRegion(look.preview).subtracted(QRegion(list)));
+    const QRect preview = previewRect();
+    painter.setClipRegion(QRegion(preview).subtracted(QRegion(list)));
     if (choice < firstPictureBackground) {
-        painter.fillRect(look.preview, vgaColour(choice));
+        painter.fillRect(preview, vgaColour(choice));
     } else if (const QImage& tile = m_previewPicture.forPainter(painter); !tile.isNull()) {
-        drawTiles(painter, look.preview, tile, look.preview.topLeft());
+        drawTiles(painter, preview, tile, preview.topLeft());
     }
     painter.restore();
 }

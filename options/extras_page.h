@@ -41,8 +41,8 @@ public:
 
     // Draws the background preview on the dialog while the page is shown.
     void paintPreview(QPainter& painter) const;
-    // The dialog's area the preview covers.
-    static QRect previewRect();
+    // The dialog's area the preview covers, inside the background box.
+    QRect previewRect() const;
 
     void applyBackground(GameFrameWindow& frame) const;
     void applySounds(GameFrameWindow& frame) const;

@@ -68,7 +68,7 @@ void FacesPage::setUpPage() {
 }
 
 QPoint FacesPage::previewAt() const {
-    return previewBox()->pos() + look.previewOffset;
+    return previewOrigin(look.previewOffset);
 }
 
 QRect FacesPage::previewArea() const {

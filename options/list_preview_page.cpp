@@ -41,6 +41,7 @@ void ListPreviewPage::createControls() {
     drawOutlineOnly(*m_previewBox);
     m_titleBox->setTitle(m_title);
     m_previewBox->setTitle(m_previewCaption);
+    m_previewBoxSize = m_previewBox->size();
     // A screen reader names the list by the box around it.
     m_nameList->setAccessibleName(m_title);
     connect(m_nameList, &QListWidget::itemSelectionChanged, this,
@@ -54,6 +55,11 @@ void ListPreviewPage::createControls() {
 void ListPreviewPage::fillNames(const QString& names) {
     m_nameList->clear();
     m_nameList->addItems(listNames(names));
+}
+
+QPoint ListPreviewPage::previewOrigin(QPoint offset) const {
+    const QSize growth = m_previewBox->size() - m_previewBoxSize;
+    return m_previewBox->pos() + offset + QPoint(growth.width() / 2, growth.height() / 2);
 }
 
 bool ListPreviewPage::pageShown() const {

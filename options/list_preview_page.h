@@ -40,6 +40,9 @@ protected:
     virtual QRect previewArea() const = 0;
     // True while the page's controls are shown, that is while its tab is selected.
     bool pageShown() const;
+    // Where the preview goes: `offset` into the preview box as the library sizes it, and
+    // in the middle of what the box has grown by since, should the dialog have grown.
+    QPoint previewOrigin(QPoint offset) const;
 
 private:
     QWidget* m_dialog;
@@ -48,6 +51,7 @@ private:
     QListWidget* m_nameList = nullptr;
     QString m_title;
     QString m_previewCaption;
+    QSize m_previewBoxSize;
 };
 
 } // namespace quintaro

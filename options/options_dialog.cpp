@@ -3,6 +3,7 @@
 #include "displays/choice_list.h"
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
+#include "displays/grow_to_fit_texts.h"
 #include "displays/outlined_group_box.h"
 #include "displays/table_font.h"
 #include "options/backs_page.h"
@@ -161,6 +162,7 @@ OptionsDialog::OptionsDialog(GameFrameWindow& frame, std::uint32_t balance, Game
     selectRow(*m_facesPage->nameList(), faceSet);
     selectRow(*m_backsPage->nameList(), back);
     m_extrasPage->selectBackground(frame.background());
+    growToFitTexts(*this);
 }
 
 OptionsDialog::~OptionsDialog() {

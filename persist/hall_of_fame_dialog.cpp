@@ -3,6 +3,7 @@
 #include "displays/centred_text.h"
 #include "displays/classic_colours.h"
 #include "displays/device_pixels.h"
+#include "displays/grow_to_fit_texts.h"
 #include "displays/masked_picture.h"
 #include "displays/vga_palette.h"
 #include "persist/hall_of_fame.h"
@@ -104,6 +105,7 @@ HallOfFameDialog::HallOfFameDialog(HallOfFame& hallOfFame, QWidget* parent)
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_clear, &QPushButton::clicked, this, &HallOfFameDialog::onClear);
+    growToFitTexts(*this);
 }
 
 void HallOfFameDialog::copyEntries() {

@@ -1,6 +1,7 @@
 #include "persist/sign_in_dialog.h"
 
 #include "displays/classic_colours.h"
+#include "displays/grow_to_fit_texts.h"
 #include "displays/table_font.h"
 #include "persist/registry_key.h"
 #include "platform/translated_text.h"
@@ -94,6 +95,7 @@ SignInDialog::SignInDialog(QWidget* parent, const QString& playerName)
     place(m_ok, signInLayout.ok);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    growToFitTexts(*this);
 }
 
 QString SignInDialog::playerName() const {

@@ -4,6 +4,8 @@
 #include "app/hand_analysis_window.h"
 #include "app/message_dialog.h"
 #include "app/table_window.h"
+#include "displays/choice_list.h"
+#include "displays/framed_tab.h"
 #include "options/backs_page.h"
 #include "options/extras_page.h"
 #include "options/faces_page.h"
@@ -19,7 +21,12 @@
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -58,10 +65,88 @@ QStringList untranslated(QWidget* window, const QStringList& allowed = {}) {
     return missed;
 }
 
+// A control's text, the size it needs, measured from the text and the font as the control
+// draws it (texts we draw ourselves name their own width; one line needs no height
+// checked), and where it shows, in the window's coordinates.
+struct TextRoom {
+    QString text;
+    QSize needed;
+    QRect shown;
+};
+
+std::optional<TextRoom> textRoom(QWidget* control, QWidget* window) {
+    const QFontMetrics metrics = control->fontMetrics();
+    const QRect place(control->mapTo(window, QPoint(0, 0)), control->size());
+    const auto width = [&](const QString& text) {
+        return metrics.size(Qt::TextShowMnemonic, text).width();
+    };
+    const auto centred = [&](const QString& text) {
+        return QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                   QSize(width(text), metrics.height()), place);
+    };
+    const auto beside = [&](QAbstractButton* button, QStyle::PixelMetric indicator,
+                            QStyle::PixelMetric spacing) {
+        const int before =
+            control->style()->pixelMetric(indicator) + control->style()->pixelMetric(spacing);
+        return TextRoom{button->text(), QSize(before + width(button->text()), 0), place};
+    };
+    if (auto* tab = qobject_cast<FramedTab*>(control))
+        return TextRoom{tab->text(), QSize(tab->neededWidth(), 0), centred(tab->text())};
+    if (auto* list = qobject_cast<ChoiceList*>(control))
+        return TextRoom{list->accessibleName(), QSize(list->neededWidth(), 0), place};
+    // The title sits 6 pixels in, and the frame's line shows as much after it.
+    if (auto* box = qobject_cast<QGroupBox*>(control); box != nullptr && !box->title().isEmpty())
+        return TextRoom{box->title(), QSize(width(box->title()) + 2 * 6, 0),
+                        QRect(place.topLeft(), QSize(place.width(), metrics.height()))};
+    if (auto* radio = qobject_cast<QRadioButton*>(control))
+        return beside(radio, QStyle::PM_ExclusiveIndicatorWidth,
+                      QStyle::PM_RadioButtonLabelSpacing);
+    if (auto* check = qobject_cast<QCheckBox*>(control))
+        return beside(check, QStyle::PM_IndicatorWidth, QStyle::PM_CheckBoxLabelSpacing);
+    // A button's text stays clear of its 2-pixel bevel and 2 pixels more on either side.
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        return TextRoom{button->text(), QSize(width(button->text()) + 8, 0),
+                        centred(button->text())};
+    auto* label = qobject_cast<QLabel*>(control);
+    if (label == nullptr || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+        return std::nullopt;
+    const QSize text = label->wordWrap() ? metrics
+                                               .boundingRect(QRect(0, 0, label->width(), 10000),
+                                                             Qt::TextWordWrap, label->text())
+                                               .size()
+                                         : QSize(metrics.size(0, label->text()).width(), 0);
+    return TextRoom{label->text(), text,
+                    QStyle::alignedRect(Qt::LeftToRight, label->alignment(),
+                                        text.boundedTo(place.size()), place)};
+}
+
+// The visible texts of `window` that have less room than they need, or that run into
+// another's.
+QStringList crowdedTexts(QWidget* window) {
+    QStringList crowded;
+    std::vector<TextRoom> rooms;
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (const auto room =
+                control->isVisibleTo(window) ? textRoom(control, window) : std::nullopt) {
+            if (room->needed.width() > control->width() ||
+                room->needed.height() > control->height())
+                crowded << room->text + QStringLiteral(" has no room");
+            rooms.push_back(*room);
+        }
+    for (std::size_t i = 0; i < rooms.size(); ++i) {
+        const TextRoom& room = rooms[i];
+        for (std::size_t j = i + 1; j < rooms.size(); ++j)
+            if (room.shown.intersects(rooms[j].shown))
+                crowded << room.text + QStringLiteral(" overlaps ") + rooms[j].text;
+    }
+    return crowded;
+}
+
 } // namespace
 
 // In the pseudo-language, made from the English texts at build time, every text is
-// bracketed and a third longer: a text shown without brackets missed the translations.
+// bracketed and a third longer: a text shown without brackets missed the translations, and
+// one without room shows where a window does not grow for a longer translation.
 class PseudoLanguageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -73,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(textLanguage(), QStringLiteral("qps"));
     }
 
-    void everyDialogShowsOnlyTranslatedTexts() {
+    void everyDialogShowsOnlyTranslatedTextsWithRoomForThem() {
         MemoryRegistryStore store;
         test::RecordingOutput output(1);
         GameFrameWindow frame(QStringLiteral("Quintaro"), QSize(600, 410), &store, &output);
@@ -88,29 +173,41 @@ private Q_SLOTS:
               static_cast<FramedTab*>(options.extrasPage()), options.optionsTab()}) {
             page->select(true);
             QCOMPARE(untranslated(&options), QStringList{});
+            QCOMPARE(crowdedTexts(&options).join(u'\n'), QString());
         }
 
         SignInDialog signIn(&frame, QStringLiteral("Ann"));
         signIn.show();
         QCOMPARE(untranslated(&signIn, {QStringLiteral("Ann")}), QStringList{});
+        QCOMPARE(crowdedTexts(&signIn).join(u'\n'), QString());
 
         HallOfFame hallOfFame(store, "Quintaro", 0, 1);
         hallOfFame.setTitle(QCoreApplication::translate("Games", "Straight Poker").toStdString());
         HallOfFameDialog fame(hallOfFame, &frame);
         fame.show();
         QCOMPARE(untranslated(&fame), QStringList{});
+        QCOMPARE(crowdedTexts(&fame).join(u'\n'), QString());
 
         AboutDialog about(&frame, QStringLiteral("1.0"), QStringLiteral("Quintaro"));
         about.show();
         QCOMPARE(untranslated(&about, {QStringLiteral("1.0")}), QStringList{});
+        for (int tab = 1; tab <= 4; ++tab) {
+            about.tab(tab)->select(true);
+            QCOMPARE(crowdedTexts(&about).join(u'\n'), QString());
+        }
 
-        MessageDialog message(&frame, QStringLiteral("[message]"));
+        MessageDialog message(&frame, QCoreApplication::translate("Errors",
+                                                                  "Your settings file was damaged: "
+                                                                  "everything that could be read "
+                                                                  "is kept"));
         message.show();
         QCOMPARE(untranslated(&message), QStringList{});
+        QCOMPARE(crowdedTexts(&message).join(u'\n'), QString());
 
         HelpWindow help(&frame, QStringLiteral("Quintaro"));
         help.show();
         QCOMPARE(untranslated(&help), QStringList{});
+        QCOMPARE(crowdedTexts(&help).join(u'\n'), QString());
     }
 
     void theTableItsMenusHandAnalysisAndStatisticsShowOnlyTranslatedTexts() {
@@ -119,6 +216,7 @@ private Q_SLOTS:
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QCOMPARE(untranslated(&table), QStringList{});
+        QCOMPARE(crowdedTexts(&table).join(u'\n'), QString());
 
         QStringList missed;
         for (const QAction* item : table.menuBar()->actions()) {
@@ -134,9 +232,11 @@ private Q_SLOTS:
         table.onMenuSelect(GameMenuAnalysis);
         QVERIFY(table.handAnalysis() != nullptr);
         QCOMPARE(untranslated(table.handAnalysis()), QStringList{});
+        QCOMPARE(crowdedTexts(table.handAnalysis()).join(u'\n'), QString());
         table.onMenuSelect(GameMenuStatistics);
         QVERIFY(table.statisticsWindow() != nullptr);
         QCOMPARE(untranslated(table.statisticsWindow()), QStringList{});
+        QCOMPARE(crowdedTexts(table.statisticsWindow()).join(u'\n'), QString());
     }
 };
 
