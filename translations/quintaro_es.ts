@@ -1123,23 +1123,23 @@ Pulse F1 para ver la ayuda completa.</translation>
     </message>
     <message>
         <source>Bet $1</source>
-        <translation>Apuesta $1</translation>
+        <translation>Apostar $1</translation>
     </message>
     <message>
         <source>Bet $2</source>
-        <translation>Apuesta $2</translation>
+        <translation>Apostar $2</translation>
     </message>
     <message>
         <source>Bet $3</source>
-        <translation>Apuesta $3</translation>
+        <translation>Apostar $3</translation>
     </message>
     <message>
         <source>Bet $4</source>
-        <translation>Apuesta $4</translation>
+        <translation>Apostar $4</translation>
     </message>
     <message>
         <source>Bet $5</source>
-        <translation>Apuesta $5</translation>
+        <translation>Apostar $5</translation>
     </message>
     <message>
         <source>Redeal</source>
