@@ -223,11 +223,13 @@ std::vector<int> HandAnalysisWindow::columnWidths(GameType game) {
     const QChar widestSuit = *std::max_element(suits.begin(), suits.end(), [&](QChar a, QChar b) {
         return cells.horizontalAdvance(a) < cells.horizontalAdvance(b);
     });
+    const QString joker = QCoreApplication::translate("Cards", "Joker");
     for (const char* keep : look.widestKeeps) {
-        QStringList texts{
-            QString::fromUtf8(look.mark),
-            QString::fromUtf8(keep).arg(widestSuit, QCoreApplication::translate("Cards", "Joker")),
-            QString::fromUtf8(look.widestExpected)};
+        // Not arg(): the five tens hold no joker, and arg() warns of an unused argument.
+        QString kept = QString::fromUtf8(keep);
+        kept.replace(QStringLiteral("%1"), widestSuit).replace(QStringLiteral("%2"), joker);
+        QStringList texts{QString::fromUtf8(look.mark), kept,
+                          QString::fromUtf8(look.widestExpected)};
         while (texts.size() < m_rows->columnCount())
             texts << QString::fromUtf8(look.widestChance);
         auto* probe = new QTreeWidgetItem(texts);
