@@ -9,10 +9,12 @@
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_accessible.h"
 #include "wqgame/control_layouts.h"
+#include "wqgame/hall_of_fame_banner.h"
 #include "wqgame/library_control.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPushButton>
 
@@ -122,6 +124,15 @@ QRect HallOfFameDialog::entryRect(int row) const {
 void HallOfFameDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     drawMaskedPicture(painter, pictureAt, m_picture.forPainter(painter));
+    // The picture's ribbon reads "HALL OF FAME"; another language writes its own words on it.
+    const QString bannerWords = QCoreApplication::translate("Library", "HALL OF FAME");
+    if (bannerWords != QLatin1String("HALL OF FAME")) {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(pictureAt);
+        wqgame::drawHallOfFameRibbonFace(painter, bannerWords);
+        painter.restore();
+    }
 
     painter.save();
     painter.setFont(m_font);

@@ -667,6 +667,10 @@
         <source>Non&amp;e</source>
         <translation>Kei&amp;ner</translation>
     </message>
+    <message>
+        <source>HALL OF FAME</source>
+        <translation>RUHMESHALLE</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -667,6 +667,10 @@
         <source>Non&amp;e</source>
         <translation>&amp;Ninguno</translation>
     </message>
+    <message>
+        <source>HALL OF FAME</source>
+        <translation>SALÓN DE LA FAMA</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

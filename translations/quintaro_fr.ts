@@ -667,6 +667,10 @@
         <source>Non&amp;e</source>
         <translation>Aucu&amp;n</translation>
     </message>
+    <message>
+        <source>HALL OF FAME</source>
+        <translation>TABLEAU D'HONNEUR</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>

@@ -18,6 +18,7 @@
 #include "platform/text_translations.h"
 #include "tests/core/recording_output.h"
 #include "trainer/statistics_dialog.h"
+#include "wqgame/hall_of_fame_banner.h"
 #include "wqgame/resource_module.h"
 
 #include <QAccessible>
@@ -187,6 +188,12 @@ private Q_SLOTS:
         fame.show();
         QCOMPARE(untranslated(&fame), QStringList{});
         QCOMPARE(crowdedTexts(&fame).join(u'\n'), QString());
+        // The picture's ribbon, English in the library, is written over in the language shown.
+        const QRect ribbon = wqgame::hallOfFameRibbon.toRect();
+        wqgame::LibraryBracket library;
+        const QImage english = wqgame::loadBitmap(3000, 1).copy(ribbon);
+        QVERIFY(fame.grab(ribbon.translated(4, 10)).toImage().convertToFormat(english.format()) !=
+                english);
 
         AboutDialog about(&frame, QStringLiteral("1.0"), QStringLiteral("Quintaro"));
         about.show();

@@ -2,6 +2,7 @@
 
 #include "wqgame/builder/masked_picture.h"
 #include "wqgame/builder/picture_kit.h"
+#include "wqgame/hall_of_fame_banner.h"
 
 #include <QPainterPath>
 
@@ -105,7 +106,7 @@ void drawTrophy(QPainter& painter) {
 }
 
 void drawBanner(QPainter& painter) {
-    const QRectF ribbon(16, 272, 236, 24);
+    const QRectF ribbon = hallOfFameRibbon;
     painter.save();
     painter.setPen(QPen(QColor(0x4A, 0x06, 0x0E), 1));
     painter.setBrush(QColor(0x8A, 0x12, 0x20));
@@ -121,20 +122,8 @@ void drawBanner(QPainter& painter) {
                                  {ribbon.right() + 12, ribbon.bottom() + 4},
                                  {ribbon.right() + 4, ribbon.center().y() + 4}};
     painter.drawPolygon(rightTail, 5);
-    QLinearGradient face(ribbon.topLeft(), ribbon.bottomLeft());
-    face.setColorAt(0, QColor(0xD8, 0x30, 0x40));
-    face.setColorAt(1, QColor(0x90, 0x10, 0x20));
-    painter.setBrush(face);
-    painter.drawRect(ribbon);
-    painter.setPen(QPen(QColor(0xF0, 0xC8, 0x50), 1));
-    painter.drawLine(ribbon.topLeft() + QPointF(2, 3), ribbon.topRight() + QPointF(-2, 3));
-    painter.drawLine(ribbon.bottomLeft() + QPointF(2, -3), ribbon.bottomRight() + QPointF(-2, -3));
-    painter.setFont(pictureFont(QStringLiteral("Liberation Serif"), 17, true));
-    painter.setPen(QColor(0x40, 0x00, 0x08));
-    painter.drawText(ribbon.translated(1, 1), Qt::AlignCenter, QStringLiteral("HALL OF FAME"));
-    painter.setPen(QColor(0xFF, 0xE0, 0x80));
-    painter.drawText(ribbon, Qt::AlignCenter, QStringLiteral("HALL OF FAME"));
     painter.restore();
+    drawHallOfFameRibbonFace(painter, QStringLiteral("HALL OF FAME"));
 }
 
 } // namespace
