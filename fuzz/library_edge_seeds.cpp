@@ -243,6 +243,14 @@ private Q_SLOTS:
                 put32(b, nodeAt(b, firstFolder) + 10, get32(b, nodeAt(b, firstFolder + 1) + 10));
             }),
             {});
+        // The root's entries one longer: the node after its last, a folder's file, is the
+        // root's fourth entry too, one that is not its first.
+        const qsizetype afterRoot = firstFolder + get32(base, nodeAt(base, 0) + 6);
+        QVERIFY(afterRoot < nodeCount(base) && !isFolder(base, afterRoot));
+        row("a file in the root and a folder", edited([&](QByteArray& b) {
+                put32(b, nodeAt(b, 0) + 6, get32(b, nodeAt(b, 0) + 6) + 1);
+            }),
+            {});
         row("a folder's entries one past the last node", edited([&](QByteArray& b) {
                 put32(b, nodeAt(b, lastFolder) + 6, get32(b, nodeAt(b, lastFolder) + 6) + 1);
             }),

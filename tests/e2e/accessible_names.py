@@ -5,15 +5,8 @@ Usage: accessible_names.py PID
 Exits 1 when no application of that process is on the accessibility bus.
 """
 import sys
-import warnings
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-# Debian 12's libatspi marks its getters deprecated but offers nothing else yet.
-warnings.simplefilter("ignore", DeprecationWarning)
+from atspi_app import application
 
 
 def walk(node, lines):
@@ -27,16 +20,13 @@ def walk(node, lines):
 
 
 def main(pid):
-    desktop = Atspi.get_desktop(0)
-    for i in range(desktop.get_child_count()):
-        app = desktop.get_child_at_index(i)
-        if app is not None and app.get_process_id() == pid:
-            lines = []
-            walk(app, lines)
-            print("\n".join(lines))
-            return
-    print(f"no application of process {pid} on the accessibility bus", file=sys.stderr)
-    sys.exit(1)
+    app = application(pid)
+    if app is None:
+        print(f"no application of process {pid} on the accessibility bus", file=sys.stderr)
+        sys.exit(1)
+    lines = []
+    walk(app, lines)
+    print("\n".join(lines))
 
 
 if __name__ == "__main__":

@@ -10,26 +10,11 @@ with a line on the first mismatch.
 import faulthandler
 import sys
 import time
-import warnings
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-warnings.simplefilter("ignore", DeprecationWarning)
+from atspi_app import Atspi, application, children, fail
 
 MARK = "\u25B6"
 SCREEN = Atspi.CoordType.SCREEN
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def children(node):
-    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
 
 
 def walk(node):
@@ -38,13 +23,6 @@ def walk(node):
         if child is not None and child.get_role() not in (Atspi.Role.TABLE_CELL,
                                                           Atspi.Role.COLUMN_HEADER):
             yield from walk(child)
-
-
-def application(pid):
-    for app in children(Atspi.get_desktop(0)):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
 
 
 def window(app):

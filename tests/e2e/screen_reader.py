@@ -11,15 +11,9 @@ Prints the table's tree after the deal. Exits 1 with a line on the first mismatc
 import collections
 import sys
 import time
-import warnings
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi, GLib  # noqa: E402
-
-# Debian 12's libatspi marks its interface getters deprecated but offers nothing else yet.
-warnings.simplefilter("ignore", DeprecationWarning)
+from atspi_app import Atspi, application, children, fail
+from gi.repository import GLib
 
 RANKS = [None, "Ace", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine",
          "Ten", "Jack", "Queen", "King"]
@@ -28,11 +22,6 @@ SUITS = ["Clubs", "Spades", "Hearts", "Diamonds"]
 PAY_LINES = [("Royal Flush", 250), ("Straight Flush", 50), ("Four of a Kind", 25),
              ("Full House", 8), ("Flush", 5), ("Straight", 4), ("Three of a Kind", 3),
              ("Two Pair", 2), ("Pair (Jacks or better)", 1)]
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
 
 
 def cards(text):
@@ -114,23 +103,11 @@ def hear(heard, *wanted):
         pump(0.1)
 
 
-def children(node):
-    return [node.get_child_at_index(i) for i in range(node.get_child_count())]
-
-
 def walk(node, depth=0):
     yield node, depth
     for child in children(node):
         if child is not None:
             yield from walk(child, depth + 1)
-
-
-def application(pid):
-    desktop = Atspi.get_desktop(0)
-    for app in children(desktop):
-        if app is not None and app.get_process_id() == pid:
-            return app
-    return None
 
 
 def states(node):

@@ -119,15 +119,6 @@ QRect captionRect(const QAbstractButton& button) {
     return button.style()->subElementRect(contents, &option, &button).translated(button.pos());
 }
 
-// Where a radio button draws its ring, in its parent's coordinates.
-QRect indicatorRect(const QRadioButton& button) {
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    return button.style()
-        ->subElementRect(QStyle::SE_RadioButtonIndicator, &option, &button)
-        .translated(button.pos());
-}
-
 // Answers the next question box with `button` once it runs, while `owner` lives; sets
 // `answered` then.
 void answerWhenAsked(QObject& owner, QMessageBox::StandardButton button, bool& answered) {
@@ -241,33 +232,6 @@ private Q_SLOTS:
         const QImage extras = test::renderOn(dialog, Qt::magenta);
         QVERIFY(test::inkContrast(extras, captionRect(*dialog.extrasPage()->soundSwitch()), face) >=
                 test::readableContrast);
-    }
-
-    // The game buttons are drawn as under a light theme, so the chosen game stands out as
-    // well: white rings, the chosen one with a dark dot. At one and two device pixels.
-    void gameButtonsKeepTheClassicColoursUnderADarkTheme() {
-        Setup setup;
-        const auto indicators = [&setup](int ratio) {
-            OptionsDialog dialog(*setup.frame, 0, GameType::JokersWildPoker, 0, 0);
-            const QImage image = rendered(dialog, ratio);
-            std::vector<QImage> shown;
-            for (int i = 0; i < 3; ++i) {
-                const QRect r = indicatorRect(*dialog.gameButton(i));
-                shown.push_back(image.copy(QRect(r.topLeft() * ratio, r.size() * ratio)));
-            }
-            return shown;
-        };
-        for (int ratio : {1, 2}) {
-            const std::vector<QImage> light = indicators(ratio);
-            const DarkTheme theme;
-            const std::vector<QImage> dark = indicators(ratio);
-            QVERIFY(dark == light);
-            const auto centre = [](const QImage& ring) {
-                return QRect(ring.rect().center() - QPoint(1, 1), QSize(2, 2));
-            };
-            QCOMPARE(dark[0].pixelColor(centre(dark[0]).topLeft()), QColor(Qt::white));
-            QVERIFY(inkContrast(dark[1], centre(dark[1]), Qt::white) >= readableContrast);
-        }
     }
 
     // Classic list boxes show whole rows: each list's rows fill its inside exactly, within

@@ -4,7 +4,6 @@
 #include "displays/accessibility_events.h"
 #include "displays/hand_names_window.h"
 #include "platform/memory_registry_store.h"
-#include "poker/random_sequence.h"
 #include "tests/core/recording_output.h"
 #include "tests/ui/dark_theme.h"
 #include "wqgame/resource_module.h"
@@ -62,11 +61,6 @@ double contrastRatio(QRgb one, QRgb other) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-bool toldOf(QObject* object, QAccessible::Event type) {
-    return std::any_of(told.begin(), told.end(),
-                       [&](const Told& t) { return t.object == object && t.type == type; });
-}
-
 // Shows the table, turns accessibility on as the platform's bridge does when a screen
 // reader starts, and starts the first game for the player Ann.
 bool showAndSignIn(TableWindow& table) {
@@ -85,21 +79,6 @@ bool showAndSignIn(TableWindow& table) {
     return true;
 }
 
-QAccessibleInterface* card(TableWindow& table, int window) {
-    return QAccessible::queryAccessibleInterface(table.cardWindow(window));
-}
-
-QStringList cardNames(TableWindow& table) {
-    QStringList names;
-    for (int window = 0; window < 5; ++window)
-        names << card(table, window)->text(QAccessible::Name);
-    return names;
-}
-
-void toggle(TableWindow& table, int window) {
-    card(table, window)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-}
-
 } // namespace
 
 class TableAccessibilityTest : public QObject {
@@ -111,87 +90,33 @@ private Q_SLOTS:
         setAccessibilityEventSink(record);
     }
 
-    // Seed 68 deals 5♠ 10♥ 5♥ 3♣ 6♥; the second card is replaced by the 6♦, and two pair
-    // pays $6 on a $3 bet.
-    void aHandReadsAsItIsDrawnAndItsResultIsToldOnce() {
+    // What the end-to-end screen reader test does not hear: between hands a card refuses
+    // its toggle as it refuses a click, and the bet set by keys and the balance a deal
+    // takes are told.
+    void aRefusedToggleBeepsAndTheBetAndBalanceAreTold() {
         MemoryRegistryStore store;
         RecordingOutput output;
         TableWindow table(&store, &output);
         QVERIFY(showAndSignIn(table));
-
-        QAccessibleInterface* client = QAccessible::queryAccessibleInterface(table.client());
-        QList<QAccessible::Role> roles;
-        QStringList names;
-        for (int i = 0; i < client->childCount(); ++i) {
-            roles << client->child(i)->role();
-            names << client->child(i)->text(QAccessible::Name);
-        }
-        using R = QAccessible::Role;
-        QCOMPARE(roles, (QList<R>{R::CheckBox, R::CheckBox, R::CheckBox, R::CheckBox, R::CheckBox,
-                                  R::Button, R::Table, R::StaticText, R::StaticText, R::StaticText,
-                                  R::Notification}));
-        QCOMPARE(names,
-                 (QStringList{"Face down", "Face down", "Face down", "Face down", "Face down",
-                              "Deal", "Straight Poker pay table", "Win $0", "Balance $100",
-                              "Press \"Deal\" for a new game", "Press \"Deal\" for a new game"}));
-        QVERIFY(!card(table, 0)->state().checked && !card(table, 0)->state().focusable);
-
-        QAccessibleTableInterface* pay = client->child(6)->tableInterface();
-        QCOMPARE(pay->rowCount(), 9);
-        QCOMPARE(pay->columnCount(), 5);
-        QCOMPARE(pay->cellAt(0, 4)->text(QAccessible::Name), QStringLiteral("4000"));
-        QCOMPARE(pay->cellAt(5, 2)->text(QAccessible::Name), QStringLiteral("12"));
-        QAccessibleTableCellInterface* cell = pay->cellAt(8, 2)->tableCellInterface();
-        QCOMPARE(cell->rowHeaderCells().at(0)->text(QAccessible::Name),
-                 QStringLiteral("Pair (Jacks or better)"));
-        QCOMPARE(cell->columnHeaderCells().at(0)->text(QAccessible::Name),
-                 QStringLiteral("Bet $3"));
-        QCOMPARE(pay->selectedColumns(), QList<int>{0});
-
-        // Between hands a card refuses its toggle as it refuses a click.
         output.played.clear();
-        toggle(table, 0);
+        QAccessible::queryAccessibleInterface(table.cardWindow(0))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
         QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
 
         told.clear();
         QTest::keyClick(&table, Qt::Key_Plus);
         QTest::keyClick(&table, Qt::Key_Plus, Qt::KeypadModifier);
         QCoreApplication::processEvents();
-        QCOMPARE(pay->selectedColumns(), QList<int>{2});
-        QVERIFY(pay->cellAt(4, 2)->state().selected && !pay->cellAt(4, 1)->state().selected);
-        QVERIFY(toldOf(table.handNamesWindow(), QAccessible::SelectionWithin));
+        QVERIFY(std::any_of(told.begin(), told.end(), [&](const Told& t) {
+            return t.object == table.handNamesWindow() && t.type == QAccessible::SelectionWithin;
+        }));
         QCOMPARE(announced().last(), QStringLiteral("Bet $3"));
-
-        processRandomSequence().seed(68);
         table.dealButton()->click();
         QCoreApplication::processEvents();
-        QCOMPARE(cardNames(table),
-                 (QStringList{"Five of Spades, Hold", "Ten of Hearts, Hold", "Five of Hearts, Hold",
-                              "Three of Clubs, Hold", "Six of Hearts, Hold"}));
-        QVERIFY(card(table, 4)->state().checked && card(table, 4)->state().focusable);
-        QCOMPARE(client->child(8)->text(QAccessible::Name), QStringLiteral("Balance $97"));
         QVERIFY(std::any_of(told.begin(), told.end(), [](const Told& t) {
             return t.type == QAccessible::NameChanged && t.name == "Balance $97";
         }));
-
-        told.clear();
-        output.played.clear();
-        toggle(table, 1);
-        QCOMPARE(table.round().holdState(1), HoldState::Discard);
-        QCOMPARE(output.played, std::vector<std::string>{"click_4.wav"});
-        QCoreApplication::processEvents();
-        QCOMPARE(card(table, 1)->text(QAccessible::Name), QStringLiteral("Face down, Discard"));
-        QVERIFY(!card(table, 1)->state().checked);
-        QVERIFY(toldOf(table.cardWindow(1), QAccessible::NameChanged));
-        QVERIFY(toldOf(table.cardWindow(1), QAccessible::StateChanged));
-        QVERIFY(!toldOf(table.cardWindow(2), QAccessible::NameChanged));
-
-        told.clear();
-        table.dealButton()->click();
-        QCoreApplication::processEvents();
-        QCOMPARE(card(table, 1)->text(QAccessible::Name), QStringLiteral("Six of Diamonds, Hold"));
-        QCOMPARE(announced().count("Two Pair. You win $6. Balance $103"), 1);
-        QCOMPARE(pay->selectedRows(), QList<int>{7});
     }
 
     // A hint still being worked out at the deal is told once, when it is ready.

@@ -438,11 +438,14 @@ private Q_SLOTS:
         QTest::keyClick(&table, Qt::Key_Return);
         QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
 
-        // Escape closes it; closed, it lets the next deal pass.
+        // Escape closes it; closed, it lets the next hand pass. Opened after the bet changed
+        // between hands, it shows that hand at the bet it was played at.
         QTest::keyClick(window->rows(), Qt::Key_Escape);
         QVERIFY(!window->isVisible());
         table.round().onDealButton();
+        table.round().onDealButton();
         QCOMPARE(shownRows(*window), referenceRows(straight, first, firstHolds, 3, heldTwoAndFour));
+        table.round().onPaylinePress(0);
         table.onMenuSelect(analysisMenuId);
         const DealtCards second = cardsOnTable(table.round());
         QVERIFY(second != first);
@@ -450,10 +453,11 @@ private Q_SLOTS:
                  referenceRows(straight, second,
                                test::referenceHolds(test::referenceGame(straight), second), 3,
                                holdAll));
+        QVERIFY(window->summary()->text().contains(u"at a bet of $3."));
+        table.round().onPaylinePress(2);
 
         // Wins at $3 pay threes, so $100 comes down to $1; the payout then lowers the bet,
         // but the deal stays shown at the bet it was played at.
-        table.round().onDealButton();
         while (table.round().bet() == 3) {
             table.round().onDealButton();
             table.round().onDealButton();
@@ -468,8 +472,19 @@ private Q_SLOTS:
         table.round().acceptOptions(GameType::JokersWildPoker, [] {});
         QVERIFY(window->summary()->text().startsWith(u"No cards"));
         QCOMPARE(window->rows()->topLevelItemCount(), 0);
-        table.onMenuSelect(analysisMenuId);
+        // Closed, it is left with the last game's tables; opened on a deal with a joker, it
+        // waits for the new game's.
+        QTest::keyClick(window->rows(), Qt::Key_Escape);
+        const auto jokerDealt = [&] {
+            return std::ranges::max(cardsOnTable(table.round())) >= test::firstJoker;
+        };
         table.round().onDealButton();
+        for (int round = 0; round < 50 && !jokerDealt(); ++round) {
+            table.round().onDealButton();
+            table.round().onDealButton();
+        }
+        QVERIFY(jokerDealt());
+        table.onMenuSelect(analysisMenuId);
         QTRY_VERIFY_WITH_TIMEOUT(window->markedRow(), 120000);
         QCOMPARE(window->rows()->columnCount(), 3 + payTable(GameType::JokersWildPoker).lineCount);
         expectColumnsFit(*window);
