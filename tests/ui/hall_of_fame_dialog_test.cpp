@@ -1,5 +1,7 @@
 #include "app/message_dialog.h"
 #include "dark_theme.h"
+#include "dialog_probes.h"
+#include "displays/accessibility_events.h"
 #include "displays_pixels.h"
 #include "persist/hall_of_fame.h"
 #include "persist/hall_of_fame_dialog.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QtTest>
@@ -36,37 +39,6 @@ bool insideABox(QPoint p) {
     return false;
 }
 
-// Pixels of `image` from `at` on that are not (background AND mask) OR picture, for the
-// picture and its mask side by side in `sheet`, outside what `skip` covers; -1 when the
-// mask does not both show and let through more than a little, so that nothing was tested.
-int maskedPictureFaults(const QImage& image, QPoint at, const QImage& sheet, QRgb background,
-                        bool (*skip)(QPoint) = nullptr) {
-    const int width = sheet.width() / 2;
-    int faults = 0;
-    int shown = 0;
-    int through = 0;
-    for (int y = 0; y < sheet.height(); ++y)
-        for (int x = 0; x < width; ++x) {
-            if (skip != nullptr && skip(at + QPoint(x, y)))
-                continue;
-            const QRgb mask = sheet.pixel(width + x, y);
-            const QRgb expected = ((background & mask) | sheet.pixel(x, y)) | 0xff000000;
-            faults += image.pixel(at + QPoint(x, y)) != expected;
-            shown += mask == qRgb(0, 0, 0);
-            through += mask == qRgb(255, 255, 255);
-        }
-    return shown > 1000 && through > 1000 ? faults : -1;
-}
-
-// The dialog drawn at `ratio` device pixels per pixel; the result counts in device pixels.
-QImage rendered(QWidget& dialog, int ratio) {
-    QImage image(dialog.size() * ratio, QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    dialog.render(&image);
-    image.setDevicePixelRatio(1);
-    return image;
-}
-
 // The topmost row of `rect` holding a pixel other than white, or -1.
 int firstInkRow(const QImage& image, const QRect& rect) {
     for (int y = rect.top(); y <= rect.bottom(); ++y)
@@ -90,6 +62,15 @@ int nonWhiteInside(const QImage& image, const QRect& rect) {
         for (int x = rect.left() + 1; x < rect.right(); ++x)
             count += image.pixel(x, y) != qRgb(255, 255, 255);
     return count;
+}
+
+// The parts whose names changed, each with the name it had when the event went out.
+std::vector<std::pair<QAccessibleInterface*, QString>> renamed;
+
+void recordRenamed(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::NameChanged)
+        renamed.emplace_back(event->accessibleInterface(),
+                             event->accessibleInterface()->text(QAccessible::Name));
 }
 
 } // namespace
@@ -147,36 +128,19 @@ private Q_SLOTS:
         QVERIFY(nonWhiteInside(longImage, name) > nonWhiteInside(image, name));
     }
 
-    void theMaskLetsTheBackgroundThrough() {
+    // The picture's mask lets the background through. "10" reads whole, its digits as tall
+    // as the "1" above; and the lowest row's plaque ends in the same slanted edge as the
+    // rows above it, shifted along the staircase, where a picture too narrow cuts it
+    // square. At one to three device pixels per pixel.
+    void theMaskLetsTheBackgroundThroughAndRankTenReadsWhole() {
         QString error;
         QVERIFY2(wqgame::openLibrary(&error), qPrintable(error));
-        MemoryRegistryStore store;
-        HallOfFame hall(store, "Quintaro", 0, 1);
-        const QImage sheet = test::library(3000);
-        HallOfFameDialog dialog(hall, nullptr);
-        // What the window system shows: the widget painted into its own backing store.
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        const QImage image = dialog.screen()
-                                 ->grabWindow(dialog.winId())
-                                 .toImage()
-                                 .convertToFormat(QImage::Format_RGB32);
-        QCOMPARE(image.size(), dialog.size());
-        QCOMPARE(maskedPictureFaults(image, QPoint(4, 10), sheet,
-                                     dialog.palette().color(QPalette::Window).rgb(), insideABox),
-                 0);
-    }
-
-    // "10" reads whole, its digits as tall as the "1" above; and the lowest row's plaque
-    // ends in the same slanted edge as the rows above it, shifted along the staircase,
-    // where a picture too narrow cuts it square. At one to three device pixels per pixel.
-    void rankTenAndTheLowestRowReadWhole() {
         MemoryRegistryStore store;
         HallOfFame hall(store, "Quintaro", 0, 1);
         HallOfFameDialog dialog(hall, nullptr);
         const QRgb face = qRgb(192, 192, 192);
         for (int r : {1, 2, 3}) {
-            const QImage image = rendered(dialog, r);
+            const QImage image = test::rendered(dialog, r);
             const auto inside = [r](const QRect& box) {
                 return QRect(box.topLeft() * r, box.bottomRight() * r + QPoint(r - 1, r - 1))
                     .adjusted(r, r, -r, -r);
@@ -191,19 +155,29 @@ private Q_SLOTS:
             for (int dy = -3 * r; dy < 23 * r; ++dy) {
                 const int edge5 = lastInk(image, (10 + 27 * 4) * r + dy, 300 * r, 383 * r, face);
                 const int edge10 = lastInk(image, (10 + 27 * 9) * r + dy, 355 * r, 383 * r, face);
-                QVERIFY2(edge10 == (edge5 < 0 ? -1 : edge5 + 55 * r),
-                         qPrintable(QStringLiteral("ratio %1, row %2: %3 against %4")
-                                        .arg(r)
-                                        .arg(dy)
-                                        .arg(edge10)
-                                        .arg(edge5)));
+                QCOMPARE(edge10, edge5 < 0 ? -1 : edge5 + 55 * r);
                 edges += edge5 >= 0;
             }
             QVERIFY(edges > 10 * r);
         }
+
+        // What the window system shows: the widget painted into its own backing store.
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QImage image = dialog.screen()
+                                 ->grabWindow(dialog.winId())
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(image.size(), dialog.size());
+        QCOMPARE(test::maskedPictureFaults(image, QPoint(4, 10), test::library(3000),
+                                           dialog.palette().color(QPalette::Window).rgb(), {},
+                                           insideABox),
+                 0);
     }
 
-    void controlsSitWhereTheLayoutPutsThem() {
+    // The sign-in's controls sit where the layout puts them, and its name field holds at
+    // most 255 bytes of UTF-8.
+    void signInControlsSitWhereTheLayoutPutsThem() {
         SignInDialog dialog(nullptr, QStringLiteral("Ann"));
         QCOMPARE(dialog.size(), QSize(320, 150));
 
@@ -228,11 +202,9 @@ private Q_SLOTS:
         QCOMPARE(dialog.okButton()->whatsThis(),
                  QStringLiteral("Click OK when you have entered your name in the above "
                                 "field."));
-    }
 
-    void theNameFieldHoldsAtMost255BytesOfUtf8() {
-        SignInDialog dialog(nullptr, QString());
         QLineEdit* edit = dialog.nameEdit();
+        edit->clear();
         const QString e = QString(QChar(0xE9)); // two bytes in UTF-8
         for (int i = 0; i < 127; ++i)
             type(edit, e);
@@ -250,15 +222,16 @@ private Q_SLOTS:
 
     // Run after the library is open. Under a dark theme the picture's surface, the message
     // on it and the OK button keep their classic colours. A heading replaces the usual one
-    // only when given.
+    // only when given. A screen reader reads the message as the dialog's description and
+    // as a text of its own.
     void messageShowsItsPictureAndTextUnderADarkTheme() {
         const test::DarkTheme theme;
         MessageDialog dialog(nullptr, QStringLiteral("You are broke!"));
         QCOMPARE(wqgame::libraryNesting(), 0);
         QCOMPARE(dialog.picture().size(), QSize(240, 200));
         const QImage image = test::renderOn(dialog, Qt::magenta);
-        QCOMPARE(maskedPictureFaults(image, QPoint(0, 0), dialog.picture(),
-                                     dialog.palette().color(QPalette::Window).rgb()),
+        QCOMPARE(test::maskedPictureFaults(image, QPoint(0, 0), dialog.picture(),
+                                           dialog.palette().color(QPalette::Window).rgb()),
                  0);
         const QLabel* message = nullptr;
         for (const QLabel* label : dialog.findChildren<QLabel*>())
@@ -279,10 +252,46 @@ private Q_SLOTS:
         QCOMPARE(welcome.pixelColor(5, 140), face);
 
         QVERIFY(!dialog.heading().isEmpty() && dialog.secondLine().isEmpty());
-        MessageDialog full(nullptr, QStringLiteral("one"), QStringLiteral("two"),
-                           QStringLiteral("Heading"));
+        MessageDialog full(nullptr, QStringLiteral("You are broke!"),
+                           QStringLiteral("Better luck next time."), QStringLiteral("Heading"));
         QCOMPARE(full.heading(), QStringLiteral("Heading"));
-        QCOMPARE(full.secondLine(), QStringLiteral("two"));
+        QCOMPARE(full.secondLine(), QStringLiteral("Better luck next time."));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&full);
+        QCOMPARE(window->text(QAccessible::Description),
+                 QStringLiteral("You are broke! Better luck next time."));
+        QVERIFY(test::names(test::childrenWith(window, QAccessible::StaticText))
+                    .contains(QStringLiteral("You are broke!")));
+    }
+
+    // To a screen reader: ten entries, each its rank, name and score, then OK and Clear.
+    // Clearing tells of each entry that held a player.
+    void readsAsAListOfEntries() {
+        MemoryRegistryStore store;
+        store.writeValue(settingsPath, HallOfFame::nameValue(0, 0), "Ann");
+        store.writeValue(settingsPath, HallOfFame::scoreValue(0, 0), "4700");
+        store.writeValue(settingsPath, HallOfFame::nameValue(0, 1), "Bob");
+        store.writeValue(settingsPath, HallOfFame::scoreValue(0, 1), "310");
+        HallOfFame hall(store, "Quintaro", 0, 1);
+        HallOfFameDialog dialog(hall, nullptr);
+        dialog.copyEntries();
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&dialog);
+        const auto lists = test::childrenWith(window, QAccessible::List);
+        QCOMPARE(lists.size(), 1);
+        const auto entries = test::childrenWith(lists[0], QAccessible::ListItem);
+        QCOMPARE(entries.size(), 10);
+        QCOMPARE(test::names(entries).mid(0, 3),
+                 (QStringList{"1. Ann, 4700", "2. Bob, 310", "3."}));
+        QCOMPARE(entries[9]->text(QAccessible::Name), QStringLiteral("10."));
+        QCOMPARE(test::names(test::childrenWith(window, QAccessible::Button)),
+                 (QStringList{"OK", "Clear"}));
+
+        setAccessibilityEventSink(recordRenamed);
+        bool answered = false;
+        test::answerWhenAsked(dialog, QMessageBox::Yes, answered);
+        dialog.clearButton()->click();
+        QVERIFY(answered);
+        setAccessibilityEventSink(QAccessible::updateAccessibility);
+        QCOMPARE(renamed, (decltype(renamed){{entries[0], "1."}, {entries[1], "2."}}));
     }
 
 private:
