@@ -112,37 +112,12 @@ private Q_SLOTS:
         QVERIFY(silent.played.empty());
     }
 
-    // A colour fills the damaged rectangle evenly; a picture fills it with tiles laid from
-    // the client's origin. Nothing outside the rectangle is painted.
-    void aBackgroundFillsExactlyTheDamagedRectangle() {
-        MemoryRegistryStore store;
-        store.writeValue(settingsPath, "Background", "200"); // 30 in use
-        Frame frame(store);
-        QCOMPARE(frame.background(), 30);
-        // Without its picture the background stays unpainted.
-        frame.setBackgroundPicture(QImage());
-        QCOMPARE(paintedClient(frame, QRect(0, 0, 600, 410)).pixel(5, 5), white);
-
-        QImage tile(7, 5, QImage::Format_RGB32);
-        tile.fill(Qt::blue);
-        tile.setPixel(0, 0, red);
-        frame.setBackgroundPicture(tile);
-        const auto tiled = [](QPoint p) {
-            return p.x() % 7 == 0 && p.y() % 5 == 0 ? red : qRgb(0, 0, 0xFF);
-        };
-        QCOMPARE(wrongPixels(frame, tiled), 0);
-        frame.setBackground(5);
-        QCOMPARE(wrongPixels(frame, [](QPoint) { return qRgb(0x80, 0x00, 0x80); }), 0);
-        frame.setBackground(12);
-        QCOMPARE(wrongPixels(frame, [](QPoint) { return red; }), 0);
-        // Through the window's own painting, as the screen gets it.
-        QCOMPARE(frame.client()->grab().toImage().pixel(300, 200), red);
-    }
-
     // The default background is the library's felt, laid in device pixels: at 2 the
     // library's 2x tile itself, at 1.5 a tile of 1.5 x 128 pixels made from it. Every
-    // device pixel, across every tile edge, is the tile's own pixel at that place.
-    void aPictureBackgroundMeetsWithoutGapsAtEveryRatio() {
+    // device pixel, across every tile edge, is the tile's own pixel at that place. A colour
+    // fills a damaged rectangle evenly; a picture fills it with tiles laid from the client's
+    // origin. Nothing outside the rectangle is painted.
+    void theBackgroundMeetsWithoutGapsAndFillsExactlyTheDamagedRectangle() {
         const QImage felt = test::library(1100), felt2x = test::library(1100, 2);
         MemoryRegistryStore store;
         Frame frame(store);
@@ -163,6 +138,28 @@ private Q_SLOTS:
         // Back at ratio 1 the 1x felt is used again.
         paintedClient(frame, QRect(0, 0, 600, 410));
         QCOMPARE(frame.backgroundPicture().convertToFormat(QImage::Format_RGB32), felt);
+
+        store.writeValue(settingsPath, "Background", "200"); // 30 in use
+        Frame damaged(store);
+        QCOMPARE(damaged.background(), 30);
+        // Without its picture the background stays unpainted.
+        damaged.setBackgroundPicture(QImage());
+        QCOMPARE(paintedClient(damaged, QRect(0, 0, 600, 410)).pixel(5, 5), white);
+
+        QImage tile(7, 5, QImage::Format_RGB32);
+        tile.fill(Qt::blue);
+        tile.setPixel(0, 0, red);
+        damaged.setBackgroundPicture(tile);
+        const auto tiled = [](QPoint p) {
+            return p.x() % 7 == 0 && p.y() % 5 == 0 ? red : qRgb(0, 0, 0xFF);
+        };
+        QCOMPARE(wrongPixels(damaged, tiled), 0);
+        damaged.setBackground(5);
+        QCOMPARE(wrongPixels(damaged, [](QPoint) { return qRgb(0x80, 0x00, 0x80); }), 0);
+        damaged.setBackground(12);
+        QCOMPARE(wrongPixels(damaged, [](QPoint) { return red; }), 0);
+        // Through the window's own painting, as the screen gets it.
+        QCOMPARE(damaged.client()->grab().toImage().pixel(300, 200), red);
     }
 
     // A window is pulled onto the screen it is on, not onto the first one.

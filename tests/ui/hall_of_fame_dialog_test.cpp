@@ -205,11 +205,15 @@ private Q_SLOTS:
 
         QLineEdit* edit = dialog.nameEdit();
         edit->clear();
+        const auto type = [edit](const QString& text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+            QApplication::sendEvent(edit, &press);
+        };
         const QString e = QString(QChar(0xE9)); // two bytes in UTF-8
         for (int i = 0; i < 127; ++i)
-            type(edit, e);
+            type(e);
         QCOMPARE(edit->text().toUtf8().size(), 254);
-        type(edit, e);
+        type(e);
         QCOMPARE(edit->text().toUtf8().size(), 254);
         QTest::keyClicks(edit, QStringLiteral("ab"));
         QCOMPARE(edit->text().toUtf8().size(), 255);
@@ -292,12 +296,6 @@ private Q_SLOTS:
         QVERIFY(answered);
         setAccessibilityEventSink(QAccessible::updateAccessibility);
         QCOMPARE(renamed, (decltype(renamed){{entries[0], "1."}, {entries[1], "2."}}));
-    }
-
-private:
-    static void type(QWidget* widget, const QString& text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
-        QApplication::sendEvent(widget, &press);
     }
 };
 

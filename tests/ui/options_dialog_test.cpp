@@ -49,13 +49,6 @@ namespace {
 const std::string framePath = "SOFTWARE\\Varden\\Parlorset\\Options Test";
 const std::string statisticsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro\\Statistics";
 
-// The preview area outside the background list grown by one pixel: the list at (95, 72) is
-// 120 x 72, five whole rows of 14 pixels in its frame.
-bool inPreviewBands(QPoint p) {
-    return QRect(QPoint(68, 56), QPoint(253, 168)).contains(p) &&
-           !QRect(QPoint(94, 71), QPoint(215, 144)).contains(p);
-}
-
 // A frame over a store and a sound output of its own, with `stored` in its settings first.
 struct Setup {
     explicit Setup(int devices = 1, const MemoryRegistryStore::Values& stored = {})
@@ -436,10 +429,13 @@ private Q_SLOTS:
             const QImage tile = library(1084 + choice);
             QVERIFY(!tile.isNull());
             image = rendered(dialog);
+            // The preview area outside the background list grown by one pixel: the list at
+            // (95, 72) is 120 x 72, five whole rows of 14 pixels in its frame.
+            const QRect list(QPoint(94, 71), QPoint(215, 144));
             int wrong = 0;
-            for (int y = 40; y < 190; ++y)
-                for (int x = 60; x < 260; ++x)
-                    if (inPreviewBands({x, y}))
+            for (int y = 56; y <= 168; ++y)
+                for (int x = 68; x <= 253; ++x)
+                    if (!list.contains(x, y))
                         wrong += image.pixel(x, y) !=
                                  tile.pixel((x - 68) % tile.width(), (y - 56) % tile.height());
             QCOMPARE(wrong, 0);
