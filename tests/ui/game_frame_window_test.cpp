@@ -18,7 +18,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QSettings>
 #include <QTextBrowser>
 #include <QToolTip>
