@@ -136,18 +136,12 @@ private Q_SLOTS:
                 return false;
             };
             QStringList unseen;
-            for (int x = edge.left() + depth; x <= edge.right() - depth; ++x) {
-                if (!seen({x, edge.top()}, {0, 1}))
-                    unseen << QStringLiteral("top at %1").arg(x);
-                if (!seen({x, edge.bottom()}, {0, -1}))
-                    unseen << QStringLiteral("bottom at %1").arg(x);
-            }
-            for (int y = edge.top() + depth; y <= edge.bottom() - depth; ++y) {
-                if (!seen({edge.left(), y}, {1, 0}))
-                    unseen << QStringLiteral("left at %1").arg(y);
-                if (!seen({edge.right(), y}, {-1, 0}))
-                    unseen << QStringLiteral("right at %1").arg(y);
-            }
+            for (int x = edge.left() + depth; x <= edge.right() - depth; ++x)
+                if (!seen({x, edge.top()}, {0, 1}) || !seen({x, edge.bottom()}, {0, -1}))
+                    unseen << QStringLiteral("top or bottom at %1").arg(x);
+            for (int y = edge.top() + depth; y <= edge.bottom() - depth; ++y)
+                if (!seen({edge.left(), y}, {1, 0}) || !seen({edge.right(), y}, {-1, 0}))
+                    unseen << QStringLiteral("left or right at %1").arg(y);
             QVERIFY2(unseen.isEmpty(), qPrintable(QLatin1String(part->metaObject()->className()) +
                                                   u' ' + unseen.join(u',').left(200)));
         }
