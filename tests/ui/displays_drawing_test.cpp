@@ -5,7 +5,6 @@
 #include "displays/classic_colours.h"
 #include "displays/framed_tab.h"
 #include "displays/hand_names_window.h"
-#include "displays/masked_picture.h"
 #include "displays/payline_window.h"
 #include "displays/table_figures.h"
 #include "displays/table_font.h"
@@ -59,13 +58,8 @@ void expectRun(const QImage& image, QPoint from, QPoint step, std::string_view c
         for (int y = device(at.y()); y < device(at.y() + 1); ++y)
             for (int x = device(at.x()); x < device(at.x() + 1); ++x)
                 QVERIFY2(image.pixel(x, y) == named[colour],
-                         qPrintable(QStringLiteral("%1 at %2,%3 (device %4,%5) x%6")
-                                        .arg(colour)
-                                        .arg(at.x())
-                                        .arg(at.y())
-                                        .arg(x)
-                                        .arg(y)
-                                        .arg(ratio)));
+                         qPrintable(
+                             QString::asprintf("%c at %d,%d x%g", colour, at.x(), at.y(), ratio)));
         at += step;
     }
 }
@@ -75,7 +69,7 @@ void expectRun(const QImage& image, QPoint from, QPoint step, std::string_view c
 class DisplaysDrawingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void centringCountsBothEdgesAndHalvesTowardZero() {
+    void centringHalvesTowardZeroAndTooWideTextsShrinkToNoLessThanFourFifths() {
         const QRect label(QPoint(0, 10), QPoint(109, 30)); // 110 x 21
         QCOMPARE(centredTextOrigin(label, QSize(40, 17)), QPoint(35, 12));
         QCOMPARE(centredTextOrigin(label, QSize(41, 16)), QPoint(34, 12));
@@ -83,11 +77,9 @@ private Q_SLOTS:
         const QFontMetrics metrics(tableFont(15));
         QCOMPARE(controlTextSize(metrics, QStringLiteral("&Welcome")),
                  controlTextSize(metrics, QStringLiteral("Welcome")));
-    }
 
-    // A text too wide for its box on the table, as a translation may be, is drawn smaller,
-    // within the box, down to four fifths of the font; a text that fits is drawn as ever.
-    void textsTooWideForTheTableShrinkToNoLessThanFourFifths() {
+        // A text too wide for its box on the table, as a translation may be, is drawn
+        // smaller, within the box, down to four fifths of the font; one that fits as ever.
         const QString text = QStringLiteral("Quinte flush royale (sans joker)");
         const QFont font = tableFont(15);
         const int fullWidth = QFontMetrics(font).horizontalAdvance(text);
@@ -201,25 +193,8 @@ private Q_SLOTS:
         }
     }
 
-    void maskedPictureIsTargetAndMaskOrPicture() {
-        QImage sheet(6, 1, QImage::Format_RGB32); // picture | mask
-        const QRgb pixels[6] = {0xff0000, 0x000000, 0x00ff00, 0x000000, 0xffffff, 0xffffff};
-        for (int x = 0; x < 6; ++x)
-            sheet.setPixel(x, 0, pixels[x]);
-        QImage target = blank(QSize(5, 1));
-        QPainter painter(&target);
-        drawMaskedPicture(painter, QPoint(1, 0), sheet);
-        QCOMPARE(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
-        painter.end();
-        const QColor expected[5] = {backdrop, QColor(0xff, 0, 0), backdrop,
-                                    QColor(0x12, 0xff, 0x56), backdrop};
-        for (int x = 0; x < 5; ++x)
-            QCOMPARE(target.pixelColor(x, 0), expected[x]);
-    }
-
-    // Each figure is its label, then its value area wiped and the amount in "$" and whole
-    // dollars in the large font; the hint shows only between hands with money. Drawn here
-    // from the texts the player reads, they must match pixel for pixel.
+    // Each figure is its label, then its wiped value area with the amount in the large font;
+    // the hint shows only between hands with money. Pixel for pixel, from the texts read.
     void figuresAndHintShowTheirTexts() {
         QVERIFY(showsPaylineHint(GameState{5, 0, RoundPhase::NotStarted, false}));
         QVERIFY(!showsPaylineHint(GameState{5, 0, RoundPhase::Holding, false}));
@@ -321,9 +296,7 @@ private Q_SLOTS:
         table.resize(300, 200);
         table.setAutoFillBackground(true);
         const QColor green = vgaColour(VgaColour::Green);
-        QPalette palette = table.palette();
-        palette.setColor(QPalette::Window, green);
-        table.setPalette(palette);
+        table.setPalette(QPalette(green)); // the window too takes the colour
         PayDisplayData pay;
         pay.title = "Straight Poker";
         pay.lineCount = 9;

@@ -90,37 +90,11 @@ private Q_SLOTS:
         setAccessibilityEventSink(record);
     }
 
-    // What the end-to-end screen reader test does not hear: between hands a card refuses
-    // its toggle as it refuses a click, and the bet set by keys and the balance a deal
-    // takes are told.
-    void aRefusedToggleBeepsAndTheBetAndBalanceAreTold() {
-        MemoryRegistryStore store;
-        RecordingOutput output;
-        TableWindow table(&store, &output);
-        QVERIFY(showAndSignIn(table));
-        output.played.clear();
-        QAccessible::queryAccessibleInterface(table.cardWindow(0))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::toggleAction());
-        QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
-
-        told.clear();
-        QTest::keyClick(&table, Qt::Key_Plus);
-        QTest::keyClick(&table, Qt::Key_Plus, Qt::KeypadModifier);
-        QCoreApplication::processEvents();
-        QVERIFY(std::any_of(told.begin(), told.end(), [&](const Told& t) {
-            return t.object == table.handNamesWindow() && t.type == QAccessible::SelectionWithin;
-        }));
-        QCOMPARE(announced().last(), QStringLiteral("Bet $3"));
-        table.dealButton()->click();
-        QCoreApplication::processEvents();
-        QVERIFY(std::any_of(told.begin(), told.end(), [](const Told& t) {
-            return t.type == QAccessible::NameChanged && t.name == "Balance $97";
-        }));
-    }
-
-    // A hint still being worked out at the deal is told once, when it is ready.
-    void aHintReadyAfterTheDealIsToldOnce() {
+    // A hint still being worked out at the deal is told once, when it is ready. At 300 %
+    // under a dark theme, focus shows all round each part: within four points of every
+    // edge point some pixel changes with the 3:1 contrast a focus indicator needs.
+    void aLateHintIsToldOnceAndFocusShowsAllRoundAtThreeTimesUnderADarkTheme() {
+        const test::DarkTheme theme;
         MemoryRegistryStore store;
         TableWindow table(&store);
         QVERIFY(showAndSignIn(table));
@@ -134,65 +108,7 @@ private Q_SLOTS:
         QTRY_COMPARE(announced().count(hint), 1);
         QTest::qWait(100);
         QCOMPARE(announced(), QStringList{hint});
-    }
 
-    // + and - step the bet between hands only, within $1 to $5, as clicks on the columns
-    // do. Tab walks the cards, the Deal button and the pay table, and a focused card shows a
-    // frame that is gone again with the focus.
-    void keysStepTheBetAndReachEveryPart() {
-        MemoryRegistryStore store;
-        RecordingOutput output;
-        TableWindow table(&store, &output);
-        QVERIFY(showAndSignIn(table));
-        output.played.clear();
-        QTest::keyClick(&table, Qt::Key_Minus);
-        QTest::keyClick(&table, Qt::Key_Plus);
-        QTest::keyClick(&table, Qt::Key_Minus, Qt::KeypadModifier);
-        QCOMPARE(table.round().bet(), 1);
-        for (int i = 0; i < 5; ++i)
-            QTest::keyClick(&table, Qt::Key_Plus);
-        QCOMPARE(table.round().bet(), 5);
-        table.dealButton()->click();
-        QTest::keyClick(&table, Qt::Key_Minus);
-        QCOMPARE(table.round().bet(), 5);
-        QCOMPARE(output.played, (std::vector<std::string>{
-                                    "error_beep.wav", "slotcoin.wav", "slotcoin.wav",
-                                    "slotcoin.wav", "slotcoin.wav", "slotcoin.wav", "slotcoin.wav",
-                                    "error_beep.wav", "cardshuf.wav", "error_beep.wav"}));
-
-        table.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&table));
-        QCOMPARE(QApplication::focusWidget(), table.dealButton());
-        // The cards' captions and the pay table; the Deal button draws its own focus.
-        const auto look = [&table] {
-            const QRect cards = table.cardWindow(0)->geometry() | table.cardWindow(4)->geometry();
-            return std::pair{table.client()->grab(cards).toImage(),
-                             table.client()->grab(table.handNamesWindow()->geometry()).toImage()};
-        };
-        const auto unfocused = look();
-        table.cardWindow(0)->setFocus(Qt::TabFocusReason);
-        QVERIFY(look().first != unfocused.first);
-        for (QWidget* next : std::initializer_list<QWidget*>{
-                 table.cardWindow(1), table.cardWindow(2), table.cardWindow(3), table.cardWindow(4),
-                 table.dealButton(), table.handNamesWindow()}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
-        }
-        QVERIFY(look().second != unfocused.second);
-        table.dealButton()->setFocus();
-        QVERIFY(look() == unfocused);
-    }
-
-    // At 300 % under a dark theme, focus reached with Tab shows all round a card, the
-    // Deal button and the pay table: along every side, at every point, pixels within four
-    // points of the edge change to a colour with at least 3:1 contrast against the one they
-    // replace, the least a focus indicator needs to be seen.
-    void focusShowsAllRoundEveryPartAtThreeTimesUnderADarkTheme() {
-        const test::DarkTheme theme;
-        MemoryRegistryStore store;
-        TableWindow table(&store);
-        QVERIFY(showAndSignIn(table));
-        table.dealButton()->click();
         table.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&table));
         constexpr int ratio = 3;
@@ -220,23 +136,77 @@ private Q_SLOTS:
                 return false;
             };
             QStringList unseen;
-            for (int x = edge.left() + depth; x <= edge.right() - depth; ++x) {
-                if (!seen({x, edge.top()}, {0, 1}))
-                    unseen << QStringLiteral("top at %1").arg(x);
-                if (!seen({x, edge.bottom()}, {0, -1}))
-                    unseen << QStringLiteral("bottom at %1").arg(x);
-            }
-            for (int y = edge.top() + depth; y <= edge.bottom() - depth; ++y) {
-                if (!seen({edge.left(), y}, {1, 0}))
-                    unseen << QStringLiteral("left at %1").arg(y);
-                if (!seen({edge.right(), y}, {-1, 0}))
-                    unseen << QStringLiteral("right at %1").arg(y);
-            }
-            QVERIFY2(unseen.isEmpty(),
-                     qPrintable(part->metaObject()->className() + QStringLiteral(": ") +
-                                QString::number(unseen.size()) +
-                                QStringLiteral(" points unseen, first ") + unseen.value(0)));
+            for (int x = edge.left() + depth; x <= edge.right() - depth; ++x)
+                if (!seen({x, edge.top()}, {0, 1}) || !seen({x, edge.bottom()}, {0, -1}))
+                    unseen << QStringLiteral("top or bottom at %1").arg(x);
+            for (int y = edge.top() + depth; y <= edge.bottom() - depth; ++y)
+                if (!seen({edge.left(), y}, {1, 0}) || !seen({edge.right(), y}, {-1, 0}))
+                    unseen << QStringLiteral("left or right at %1").arg(y);
+            QVERIFY2(unseen.isEmpty(), qPrintable(QLatin1String(part->metaObject()->className()) +
+                                                  u' ' + unseen.join(u',').left(200)));
         }
+    }
+
+    // What the end-to-end screen reader test does not hear: a card's refused toggle, and the
+    // bet set by + and - (between hands, $1 to $5) and the balance told. Tab walks every
+    // part, and a focused card's frame is gone again with the focus.
+    void keysStepTheBetAndReachEveryPartAndWhatTheyChangeIsTold() {
+        MemoryRegistryStore store;
+        RecordingOutput output;
+        TableWindow table(&store, &output);
+        QVERIFY(showAndSignIn(table));
+        output.played.clear();
+        QAccessible::queryAccessibleInterface(table.cardWindow(0))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(output.played, std::vector<std::string>{"error_beep.wav"});
+
+        told.clear();
+        QTest::keyClick(&table, Qt::Key_Minus);
+        QTest::keyClick(&table, Qt::Key_Plus);
+        QTest::keyClick(&table, Qt::Key_Plus, Qt::KeypadModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(std::any_of(told.begin(), told.end(), [&](const Told& t) {
+            return t.object == table.handNamesWindow() && t.type == QAccessible::SelectionWithin;
+        }));
+        QCOMPARE(announced().last(), QStringLiteral("Bet $3"));
+        QTest::keyClick(&table, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(table.round().bet(), 2);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(&table, Qt::Key_Plus);
+        QCOMPARE(table.round().bet(), 5);
+        table.dealButton()->click();
+        QCoreApplication::processEvents();
+        QVERIFY(std::any_of(told.begin(), told.end(), [](const Told& t) {
+            return t.type == QAccessible::NameChanged && t.name == "Balance $95";
+        }));
+        QTest::keyClick(&table, Qt::Key_Minus);
+        QCOMPARE(table.round().bet(), 5);
+        QCOMPARE(output.played,
+                 (std::vector<std::string>{"error_beep.wav", "error_beep.wav", "slotcoin.wav",
+                                           "slotcoin.wav", "slotcoin.wav", "slotcoin.wav",
+                                           "slotcoin.wav", "slotcoin.wav", "error_beep.wav",
+                                           "cardshuf.wav", "error_beep.wav"}));
+
+        table.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&table));
+        QCOMPARE(QApplication::focusWidget(), table.dealButton());
+        // The cards' captions and the pay table; the Deal button draws its own focus.
+        const auto look = [&table] {
+            const QRect cards = table.cardWindow(0)->geometry() | table.cardWindow(4)->geometry();
+            return std::pair{table.client()->grab(cards).toImage(),
+                             table.client()->grab(table.handNamesWindow()->geometry()).toImage()};
+        };
+        const auto unfocused = look();
+        table.cardWindow(0)->setFocus(Qt::TabFocusReason);
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 table.cardWindow(1), table.cardWindow(2), table.cardWindow(3), table.cardWindow(4),
+                 table.dealButton(), table.handNamesWindow()}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        table.dealButton()->setFocus();
+        QVERIFY(look() == unfocused);
     }
 };
 

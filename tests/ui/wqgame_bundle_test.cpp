@@ -110,11 +110,16 @@ void checkDrawnAtScale(const QString& what, const QImage& one, const QImage& two
     const double fromSmooth =
         meanDifference(two, one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                 .convertToFormat(QImage::Format_RGB32));
-    const QString figures = QStringLiteral("%1: from doubled %2, from smooth %3")
-                                .arg(what)
-                                .arg(fromDoubled)
-                                .arg(fromSmooth);
-    QVERIFY2(fromDoubled > 2 && fromSmooth > 2, qPrintable(figures));
+    QVERIFY2(fromDoubled > 2 && fromSmooth > 2,
+             qPrintable(QStringLiteral("%1: %2 %3").arg(what).arg(fromDoubled).arg(fromSmooth)));
+}
+
+// No two pictures of `pictures` are nearly alike.
+void expectDistinct(const QList<QImage>& pictures, double least) {
+    for (qsizetype i = 0; i < pictures.size(); ++i)
+        for (qsizetype j = i + 1; j < pictures.size(); ++j)
+            QVERIFY2(meanDifference(pictures[i], pictures[j]) > least,
+                     qPrintable(QStringLiteral("%1 and %2").arg(i).arg(j)));
 }
 
 int inkPixels(const QImage& cell) {
@@ -173,10 +178,8 @@ private Q_SLOTS:
         for (int kind = 0; kind < kinds.size(); ++kind)
             QTest::newRow(kinds[kind].name) << kind;
     }
-    // Every reader cuts cells at s times their 1x places, so every variant is exactly s
-    // times its 1x picture in both directions; it is drawn again at that scale from the
-    // decks and our own drawing code, not the 1x picture enlarged; and a masked picture keeps
-    // the picture in its left half and the mask in its right at every scale.
+    // Every reader cuts cells at s times their 1x places, so every variant must be exactly s
+    // times its 1x picture, drawn again rather than enlarged, and masked alike.
     void everyPictureHasItsSizeAndIsDrawnAgainAtEachScale() {
         QFETCH(int, kind);
         const PictureKind picture = pictureKinds().at(kind);
@@ -205,7 +208,7 @@ private Q_SLOTS:
         }
     }
 
-    void aboutPicturesFitTheControlsThatShowThem() {
+    void picturesFitTheirDialogs() {
         const DialogLayout about = dialogLayout(1000).value();
         const auto shown = [&](int id) {
             const ControlLayout c = dialogControl(about, ControlKind::Picture, id).value();
@@ -214,11 +217,9 @@ private Q_SLOTS:
         QCOMPARE(shown(5), QSize(library(1000).width() / 2, library(1000).height()));
         QCOMPARE(shown(6), QSize(library(1115).width() / 2, library(1115).height()));
         QCOMPARE(shown(7), library(1116).size());
-    }
 
-    void hallOfFameBoxesLieOnThePicture() {
-        // The dialog draws ten rows of boxes over the picture, each 11 pixels further right;
-        // the lowest rows too lie whole on it.
+        // The Hall of Fame draws ten rows of boxes over its picture, each 11 pixels further
+        // right; the lowest rows too lie whole on it.
         for (int scale = 1; scale <= 3; ++scale) {
             const QImage packed = library(3000, scale);
             for (int row = 0; row < 10; ++row)
@@ -230,12 +231,11 @@ private Q_SLOTS:
         }
     }
 
-    void cardMaskIsTheRoundedCard() {
+    void cardMaskIsTheRoundedCardAndTheBacksLieInsideIt() {
         for (int scale = 1; scale <= 3; ++scale) {
             const QImage mask = library(2012, scale);
             const int w = 71 * scale, h = 96 * scale;
             const double r = 6.0 * scale;
-            QCOMPARE(mask.size(), QSize(w, h));
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x) {
                     // Fold every corner onto the top-left one; its arc has radius 6 about
@@ -253,14 +253,9 @@ private Q_SLOTS:
             // The arc's tolerance must not hide uneven corners: each is the others mirrored.
             QCOMPARE(mask, mask.mirrored(true, false));
             QCOMPARE(mask, mask.mirrored(false, true));
-        }
-    }
 
-    void backsAreDistinctAndBlackOutsideTheCard() {
-        for (int scale = 1; scale <= 3; ++scale) {
-            const QImage mask = library(2012, scale);
+            // The backs are distinct and black outside the card.
             const QImage strip = library(2000, scale);
-            const int w = 71 * scale, h = 96 * scale;
             QList<QImage> backs;
             for (int b = 0; b < strip.width() / w; ++b)
                 backs << strip.copy(w * b, 0, w, h);
@@ -276,14 +271,11 @@ private Q_SLOTS:
                     }
                 QVERIFY(blackInside < w * h / 4);
             }
-            for (qsizetype i = 0; i < backs.size(); ++i)
-                for (qsizetype j = i + 1; j < backs.size(); ++j)
-                    QVERIFY2(meanDifference(backs[i], backs[j]) > 30,
-                             qPrintable(QStringLiteral("backs %1 and %2").arg(i).arg(j)));
+            expectDistinct(backs, 30);
         }
     }
 
-    void sheetsTurnTheirLowerRowsAndColourTheRedSuits() {
+    void sheetsTurnTheirLowerRowsAndColourTheRedSuitsAndFaceSetsDiffer() {
         for (int scale = 1; scale <= 3; ++scale) {
             const QImage pips = library(2001, scale);
             const QImage suits = library(2002, scale);
@@ -316,12 +308,8 @@ private Q_SLOTS:
                     QVERIFY(indices.copy(9 * s * glyph, 0, 9 * s, 14 * s) !=
                             indices.copy(9 * s * other, 0, 9 * s, 14 * s));
             }
-        }
-    }
 
-    void faceSetsDifferAndPutTheRedJokerFirst() {
-        for (int scale = 1; scale <= 3; ++scale) {
-            const int s = scale;
+            // The face sets differ, and each puts the red joker first.
             QList<QImage> sets;
             for (int f = 0; f < faceSetCount(); ++f)
                 sets << library(2004 + f, scale);
@@ -337,16 +325,12 @@ private Q_SLOTS:
                 };
                 QVERIFY(redness(16) > redness(17));
             }
-            for (qsizetype i = 0; i < sets.size(); ++i)
-                for (qsizetype j = i + 1; j < sets.size(); ++j)
-                    QVERIFY(meanDifference(sets[i], sets[j]) > 60);
+            expectDistinct(sets, 60);
         }
     }
 
-    // Across a seam the colours jump: the step between the last columns and the first
-    // ones is then well above the usual step between neighbouring columns inside the tile.
-    // Four columns are averaged on each side to look past the grain. The same for rows. The
-    // 2x tiles are the ones a 125 % or 150 % screen lays, scaled down.
+    // Across a seam the step between the last four columns and the first four is well
+    // above the usual step inside the tile; the same for rows. A 125 % screen lays 2x tiles.
     void backgroundsTileWithoutSeams() {
         for (int scale = 1; scale <= 3; ++scale)
             for (int id = 1100; id <= 1114; ++id) {
@@ -368,10 +352,9 @@ private Q_SLOTS:
                     double usual = 0;
                     for (int x = 1; x < w; ++x)
                         usual += step(x) / (w - 1);
-                    const QString seam =
-                        QString::asprintf("%d at %dx %s: %g against %g", id, scale,
-                                          down ? "down" : "across", step(0), usual);
-                    QVERIFY2(usual > 1 && step(0) < 2 * usual, qPrintable(seam));
+                    QVERIFY2(usual > 1 && step(0) < 2 * usual,
+                             qPrintable(QString::asprintf("%d at %dx %d: %g", id, scale, down,
+                                                          step(0) / usual)));
                 }
             }
     }

@@ -28,14 +28,19 @@ qsizetype sealStart(const QByteArray& library) {
     return field(library, library.size() - 48);
 }
 
-SealedFile sealedFile(const QByteArray& library, const QString& path) {
+// The library's sealed files, none if its seal is broken.
+std::vector<SealedFile> sealedFiles(const QByteArray& library) {
     QString error;
-    const std::optional<std::vector<SealedFile>> files = checkSeal(library, &error);
-    for (const SealedFile& file : files.value_or(std::vector<SealedFile>()))
-        if (file.path == path)
-            return file;
-    return {};
+    return checkSeal(library, &error).value_or(std::vector<SealedFile>());
 }
+
+// Collects what the player is told of a damaged library while it lives.
+struct DamageMessages : QStringList {
+    DamageMessages() {
+        onDamagedLibrary([this](const QString& message) { *this << message; });
+    }
+    ~DamageMessages() { onDamagedLibrary({}); }
+};
 
 bool openCopy(const QByteArray& bytes, QString* error) {
     static QTemporaryDir folder;
@@ -95,32 +100,26 @@ private Q_SLOTS:
         QCOMPARE(loadBitmap(2012).size(), QSize(71, 96));
     }
 
-    void theVariantScaleIsTheRatioRoundedUp() {
-        const std::pair<qreal, int> cases[] = {
+    void theVariantScaleIsTheRatioRoundedUpAndAMissingOneFallsBack() {
+        const std::pair<qreal, int> scales[] = {
             {1.0, 1}, {1.0000001, 1}, {0.5, 1},      {qQNaN(), 1}, {1.25, 2}, {1.5, 2}, {1.75, 2},
             {2.0, 2}, {2.0000001, 2}, {0.1 * 20, 2}, {2.25, 3},    {3.0, 3},  {4.0, 3}};
-        for (const auto& [ratio, scale] : cases)
+        for (const auto& [ratio, scale] : scales)
             QCOMPARE(bitmapScaleFor(ratio), scale);
-    }
 
-    // The fixtures compiled into this test lie under the library's root: 9001 has only a
-    // 2x variant, 9002 none, 9003 only a 3x one.
-    void aMissingVariantFallsBackToASmallerOne() {
+        // A missing variant falls back to a smaller one, never a larger: of the fixtures
+        // compiled in, 9001 has only a 2x variant, 9002 none, 9003 only a 3x one.
         LibraryBracket bracket;
-        const auto check = [](int id, qreal ratio, int scale, QRgb colour) {
+        const std::tuple<int, qreal, int, QRgb> variants[] = {
+            {9001, 1, 1, 0xFFFF0000},    {9001, 1.5, 2, 0xFF00FF00}, {9001, 3, 2, 0xFF00FF00},
+            {9002, 1.25, 1, 0xFF0000FF}, {9002, 3, 1, 0xFF0000FF},   {9003, 2, 1, 0xFFFFFF00},
+            {9003, 3, 3, 0xFF00FFFF}};
+        for (const auto& [id, ratio, scale, colour] : variants) {
             const QImage image = loadBitmap(id, ratio);
             QCOMPARE(image.devicePixelRatio(), qreal(scale));
             QCOMPARE(image.size(), QSize(3, 2) * scale);
             QCOMPARE(image.pixel(0, 0), colour);
-        };
-        check(9001, 1, 1, 0xFFFF0000);
-        check(9001, 1.5, 2, 0xFF00FF00);
-        check(9001, 3, 2, 0xFF00FF00);
-        check(9002, 1.25, 1, 0xFF0000FF);
-        check(9002, 3, 1, 0xFF0000FF);
-        // Never a larger variant than the ratio asks for.
-        check(9003, 2, 1, 0xFFFFFF00);
-        check(9003, 3, 3, 0xFF00FFFF);
+        }
         QVERIFY(loadBitmap(9999, 2).isNull());
     }
 
@@ -150,13 +149,14 @@ private Q_SLOTS:
         QVERIFY2(openCopy(builtLibrary(), &error), qPrintable(error));
     }
 
-    // A file's size field and contents are checked when it is first read, so that opening
-    // the library reads none of the files: the library then closes and the player is told
-    // once.
+    // A file is checked when first read, so that opening the library reads none of them:
+    // the library then closes and the player is told once.
     void aDamagedFileIsRefusedWhenItIsRead_data() {
         QTest::addColumn<QByteArray>("library");
         const QByteArray good = builtLibrary();
-        const SealedFile menu = sealedFile(good, QStringLiteral("menu/1000.txt"));
+        SealedFile menu;
+        for (const SealedFile& file : sealedFiles(good))
+            menu = file.path == QStringLiteral("menu/1000.txt") ? file : menu;
         QVERIFY(menu.size > 0);
         QTest::newRow("contents") << flipped(good, menu.offset + menu.size / 2);
         QTest::newRow("size") << flipped(good, menu.offset - 1);
@@ -166,19 +166,18 @@ private Q_SLOTS:
         QFETCH(QByteArray, library);
         QString error;
         QVERIFY2(openCopy(library, &error), qPrintable(error));
-        QStringList messages;
-        onDamagedLibrary([&](const QString& message) { messages << message; });
         {
+            DamageMessages messages;
             LibraryBracket bracket;
             QVERIFY(!loadString(1002).isEmpty());
             QVERIFY(!loadMenu(1000));
             QVERIFY(!isLibraryOpen());
             QVERIFY(loadString(1002).isEmpty());
             QVERIFY(!loadMenu(1000));
+            QCOMPARE(messages.size(), 1);
+            QVERIFY2(messages[0].contains(QStringLiteral("menu/1000.txt")),
+                     qPrintable(messages[0]));
         }
-        onDamagedLibrary({});
-        QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].contains(QStringLiteral("menu/1000.txt")), qPrintable(messages[0]));
         QVERIFY2(openLibrary(&error), qPrintable(error));
     }
 
@@ -186,11 +185,8 @@ private Q_SLOTS:
     // damaged, each picture loads at ratio 1, and the damage shows at ratio 2.
     void aPictureForAnotherRatioIsNotRead() {
         QByteArray library = builtLibrary();
-        QString error;
-        const std::optional<std::vector<SealedFile>> files = checkSeal(library, &error);
-        QVERIFY2(files, qPrintable(error));
         QList<int> ids, withVariants;
-        for (const SealedFile& file : *files) {
+        for (const SealedFile& file : sealedFiles(library)) {
             const QString name = file.path.section(u'/', 1);
             if (!file.path.startsWith(QLatin1String("bitmap/")))
                 continue;
@@ -201,19 +197,18 @@ private Q_SLOTS:
                 ids << name.section(u'.', 0, 0).toInt();
             }
         }
-        QVERIFY(!withVariants.isEmpty());
+        QVERIFY(!ids.isEmpty() && !withVariants.isEmpty());
+        QString error;
         QVERIFY2(openCopy(library, &error), qPrintable(error));
-        QStringList messages;
-        onDamagedLibrary([&](const QString& message) { messages << message; });
         {
+            DamageMessages messages;
             LibraryBracket bracket;
             for (int id : ids)
                 QVERIFY(!loadBitmap(id, 1).isNull());
             QCOMPARE(messages.size(), 0);
             QVERIFY(loadBitmap(withVariants.first(), 2).isNull());
+            QCOMPARE(messages.size(), 1);
         }
-        onDamagedLibrary({});
-        QCOMPARE(messages.size(), 1);
         QVERIFY2(openLibrary(&error), qPrintable(error));
     }
 
