@@ -1,7 +1,6 @@
-# A damaged settings file loses only its damaged lines: the values before and after the
-# damage are stored again at exit, in a clean file, other programs' groups with them; the
-# damaged file is kept aside byte for byte, a second damaged file beside the first, and
-# the player is told once each time, before signing in.
+# A damaged settings file loses only its damaged lines: the rest, other programs' groups
+# too, is stored again in a clean file; each damaged file is kept aside byte for byte, a
+# second beside the first, and the player is told once, before signing in.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -47,8 +46,7 @@ sed -e 's/^PlayerName=Ann$/PlayerName=Bob/' -e 's/^Name__0_0=Ann$/&\nName__0_1=B
     -e "s/^Score_0_0=$balance\$/&\nScore_0_1=$balance/" "$E2E_TMP/first.ini" >"$E2E_TMP/expected.ini"
 diff "$E2E_TMP/expected.ini" "$ini" || fail "the file written after the stray section"
 
-# 64 random bytes over the middle of a sound line, none of them a line end, so the damage
-# is one line.
+# 64 random bytes, no line ends, over the middle of a sound line: one damaged line.
 cp "$ini" "$E2E_TMP/second.ini"
 at=$(($(grep -bo '^Sound2=' "$ini" | cut -d: -f1) + 5))
 head -c 64 /dev/urandom | tr '\n\r' '\200\201' |

@@ -1,7 +1,6 @@
-# Names enter the Hall of Fame as they are, within limits: an empty name is an entry with
-# an empty name, a 300-byte name is cut to its first 255 bytes, and entering a new entry
-# moves every entry below it whole, so no name is left behind twice. Scores that are no
-# balance (negative, too large, not a number) are empty entries, gone at the next save.
+# Names enter the Hall of Fame as they are: an empty name as empty, a 300-byte one cut to
+# 255 bytes; entries below a new one move whole, leaving no name twice. Scores that are no
+# balance (negative, too large, not a number) are gone at the next save.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb

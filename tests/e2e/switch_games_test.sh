@@ -1,7 +1,5 @@
-# The player switches to Jokers Wild, Deuces Wild and back to Straight Poker through the
-# Options dialog and plays a $2 round in each. Each switch files the balance in the Hall
-# of Fame of the game chosen, so the INI ends up holding every round's result, which must
-# be the one the core predicts.
+# A $2 round in Jokers Wild, Deuces Wild and Straight Poker, switched in Options: each
+# switch files the balance in the game's Hall of Fame, as the core predicts.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb

@@ -1,6 +1,5 @@
-# Two copies at once share one settings file: whichever exits first, both players' closing
-# balances stay in the Hall of Fame with their exact scores, the file stays valid, and the
-# name offered next is the last to exit.
+# Two copies at once share one settings file: whichever exits first, both players' balances
+# stay in the Hall of Fame, the file stays valid, and the last to exit is offered next.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
