@@ -50,9 +50,7 @@ done
 
 start_xvfb
 APP=/usr/bin/quintaro
-start_app
-sign_in Packager
-win=$(wait_window '^Quintaro - Packager$')
+start_signed_in Packager
 [ -n "$(find /proc/"$APP_PID"/fd -lname /usr/share/quintaro/wqgame32.rcc 2>/dev/null)" ] ||
     fail "the installed program does not use the installed bundle"
 quit_cleanly
