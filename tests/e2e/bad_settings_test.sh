@@ -42,12 +42,6 @@ cmp -s "$ini" "$E2E_TMP/kept.ini" || fail "the read-only file changed: $(cat "$i
 APP_LAUNCHER=""
 chmod 644 "$ini"
 
-head -c 65536 /dev/urandom >"$ini"
-cp "$ini" "$E2E_TMP/random.ini"
-run_and_close "random bytes" "Your settings file was damaged: everything that could be read is kept ($ini.damaged)"
-cmp -s "$ini.damaged" "$E2E_TMP/random.ini" || fail "the random bytes were not kept aside"
-expect_ini PlayerName=Tester
-
 # Where the file belongs, a folder with a file in it, then a FIFO.
 not_kept="Your scores will not be kept: it is not a regular file ($ini)"
 rm -f "$ini"

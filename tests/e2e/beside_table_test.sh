@@ -77,10 +77,6 @@ hands_played() {
 }
 played() { [ "$(hands_played)" = "$1" ]; }
 
-# Prints the frames of the table and of window $1, and the free area, for the log.
-report() {
-    echo "$setting: table $(frame "$win"), $2 $(frame "$1"), free area $(free_area)"
-}
 
 # What every screen and scale gets under openbox, from no settings. Leaves the program
 # running, Hand Analysis open in $analysis.
@@ -97,7 +93,6 @@ play_beside_the_windows() {
     press alt+g a # Game > Hand Analysis
     analysis=$(wait_window '^Hand Analysis$')
     expect_beside "$analysis" "Hand Analysis"
-    report "$analysis" "Hand Analysis"
     # A redeal is judged once the game's tables are built, which the rows show.
     press Return # Deal
     /usr/bin/python3 "$(dirname "$QUINTARO_E2E_LIB")/analysis_rows.py" "$APP_PID" ||

@@ -6,19 +6,9 @@ start_xvfb
 
 # Qt reads the scheme of a KDE session from kdeglobals in the config folder.
 export XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
-cat >"$XDG_CONFIG_HOME/kdeglobals" <<'SCHEME'
-[Colors:Window]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-
-[Colors:View]
-BackgroundNormal=35,38,41
-ForegroundNormal=239,240,241
-
-[Colors:Button]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-SCHEME
+for colors in Window:49,54,59 View:35,38,41 Button:49,54,59; do
+    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=239,240,241\n' "${colors%:*}" "${colors#*:}"
+done >"$XDG_CONFIG_HOME/kdeglobals"
 
 start_signed_in "Ada Lovelace"
 sleep 0.5
