@@ -15,10 +15,7 @@ export LANGUAGE=en
 # its settings while the folder is being removed.
 e2e_cleanup() {
     if [ -n "${APP_PID:-}" ] && kill -9 "$APP_PID" 2>/dev/null; then
-        for _ in $(seq 50); do
-            kill -0 "$APP_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+        poll 50 eval '! kill -0 "$APP_PID" 2>/dev/null' || true
     fi
     stop_xvfb
     rm -rf "$E2E_TMP"

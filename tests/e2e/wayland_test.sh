@@ -25,12 +25,8 @@ start_session() {
     DISPLAY=${xdisplay:-} weston --no-config --idle-time=0 --socket="$socket" "$@" \
         >"$E2E_TMP/weston.log" 2>&1 &
     WESTON_PID=$!
-    for _ in $(seq 100); do
-        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-        kill -0 "$WESTON_PID" 2>/dev/null || fail "weston ended: $(cat "$E2E_TMP/weston.log")"
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
+    poll 100 test -S "$XDG_RUNTIME_DIR/$socket" ||
+        fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
     WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_app "/h:4242"
     wait_line 0 'set_title\("Please Sign In"\)' >/dev/null
 }
