@@ -46,10 +46,4 @@ keys F2 # New asks first, with money on the table
 poll 100 message_box >/dev/null || fail "New asked nothing"
 end_by INT "SIGINT with a question open"
 
-# Before anyone signed in, only the exit code tells.
-start_app
-wait_window '^Please Sign In$' >/dev/null
-kill -s TERM "$APP_PID"
-code=$(wait_exit)
-[ "$code" = 0 ] || fail "SIGTERM at the sign-in: exit code $code: $(cat "$E2E_TMP/app.log")"
 echo "signals: passed"

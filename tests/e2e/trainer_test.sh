@@ -1,7 +1,8 @@
-# With the trainer on, two worse holds are each refused once, the best draws at once. Over
-# figures stored before, the Statistics page copied and the figures stored at exit count
-# the hands, mistakes and what the holds and best play paid, as the tests' reference has
-# it. QUINTARO_E2E_SHOTS, if set, gets trainer.png and statistics.png for docs/.
+# With the trainer and Show Strategy on (both stored at exit), two worse holds are each
+# refused once, the best draws at once. Over figures stored before, the Statistics page
+# copied and the figures stored at exit count the hands, mistakes and what the holds and
+# best play paid, as the tests' reference has it. QUINTARO_E2E_SHOTS, if set, gets
+# trainer.png and statistics.png for docs/.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -36,6 +37,6 @@ xclip -o -selection clipboard | grep -Fxq $'Hands played\t0\t0' || fail "Ctrl+C 
 answer '^Statistics$' Escape
 wait_closed '^Statistics$'
 quit_cleanly
-expect_ini Trainer=1 'Statistics\Hands_0=7' 'Statistics\Bet_0=23' "Statistics\\Paid_0=$((paid + 7))" \
+expect_ini Trainer=1 ShowStrategy=1 'Statistics\Hands_0=7' 'Statistics\Bet_0=23' "Statistics\\Paid_0=$((paid + 7))" \
     "Statistics\\BestPaid_0=$best_paid" 'Statistics\Mistakes_0=2'
 echo "trainer: passed (paid \$$paid, best play \$$best_paid)"
