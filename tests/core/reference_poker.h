@@ -33,18 +33,18 @@ enum class Made {
     ThreeOfAKind,
     TwoPair,
     KingsOrBetter,
-    JacksOrBetter,
+    JacksOrBetter
 };
 
 struct ReferenceGame {
     int deckSize;
-    bool deucesWild;                         // the jokers, where the deck has them, are always wild
-    std::vector<std::pair<Made, int>> lines; // best first, each with its pay for $1
-    int topPayAtFive;                        // the first line at a bet of $5
+    bool deucesWild;         // the jokers, where the deck has them, are always wild
+    std::vector<Made> lines; // best first
+    std::vector<int> pays;   // each line's pay for $1
+    int topPayAtFive;        // the first line's at a bet of $5
 
     int pay(int line, int bet) const {
-        return line == 0 && bet == 5 ? topPayAtFive
-                                     : lines[static_cast<std::size_t>(line)].second * bet;
+        return line == 0 && bet == 5 ? topPayAtFive : pays[static_cast<std::size_t>(line)] * bet;
     }
 };
 
@@ -52,47 +52,25 @@ struct ReferenceGame {
 // jokers; deuces wild.
 inline const ReferenceGame& referenceGame(GameType type) {
     using enum Made;
-    static const std::array<ReferenceGame, 3> games{{
-        {52,
-         false,
-         {{WildRoyal, 250},
-          {StraightFlush, 50},
-          {FourOfAKind, 25},
-          {FullHouse, 8},
-          {Flush, 5},
-          {Straight, 4},
-          {ThreeOfAKind, 3},
-          {TwoPair, 2},
-          {JacksOrBetter, 1}},
-         4000},
-        {54,
-         false,
-         {{NaturalRoyal, 400},
-          {FiveOfAKind, 200},
-          {WildRoyal, 100},
-          {StraightFlush, 50},
-          {FourOfAKind, 15},
-          {FullHouse, 7},
-          {Flush, 5},
-          {Straight, 3},
-          {ThreeOfAKind, 2},
-          {TwoPair, 1},
-          {KingsOrBetter, 1}},
-         4700},
-        {52,
-         true,
-         {{NaturalRoyal, 250},
-          {FourDeuces, 200},
-          {WildRoyal, 20},
-          {FiveOfAKind, 10},
-          {StraightFlush, 10},
-          {FourOfAKind, 4},
-          {FullHouse, 4},
-          {Flush, 3},
-          {Straight, 2},
-          {ThreeOfAKind, 1}},
-         4000},
-    }};
+    static const std::array<ReferenceGame, 3> games{
+        {{52,
+          false,
+          {WildRoyal, StraightFlush, FourOfAKind, FullHouse, Flush, Straight, ThreeOfAKind, TwoPair,
+           JacksOrBetter},
+          {250, 50, 25, 8, 5, 4, 3, 2, 1},
+          4000},
+         {54,
+          false,
+          {NaturalRoyal, FiveOfAKind, WildRoyal, StraightFlush, FourOfAKind, FullHouse, Flush,
+           Straight, ThreeOfAKind, TwoPair, KingsOrBetter},
+          {400, 200, 100, 50, 15, 7, 5, 3, 2, 1, 1},
+          4700},
+         {52,
+          true,
+          {NaturalRoyal, FourDeuces, WildRoyal, FiveOfAKind, StraightFlush, FourOfAKind, FullHouse,
+           Flush, Straight, ThreeOfAKind},
+          {250, 200, 20, 10, 10, 4, 4, 3, 2, 1},
+          4000}}};
     return games[static_cast<std::size_t>(gameTypeNumber(type))];
 }
 
@@ -135,54 +113,25 @@ inline int referenceLine(const ReferenceGame& game, const Five& cards) {
         const int wanted = wild == 1 ? 1 : 2;
         return ofRank[rank] == wanted || ofRank[other] == wanted;
     };
-    for (std::size_t line = 0; line < game.lines.size(); ++line) {
-        bool made = false;
-        switch (game.lines[line].first) {
-        case Made::NaturalRoyal:
-            made = toTheAce && flush && wild == 0;
-            break;
-        case Made::FourDeuces:
-            made = wild == 4;
-            break;
-        case Made::WildRoyal:
-            made = toTheAce && flush;
-            break;
-        case Made::FiveOfAKind:
-            made = longest + wild == 5;
-            break;
-        case Made::StraightFlush:
-            made = straight && flush;
-            break;
-        case Made::FourOfAKind:
-            made = longest + wild == 4;
-            break;
-        // Four of a kind with a wild card, and natural four of a kind as two pair, are paid
-        // above in every table.
-        case Made::FullHouse:
-            made = (wild == 0 && longest == 3 && pairs == 2) || (wild == 1 && pairs == 2);
-            break;
-        case Made::Flush:
-            made = flush;
-            break;
-        case Made::Straight:
-            made = straight;
-            break;
-        case Made::ThreeOfAKind:
-            made = longest + wild == 3;
-            break;
-        case Made::TwoPair:
-            made = wild == 0 && pairs == 2;
-            break;
-        case Made::KingsOrBetter:
-            made = pairOf(13, 1);
-            break;
-        case Made::JacksOrBetter:
-            made = pairOf(13, 1) || pairOf(11, 12);
-            break;
-        }
-        if (made)
+    // What each kind of hand needs, in the order of Made. Four of a kind with a wild card,
+    // and natural four of a kind as two pair, are paid above the full house in every table.
+    const std::array<bool, 13> made{toTheAce && flush && wild == 0,
+                                    wild == 4,
+                                    toTheAce && flush,
+                                    longest + wild == 5,
+                                    straight && flush,
+                                    longest + wild == 4,
+                                    (wild == 0 && longest == 3 && pairs == 2) ||
+                                        (wild == 1 && pairs == 2),
+                                    flush,
+                                    straight,
+                                    longest + wild == 3,
+                                    wild == 0 && pairs == 2,
+                                    pairOf(13, 1),
+                                    pairOf(13, 1) || pairOf(11, 12)};
+    for (std::size_t line = 0; line < game.lines.size(); ++line)
+        if (made[static_cast<std::size_t>(game.lines[line])])
             return static_cast<int>(line);
-    }
     return noReferenceLine;
 }
 

@@ -29,26 +29,20 @@ struct Table {
         view.log.clear();
     }
 
-    // The line the next deal's five cards would win if the sequence were seeded so.
-    int lineOfDealWithSeed(std::uint32_t seed) const {
-        std::vector<const Card*> order;
-        for (int i = 0; i < flow.deck()->count(); ++i)
-            order.push_back(flow.deck()->card(i));
-        RandomSequence sequence(seed);
-        const auto n = static_cast<unsigned>(order.size());
-        for (unsigned i = 0; i < n; ++i)
-            std::swap(order[i], order[static_cast<unsigned>(sequence.next()) % n]);
-        return winningLineOf(flow.gameType(), *flow.deck(),
-                             {order[0], order[1], order[2], order[3], order[4]});
-    }
-
-    // Seeds the program's sequence so that the next deal wins `wanted` (noLine: loses).
+    // Seeds the program's sequence so that the next deal wins `wanted` (noLine: loses): the
+    // first seed whose shuffle, walked here, puts such five cards on top.
     void rigNextDeal(int wanted) {
+        const auto n = static_cast<unsigned>(flow.deck()->count());
         for (std::uint32_t seed = 1; seed < 1000000; ++seed) {
-            if (lineOfDealWithSeed(seed) == wanted) {
-                processRandomSequence().seed(seed);
-                return;
-            }
+            std::vector<const Card*> order;
+            for (unsigned i = 0; i < n; ++i)
+                order.push_back(flow.deck()->card(static_cast<int>(i)));
+            RandomSequence sequence(seed);
+            for (unsigned i = 0; i < n; ++i)
+                std::swap(order[i], order[static_cast<unsigned>(sequence.next()) % n]);
+            if (winningLineOf(flow.gameType(), *flow.deck(),
+                              {order[0], order[1], order[2], order[3], order[4]}) == wanted)
+                return processRandomSequence().seed(seed);
         }
         FAIL() << "no seed deals line " << wanted;
     }

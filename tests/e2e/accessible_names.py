@@ -6,17 +6,7 @@ Exits 1 when no application of that process is on the accessibility bus.
 """
 import sys
 
-from atspi_app import application
-
-
-def walk(node, lines):
-    name = node.get_name()
-    if name:
-        lines.append(f"{node.get_role_name()}: {name}")
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child is not None:
-            walk(child, lines)
+from atspi_app import application, walk
 
 
 def main(pid):
@@ -24,9 +14,9 @@ def main(pid):
     if app is None:
         print(f"no application of process {pid} on the accessibility bus", file=sys.stderr)
         sys.exit(1)
-    lines = []
-    walk(app, lines)
-    print("\n".join(lines))
+    for node, _ in walk(app):
+        if name := node.get_name():
+            print(f"{node.get_role_name()}: {name}")
 
 
 if __name__ == "__main__":

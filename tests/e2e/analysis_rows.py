@@ -4,8 +4,7 @@ the window, and the row marked as the player's hold lies whole inside the list, 
 column headers. Waits for the rows, which come once the game's tables are built.
 
 Usage: analysis_rows.py PID
-Prints the window's, the best line's, the list's and the marked row's extents. Exits 1
-with a line on the first mismatch.
+Exits 1 with a line on the first mismatch.
 """
 import faulthandler
 import sys
@@ -78,8 +77,6 @@ def main():
     analysis, best, rows, marked = found
     header = rows.get_table_iface().get_column_header(1)
     headers_bottom = box(header)[3] if header is not None else box(rows)[1]
-    print(f"window {box(analysis)}, best line {text(best)}, list {box(rows)}, "
-          f"headers end at {headers_bottom}, marked row {text(marked)}")
     if not inside(box(best), box(analysis)):
         fail(f"the best line {text(best)} is not whole in the window {box(analysis)}")
     viewport = (box(rows)[0], headers_bottom, box(rows)[2], box(rows)[3])

@@ -1,6 +1,5 @@
-"""What the end-to-end scripts share to read the program over AT-SPI: the program found by
-its process id among the applications on the accessibility bus, a node's children, and the
-one way a script fails.
+"""What the end-to-end scripts share to read the program over AT-SPI: the program of a
+process on the accessibility bus, the walk over its tree, and the one way a script fails.
 """
 import sys
 import warnings
@@ -21,6 +20,14 @@ def fail(message):
 
 def children(node):
     return [node.get_child_at_index(i) for i in range(node.get_child_count())]
+
+
+def walk(node, depth=0):
+    """The node and each node below it with its depth, in tree order."""
+    yield node, depth
+    for child in children(node):
+        if child is not None:
+            yield from walk(child, depth + 1)
 
 
 def application(pid):

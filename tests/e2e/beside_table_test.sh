@@ -1,11 +1,8 @@
-# Hand Analysis, Statistics and Help open beside the table, on a 1280x1024 and a 2560x1600
-# screen at 100 % and at 200 % under openbox, and at 100 % without a window manager: each
-# frame lies inside the free area of the screen and clear of the table's frame. Under
-# openbox, read over AT-SPI as a screen reader would, Hand Analysis shows its best line and
-# the player's row whole; with the trainer on, Statistics stays open while Return deals and
-# redeals a hand, its figures follow the hand, and Enter closes it without asking about
-# Reset. Hand Analysis opens again where the player moved it. With QUINTARO_E2E_SHOTS set to
-# a folder, the table with Hand Analysis beside it is saved there as analysis.png.
+# Hand Analysis, Statistics and Help open inside the screen's free area, clear of the table:
+# at 1280x1024 and 2560x1600, 100 % and 200 %, under openbox and at 100 % without a window
+# manager. Under openbox Hand Analysis shows its rows over AT-SPI, Statistics follows a hand
+# dealt and redealt with Return while it is open and closes on Enter, and Hand Analysis
+# opens again where it was moved. QUINTARO_E2E_SHOTS, if set, gets analysis.png.
 APP=$1
 if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null ||
@@ -40,9 +37,8 @@ free_area() {
     echo "0 0 $(xdotool getdisplaygeometry)"
 }
 
-# Prints why window $1, named $2, is not inside the free area and clear of the table; or,
-# with table_fills_screen set, not in the area's top right corner, over the table: where the
-# table leaves no side with room for a few rows.
+# Prints why window $1, named $2, is not inside the free area and clear of the table (with
+# table_fills_screen set: in the area's top right corner, over the table).
 misplaced() {
     local x y w h tx ty tw th ax ay aw ah
     read -r x y w h < <(frame "$1")
@@ -63,8 +59,7 @@ misplaced() {
 }
 placed_well() { [ -z "$(misplaced "$@")" ]; }
 
-# Fails unless window $1, named $2, comes to lie inside the free area and clear of the
-# table within 3 s: the program places it again once the window manager has framed it.
+# Waits 3 s for window $1, named $2, to be placed well: once framed, it is placed again.
 expect_beside() {
     poll 30 placed_well "$@" || fail "$(misplaced "$@") ($setting)"
 }
@@ -82,15 +77,9 @@ hands_played() {
 }
 played() { [ "$(hands_played)" = "$1" ]; }
 
-# Prints the frames of the table and of window $1, and the free area, for the log.
-report() {
-    echo "$setting: table $(frame "$win"), $2 $(frame "$1"), free area $(free_area)"
-}
 
-# The checks every screen and scale gets under openbox, from a fresh settings folder: Help,
-# Statistics and Hand Analysis beside the table, the best line and the player's row in
-# sight, and Statistics following a hand played with it open. Leaves the program running,
-# Hand Analysis open in $analysis.
+# What every screen and scale gets under openbox, from no settings. Leaves the program
+# running, Hand Analysis open in $analysis.
 play_beside_the_windows() {
     rm -rf "$XDG_CONFIG_HOME"
     mkdir -p "$XDG_CONFIG_HOME"
@@ -104,13 +93,11 @@ play_beside_the_windows() {
     press alt+g a # Game > Hand Analysis
     analysis=$(wait_window '^Hand Analysis$')
     expect_beside "$analysis" "Hand Analysis"
-    report "$analysis" "Hand Analysis"
     # A redeal is judged once the game's tables are built, which the rows show.
     press Return # Deal
     /usr/bin/python3 "$(dirname "$QUINTARO_E2E_LIB")/analysis_rows.py" "$APP_PID" ||
         fail "Hand Analysis over AT-SPI ($setting)"
-    # A hold refused by the trainer draws on the second Redeal; one accepted draws on the
-    # first, and the second deals the next hand. Either way one hand was judged.
+    # A hold refused draws on the second Redeal, one accepted on the first: one hand judged.
     press Return
     press Return
     wait_window '^Statistics$' >/dev/null

@@ -6,19 +6,9 @@ start_xvfb
 
 # Qt reads the scheme of a KDE session from kdeglobals in the config folder.
 export XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
-cat >"$XDG_CONFIG_HOME/kdeglobals" <<'SCHEME'
-[Colors:Window]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-
-[Colors:View]
-BackgroundNormal=35,38,41
-ForegroundNormal=239,240,241
-
-[Colors:Button]
-BackgroundNormal=49,54,59
-ForegroundNormal=239,240,241
-SCHEME
+for colors in Window:49,54,59 View:35,38,41 Button:49,54,59; do
+    printf '[Colors:%s]\nBackgroundNormal=%s\nForegroundNormal=239,240,241\n' "${colors%:*}" "${colors#*:}"
+done >"$XDG_CONFIG_HOME/kdeglobals"
 
 start_signed_in "Ada Lovelace"
 sleep 0.5
@@ -37,14 +27,13 @@ darkest() {
 bar=$(grey 590 $(( -menu / 2 )))
 [ "$bar" -lt 80 ] || fail "the menu bar is not dark (grey $bar): Qt ignored the scheme"
 
-# Royal Flush in the $2 column (x 360 to 419), line 0 at y 20 to 39: white around a
-# dark payoff.
+# Royal Flush in the $2 column (x 360 to 419, y 20 to 39): a dark payoff on white.
 [ "$(grey 415 30)" = 255 ] || fail "the \$2 column is not white: $(grey 415 30)"
 ink=$(darkest 50 16 365 22)
 [ "$ink" -lt 64 ] || fail "the payoff is not dark on its white column (darkest grey $ink)"
 
-# The Options page keeps its classic face, and so do its radio buttons: the chosen game's
-# ring (Straight Poker, at 190, 72 in a 124 x 20 button) is white round a dark dot.
+# The Options page keeps its classic radio buttons: the chosen game's ring (at 190, 72) is
+# white round a dark dot.
 keys alt+g o
 options=$(wait_window '^Quintaro Options$')
 import -window "$options" "$E2E_TMP/options.png"

@@ -1,7 +1,6 @@
-# CPack packs this build tree into a .deb whose dependencies apt can meet from the
-# Debian archive on a system with nothing installed; dpkg installs it under /usr, and the
-# installed program comes up on its own bundle and exits cleanly. The package is removed
-# again at the end. Skipped unless run as root on a system without the package.
+# CPack makes a .deb whose dependencies apt meets on a bare Debian; installed under /usr,
+# the program comes up on its own bundle and exits cleanly; the package is purged again.
+# Skipped unless run as root on a system without the package.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 build=$(dirname "$APP")
@@ -24,8 +23,7 @@ for needed in libqt6widgets6 libqt6gui6 libqt6multimedia6 qt6-qpa-plugins qt6-wa
     [[ ", $depends," == *", $needed"[\ ,]* ]] || fail "Depends lacks $needed: $depends"
 done
 
-# apt works out what a bare system would have to install for the package; an empty dpkg
-# status stands for that system, and the configured archive is Debian's.
+# What apt would install for the package on a bare system (an empty dpkg status).
 if compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then
     : >"$E2E_TMP/empty-status"
     apt-get -s -o Dir::State::status="$E2E_TMP/empty-status" install "$deb" \
@@ -52,9 +50,7 @@ done
 
 start_xvfb
 APP=/usr/bin/quintaro
-start_app
-sign_in Packager
-win=$(wait_window '^Quintaro - Packager$')
+start_signed_in Packager
 [ -n "$(find /proc/"$APP_PID"/fd -lname /usr/share/quintaro/wqgame32.rcc 2>/dev/null)" ] ||
     fail "the installed program does not use the installed bundle"
 quit_cleanly

@@ -1,8 +1,6 @@
-# What is missing or cannot be written never stops the game: with no config folder
-# possible, with a read-only empty one, and with neither the sound module nor the sounds
-# beside the program, a whole session (sign-in, a round, accepted Options, a Hall of Fame
-# entry, exit) runs and exits cleanly. Root writes anywhere, so as root the program runs as
-# the user nobody.
+# With no config folder possible, a read-only empty one, or no sound module and sounds, a
+# whole session (sign-in, a round, accepted Options, exit) runs and exits cleanly. Root
+# writes anywhere, so root runs the program as nobody.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 trap 'chmod -R u+w "$E2E_TMP" 2>/dev/null; e2e_cleanup' EXIT
@@ -18,8 +16,7 @@ if [ "$(id -u)" = 0 ]; then
     unprivileged="setpriv --reuid=nobody --regid=nogroup --clear-groups env XDG_RUNTIME_DIR=$runtime"
 fi
 
-# Signs in as $2, plays a round, accepts the Options and exits. $3, when given, is what
-# the program must say at the start, once, about the settings file.
+# Session $1 of player $2; $3 is what the program must say once at the start, if anything.
 session() {
     start_app
     [ -z "${3:-}" ] || answer_message

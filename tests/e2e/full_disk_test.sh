@@ -1,8 +1,6 @@
-# A full disk costs the player nothing already stored: with every write under the config
-# folder failing (ENOSPC, from a preloaded library), a session plays and exits with 0, the
-# settings file stays byte for byte as it was, no new file is left beside it, and the
-# player is told once, in the message box and on stderr. Once there is room again, the next
-# session stores as always.
+# With every write under the config folder failing (ENOSPC, from a preloaded library), a
+# session exits with 0, the settings file stays byte for byte, nothing is left beside it,
+# and the player is told once. With room again, the next session stores as always.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb

@@ -1,6 +1,5 @@
-# Installed into a prefix of its own, the program finds its resource library relative to
-# itself and comes up; the launcher, software-centre entry, icons and manual are in place
-# and pass their validators.
+# Installed into a prefix, the program finds its resource library relative to itself; the
+# launcher, software-centre entry, icons and manual are in place and pass their validators.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 build=$(dirname "$APP")
@@ -51,8 +50,7 @@ if command -v man >/dev/null; then
     done
 fi
 
-# The program in the prefix holds open the bundle installed beside it (without one it
-# exits 3).
+# The installed program holds open the bundle installed beside it.
 start_xvfb
 APP="$prefix/bin/quintaro"
 start_signed_in Tester

@@ -1,8 +1,7 @@
 # kill -9 never leaves a settings file that fails to load, nor loses a Hall of Fame entry
-# that an earlier clean exit stored: first killed at random moments (while starting,
-# signing in, playing or exiting), then killed at each write of the settings in turn.
-# QUINTARO_KILL_RUNS sets the number of random kills (10 here; bench/run --kill runs 200);
-# QUINTARO_KILL_SEED replays a sequence.
+# stored by an earlier clean exit: at random moments of start, sign-in, play or exit, then
+# at each write of the settings in turn. QUINTARO_KILL_RUNS sets the random kills (10;
+# bench/run --kill runs 200), QUINTARO_KILL_SEED replays a sequence.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -16,8 +15,7 @@ sleep_ms() { sleep "$(($1 / 1000)).$(printf %03d $(($1 % 1000)))"; }
 shown_or_ended() { shown "$1" || [ -s "$E2E_TMP/app.exit" ]; }
 window_while_alive() { poll 300 shown_or_ended "$1" || true; }
 
-# Two clean exits: Ann closes with $99 after one $1 deal, then Bob with his $100 stake
-# above her.
+# Two clean exits: Ann with $99 after one $1 deal, then Bob with $100 above her.
 start_signed_in Ann
 keys Return
 sleep 0.3
@@ -29,8 +27,7 @@ quit_cleanly "Bob's run"
 exit_ms=$((($(date +%s%N) - started) / 1000000))
 cp "$ini" "$E2E_TMP/clean.ini"
 
-# A file loads when every line is a group, a value or blank, and the two entries are
-# there, each name beside its own score.
+# Every line is a group, a value or blank, and both entries are there, names by scores.
 check_settings() {
     local bad entry entries
     bad=$(grep -Evn '^(\[[^]]+\]|[^=[]+=.*|)$' "$ini" || true)
@@ -82,13 +79,13 @@ for run in $(seq "$runs"); do
     check_settings "run $run (seed $seed), killed while in $phase (exit code $code)"
 done
 
-# Then a kill at each write of the settings file in turn, through a whole run with a new
-# player. strace counts the writes (each ends in a rename) and stops the program at one;
-# where tracing is not allowed, this part is left out and the result says so.
+# Then a kill at each write in turn, through a run with a new player: strace counts the
+# writes (each ends in a rename) and kills at one; where tracing is not allowed, the result
+# says so.
 command -v strace >/dev/null || fail "strace is needed to kill at each write"
 
-# A traced run from the clean file that signs in and exits, for as long as the program
-# lives; killed at write $1 if given. Leaves its exit code in $code.
+# A traced run from the clean file that signs in and exits while the program lives, killed
+# at write $1 if given; its exit code in $code.
 traced_run() {
     local kill=${1:+-e inject=rename:signal=SIGKILL:when=$1} id
     cp "$E2E_TMP/clean.ini" "$ini"

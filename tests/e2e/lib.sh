@@ -1,5 +1,5 @@
-# Shared set-up of the end-to-end tests: a private Xvfb server, a private config
-# folder, and helpers to wait for and drive the program's window.
+# Shared set-up of the end-to-end tests: a private Xvfb server and config folder, and
+# helpers to drive the program's windows.
 set -euo pipefail
 
 E2E_TMP=$(mktemp -d)
@@ -15,10 +15,7 @@ export LANGUAGE=en
 # its settings while the folder is being removed.
 e2e_cleanup() {
     if [ -n "${APP_PID:-}" ] && kill -9 "$APP_PID" 2>/dev/null; then
-        for _ in $(seq 50); do
-            kill -0 "$APP_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+        poll 50 eval '! kill -0 "$APP_PID" 2>/dev/null' || true
     fi
     stop_xvfb
     rm -rf "$E2E_TMP"
@@ -30,12 +27,9 @@ fail() {
     exit 1
 }
 
-# Each test runs its own server on a display number of its own choosing, and waits for
-# it to stop at the end, so parallel tests never meet on one number. -noreset: by default
-# the server resets when its last client leaves and refuses a client that connects during
-# the reset, which is the moment each test starts the program again; that, not the
-# display numbers, was what made starts fail with "could not connect to display".
-# The screen is 1280x1024x24 unless the first argument gives another.
+# A server of the test's own on a free display number, 1280x1024x24 unless $1 says
+# otherwise. -noreset: a server resetting as its last client leaves refuses the program
+# started again at that moment ("could not connect to display").
 start_xvfb() {
     local number screen=${1:-1280x1024x24}
     for _ in $(seq 20); do
@@ -66,9 +60,8 @@ stop_xvfb() {
     XVFB_PID=""
 }
 
-# Starts the program in the background, through the command APP_LAUNCHER when set; its
-# output goes to $E2E_TMP/app.log. A watcher records the exit code in a file, so
-# wait_exit works from a command substitution too.
+# Starts the program in the background, through APP_LAUNCHER when set, its output in
+# $E2E_TMP/app.log; its exit code goes to a file, so wait_exit works in a subshell too.
 start_app() {
     rm -f "$E2E_TMP/app.pid" "$E2E_TMP/app.exit"
     (
@@ -82,10 +75,8 @@ start_app() {
     APP_PID=$(cat "$E2E_TMP/app.pid")
 }
 
-# Copies the program into the folder $1 under $E2E_TMP with what it finds beside it (its
-# resource library, sound module and sounds), readable by every user, and points APP at
-# the copy. A test that runs the program as another user cannot count on reading the
-# checkout: a clone under /root is closed to everyone else.
+# Points APP at a copy, readable by every user, of the program and what it finds beside it,
+# in the folder $1 under $E2E_TMP: another user may not read a clone under /root.
 readable_copy() {
     local from copy=$E2E_TMP/$1
     from=$(dirname "$APP")
@@ -141,11 +132,10 @@ answer() {
 # Sends the keys to the table $win.
 keys() { xdotool windowfocus --sync "$win" key --clearmodifiers "$@"; }
 
-# Plays the three rounds that quintaro-predict-round's trainer prediction gives in
-# $prediction, the trainer on at the table $win: deals, turns Show Strategy on (a redeal is
-# only judged once its advice is there), and takes each predicted hold. The first two are
-# worth less than the best: each is refused once, not drawn, and drawn on a second Redeal;
-# the command after the arguments, if any, runs after the first refusal.
+# Plays the three rounds of the trainer prediction in $prediction at the table $win, with
+# Show Strategy on (a redeal is judged once its advice is there). The first two holds are
+# worth less than the best: each is refused once, then drawn on a second Redeal. The
+# command given, if any, runs after the first refusal.
 play_trainer_rounds() {
     local strip=(300 20 300 200)  # the hint strip under the pay table
     local status=(300 48 150 246) # the status box over the cards
@@ -172,8 +162,8 @@ play_trainer_rounds() {
 # Sends the keys to the table and gives the program time to take them.
 press() { keys "$@" && sleep 0.3; }
 
-# Closes the table $win with Alt+F4 and fails unless the program exits with 0; $1, if
-# given, names the run in the failure.
+# Closes the table $win with Alt+F4 and fails unless the program exits with 0 ($1 names
+# the run).
 quit_cleanly() {
     local code
     keys alt+F4
@@ -181,8 +171,8 @@ quit_cleanly() {
     [ "$code" = 0 ] || fail "${1:+$1: }exit code $code: $(tail -n 50 "$E2E_TMP/app.log")"
 }
 
-# Prints the id of the program's message box while one shows. It bears the program's name
-# as the table does before a player signs in; only the box is a dialog.
+# Prints the id of the program's message box while one shows: of the windows bearing the
+# program's name, the dialog.
 message_box() {
     local id
     for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null); do
@@ -201,8 +191,7 @@ answer_message() {
     poll 100 no_message_box || fail "the message box did not close"
 }
 
-# Answers the sign-in dialog that opens every new game with the given name, or with the
-# name it offers when none is given.
+# Answers the sign-in dialog with the name $1, or with the name it offers.
 sign_in() {
     if [ -n "${1:-}" ]; then
         answer '^Please Sign In$' ctrl+a
@@ -219,11 +208,10 @@ table() {
     menu=$(($(xwininfo -id "$win" | awk '/Height:/ {print $2}') - 410))
 }
 
-# Starts the accessibility bus on the test's session bus, which the test must run under
-# (dbus-run-session), and waits for it; false, with why in $E2E_TMP/bus.log, when it does
-# not come up. Its socket goes in a runtime folder of the test's own: by default every
-# user's launchers share one path, and another test's launcher that ends removes it. No
-# display: the launcher would mark that display's root window with its bus.
+# Starts the accessibility bus on the test's session bus (dbus-run-session) and waits for
+# it; false, with why in $E2E_TMP/bus.log, if it does not come up. Its socket is in a
+# runtime folder of the test's own: another test's launcher removes the shared one as it
+# ends. No display: the launcher would mark that display's root window with its bus.
 start_accessibility_bus() {
     local launcher=/usr/libexec/at-spi-bus-launcher
     [ -x "$launcher" ] || { echo "no $launcher (at-spi2-core)" >"$E2E_TMP/bus.log"; return 1; }
@@ -233,9 +221,8 @@ start_accessibility_bus() {
     poll 100 accessibility_bus_up
 }
 
-# Asked of the session bus itself: a call to the accessibility bus's name before the
-# launcher holds it would have the session bus start a second launcher, with the session's
-# runtime folder and display rather than ours.
+# Asked of the session bus: calling the bus's name before the launcher holds it would
+# start a second launcher, with the session's runtime folder and display.
 accessibility_bus_up() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"
@@ -269,8 +256,7 @@ differ() {
     [ "$(compare -metric AE "${region[@]}" "$E2E_TMP/"{"$1","$2"}.png null: 2>&1 || true)" != 0 ]
 }
 
-# Takes the table's picture $1 until the command after it succeeds, for up to 30 s on a
-# loaded machine.
+# Takes the table's picture $1 until the command after it succeeds, for up to 30 s.
 shot_and() { shot "$1" && "${@:2}"; }
 shot_until() { poll 300 shot_and "$@"; }
 

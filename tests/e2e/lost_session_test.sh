@@ -1,6 +1,5 @@
-# A session that ends without its exit, by kill -9 or with its X server gone, is stored by
-# the next start as its exit would have stored it: the closing balance in the Hall of
-# Fame under the player's name, with the trainer's judged hands; its journal then goes.
+# A session ended by kill -9 or by its X server going is stored by the next start as its
+# exit would have: its balance in the Hall of Fame, its judged hands; its journal goes.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -9,8 +8,8 @@ folder=$(dirname "$ini")
 # The journal of the running copy.
 journal() { echo "$folder/Quintaro-$APP_PID.journal"; }
 
-# Starts the program after a lost session: before anyone signs in, the file holds the
-# lost session, and no journal is left but the new copy's own.
+# Starts again: before any sign-in the file holds the lines given, and no journal is left
+# but the new copy's own.
 restart() {
     start_app
     wait_window '^Please Sign In$' >/dev/null
@@ -19,9 +18,7 @@ restart() {
     [ -z "$journals" ] || fail "journals left after the restart: $journals"
 }
 
-# Killed with the trainer on, after three judged hands: two holds worth less than the
-# best, each refused once and redealt by a second press, then the best hold; as in
-# trainer_test.sh, whose seed and holds these are.
+# Killed with the trainer on after the three judged hands of trainer_test.sh.
 export QUINTARO_SEED=1009
 mkdir -p "$folder"
 printf '[Quintaro]\nTrainer=1\n' >"$ini"

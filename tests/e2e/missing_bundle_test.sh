@@ -1,7 +1,6 @@
-# Without its resource library, or with a damaged one, the program names the file and where
-# it looked, on stderr and in a dialog, and exits with code 3 once the dialog is dismissed.
-# Damage to the library's structure is found at the start; damage to a file the start reads
-# (the help menu) when that file is read, with the table already built.
+# Without its resource library, or with one damaged in its tree or in a file (the help
+# menu, read once the table is built), the program names the file and where it looked, on
+# stderr and in a dialog, and exits with code 3 once the dialog is dismissed.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 
@@ -26,20 +25,11 @@ flip() {
     printf "\\$(printf %03o $((byte ^ 16)))" | dd of="$library" bs=1 seek="$1" conv=notrunc status=none
 }
 
-# The message is the one dialog among the windows named after the program.
-message_shown() {
-    local id
-    for id in $(xdotool search --onlyvisible --name '^Quintaro$' 2>/dev/null || true); do
-        xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo "$id" && return 0
-    done
-    return 1
-}
-
 # Expects a message that names the bundle, where it looked, and $2.
 expect_message() {
     local case=$1 win code text
     start_app
-    win=$(poll 300 while_running message_shown) || fail "$case: no message"
+    win=$(poll 300 while_running message_box) || fail "$case: no message"
     for text in 'wqgame32\.rcc' "$E2E_TMP/alone" "$2"; do
         grep -q "$text" "$E2E_TMP/app.log" || fail "$case: stderr lacks '$text': $(cat "$E2E_TMP/app.log")"
     done

@@ -1,6 +1,5 @@
-# Pop-up help, switched from the Help menu: while it is on, resting the pointer on the
-# Deal button pops up its short help text and resting on the table the long one; while it
-# is off nothing pops up.
+# Pop-up help, switched from the Help menu: while on, the pointer resting on the Deal button
+# pops up its short text, on the table the long one; while off, nothing.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -22,9 +21,8 @@ popup() {
     done | head -n1 | grep .
 }
 
-# Rests the pointer on a client point and prints the tooltip that comes up, or nothing.
-# Tooltips show only in the active window; between rests the pointer waits on the empty
-# end of the menu bar, which has no help.
+# Rests the pointer on a client point and prints the tooltip that comes up, if any. Between
+# rests it waits on the empty end of the menu bar, which has no help.
 rest_on() {
     xdotool windowfocus --sync "$win" mousemove --window "$win" 580 $((menu / 2))
     poll 30 eval '[ -z "$(popup)" ]' || fail "a pop-up stays open: $(popup)"

@@ -1,7 +1,6 @@
-# A screen reader's view of a hand: on a private session bus with the accessibility bus
-# running, the player signs in, sets the bet with + and - (main keyboard and keypad), and
-# screen_reader.py then reads the table over AT-SPI, deals, discards a card and redeals
-# through accessible actions alone, and hears the result the rules give for the seeded deal.
+# A screen reader's view of a hand: the bet set with + and - (keyboard and keypad),
+# screen_reader.py reads the table over AT-SPI, deals, discards and redeals through
+# accessible actions alone, and hears the result the rules give for the seeded deal.
 APP=$1
 if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
     command -v dbus-run-session >/dev/null || { echo "SKIP: no dbus-run-session"; exit 77; }

@@ -1,6 +1,5 @@
-# Sounds reach a real sound server: with PulseAudio on a null sink, the Start sound is
-# recorded from the sink's monitor; with sound switched off, or no server at all, the
-# program stays silent and still runs.
+# Sounds reach PulseAudio, recorded from a null sink's monitor; switched off, or with no
+# server at all, the program stays silent and still runs.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -65,9 +64,8 @@ record_run "sound on"
 read -r _ level < <(loud "$E2E_TMP/sound on.raw")
 [ "$level" -gt 2000 ] || fail "the Start sound was not heard (peak $level)"
 
-# The Exit sound is heard to its end, though the window closes as it starts: the span
-# from its first loud sample to its last is as long in the recording as in the file
-# (after its 44-byte header).
+# The Exit sound is heard to its end, though the window closes as it starts: its loud span
+# is as long in the recording as in the file (after its 44-byte header).
 printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Quintaro Exit,%s"\n' "$jingle" >"$ini"
 record_run "exit sound"
 read -r heard _ < <(loud "$E2E_TMP/exit sound.raw")
@@ -75,16 +73,15 @@ read -r whole _ < <(loud "$jingle" 44)
 [ "$heard" -ge $((whole - 20)) ] ||
     fail "the Exit sound was cut short: $heard ms of its $whole ms heard"
 
-# A refused click beeps beside the game sound and does not cut it short: the jingle
-# assigned to Change Bet is heard whole though a card is clicked before the first deal.
+# A refused click (a card before the first deal) beeps beside the Change Bet jingle
+# without cutting it short.
 printf '[Quintaro]\nSound0="Quintaro Start,"\nSound1="Change Bet,%s"\n' "$jingle" >"$ini"
 beep_during_jingle() {
     click 450 100
     click 60 270
 }
 RUN_BETWEEN=beep_during_jingle record_run "beep during jingle"
-# A beep that stops the jingle leaves about 0.2 s of it; a loaded machine may drop a
-# little of a whole one, so half the jingle tells the two apart.
+# A beep that stops the jingle leaves about 0.2 s of it; half the jingle tells them apart.
 read -r heard _ < <(loud "$E2E_TMP/beep during jingle.raw")
 [ "$heard" -ge $((whole / 2)) ] ||
     fail "a refused click cut the jingle short: $heard ms of its $whole ms heard"

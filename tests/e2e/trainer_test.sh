@@ -1,10 +1,8 @@
-# With the trainer on, two holds worth less than the best are each refused once and drawn
-# on the second Redeal; the best hold draws at once. Over figures stored from before, the
-# Statistics page copied to the clipboard and the figures stored at exit count these three
-# hands and the two mistakes, and what the holds and best play paid as the tests' reference
-# works it out (quintaro-predict-round trainer); the core's session test checks every
-# figure. With QUINTARO_E2E_SHOTS set to a folder, the refused redeal and the Statistics
-# window are saved there (docs/trainer.png, docs/statistics.png come from this).
+# With the trainer and Show Strategy on (both stored at exit), two worse holds are each
+# refused once, the best draws at once. Over figures stored before, the Statistics page
+# copied and the figures stored at exit count the hands, mistakes and what the holds and
+# best play paid, as the tests' reference has it. QUINTARO_E2E_SHOTS, if set, gets
+# trainer.png and statistics.png for docs/.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb
@@ -17,7 +15,6 @@ read -r paid best_paid <<<"${prediction[3]}"
 
 start_signed_in Tess
 press alt+g t # Game > Trainer
-# With QUINTARO_E2E_SHOTS set, the first refusal is saved there.
 save_refusal() {
     [ -z "${QUINTARO_E2E_SHOTS:-}" ] || cp "$E2E_TMP/refused.png" "$QUINTARO_E2E_SHOTS/trainer.png"
 }
@@ -40,6 +37,6 @@ xclip -o -selection clipboard | grep -Fxq $'Hands played\t0\t0' || fail "Ctrl+C 
 answer '^Statistics$' Escape
 wait_closed '^Statistics$'
 quit_cleanly
-expect_ini Trainer=1 'Statistics\Hands_0=7' 'Statistics\Bet_0=23' "Statistics\\Paid_0=$((paid + 7))" \
+expect_ini Trainer=1 ShowStrategy=1 'Statistics\Hands_0=7' 'Statistics\Bet_0=23' "Statistics\\Paid_0=$((paid + 7))" \
     "Statistics\\BestPaid_0=$best_paid" 'Statistics\Mistakes_0=2'
 echo "trainer: passed (paid \$$paid, best play \$$best_paid)"

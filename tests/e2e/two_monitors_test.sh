@@ -1,7 +1,5 @@
-# Two monitors side by side, the right-hand one smaller, under a panel along the top:
-# with the table moved onto the right-hand monitor, Options and the Hall of Fame open
-# centred on what the panel leaves of it. The monitors are RandR monitors on one wide
-# screen, which Qt takes for two screens.
+# Two RandR monitors on one screen, the right-hand one smaller, under a top panel: with the
+# table on the right-hand one, Options and the Hall of Fame open centred below the panel.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 start_xvfb 2304x1024x24

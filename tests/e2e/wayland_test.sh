@@ -1,10 +1,7 @@
-# The game runs natively on Wayland, under Weston, with no QT_IM_MODULE set.
-# A headless Weston has no seat: there the sign-in field draws its cursor without a crash,
-# and /h:, which names an X11 window, is skipped with one line. A headless compositor
-# cannot be typed into, so the game is then played under Weston in an Xvfb window, whose
-# seat takes xdotool's keys: sign in, a round, Options, Hall of Fame, About and Exit, all by
-# keyboard while the compositor places every window. Window titles come from the client's
-# protocol log (WAYLAND_DEBUG).
+# The game runs natively on Wayland under Weston, with no QT_IM_MODULE set. Headless, with
+# no seat, the sign-in field's cursor does not crash it and /h: (an X11 window) is skipped
+# with one line. In an Xvfb window, whose seat takes xdotool's keys, it is played by keyboard:
+# sign in, a round, Options, Hall of Fame, About and Exit. Titles come from WAYLAND_DEBUG.
 APP=$1
 source "$QUINTARO_E2E_LIB"
 export QUINTARO_SEED=1618
@@ -21,25 +18,20 @@ stop_weston() {
 }
 trap 'stop_weston; e2e_cleanup' EXIT
 
-# Starts Weston with the given backend options, on the X server $xdisplay if any, then the
-# game under it with /h:, and waits for its sign-in dialog.
+# Starts Weston with the given options, on the X server $xdisplay if any, then the game
+# with /h:, and waits for its sign-in dialog.
 start_session() {
     local socket="quintaro-$$-$RANDOM"
     DISPLAY=${xdisplay:-} weston --no-config --idle-time=0 --socket="$socket" "$@" \
         >"$E2E_TMP/weston.log" 2>&1 &
     WESTON_PID=$!
-    for _ in $(seq 100); do
-        [ -S "$XDG_RUNTIME_DIR/$socket" ] && break
-        kill -0 "$WESTON_PID" 2>/dev/null || fail "weston ended: $(cat "$E2E_TMP/weston.log")"
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/$socket" ] || fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
+    poll 100 test -S "$XDG_RUNTIME_DIR/$socket" ||
+        fail "weston did not start: $(cat "$E2E_TMP/weston.log")"
     WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client start_app "/h:4242"
     wait_line 0 'set_title\("Please Sign In"\)' >/dev/null
 }
 
-# Prints the number of the first line after line $1 of the program's protocol log that
-# matches the extended regular expression $2, if any.
+# Prints the number of the first line after line $1 of the protocol log matching $2.
 find_line() {
     PATTERN=$2 awk -v from="$1" 'NR > from && $0 ~ ENVIRON["PATTERN"] { print NR; found = 1; exit }
         END { exit !found }' "$log"
@@ -48,11 +40,9 @@ find_line() {
 # Like find_line, but waits for the line up to 30 s.
 wait_line() { poll 300 while_running find_line "$1" "$2" || fail "no '$2' in the protocol log"; }
 
-# After line $1, waits for the window titled $2 to open and take the keyboard, takes a
-# picture of the output, then sends the keys $3 until it closes and the keyboard is back
-# on the table. Qt may see a key before it makes the new window active; the modal
-# window's owner drops such a key, so it is sent again when the window is still open 10 s
-# later.
+# After line $1, waits for the window titled $2 to take the keyboard, takes its picture,
+# and sends the keys $3 until it closes and the table has the keyboard back. A key Qt sees
+# before it makes the window active is dropped, so it is sent again while the window stays.
 answer_window() {
     local at toplevel gone=""
     at=$(wait_line "$1" "set_title\\(\"$2\"\\)")
@@ -70,21 +60,19 @@ answer_window() {
     sleep 0.5
 }
 
-# No seat: no keyboard and no input method, and no crash when the cursor blinks.
+# No seat: no keyboard and no input method, and no crash when the cursor is drawn and blinks.
 start_session --backend=headless-backend.so
-# The field's cursor is drawn at once and then blinks.
 sleep 3
 kill -0 "$APP_PID" 2>/dev/null || fail "the program died at its sign-in: $(tail -n 30 "$log")"
 [ "$(grep '/h:' "$log")" = "quintaro: /h: names an X11 window; skipped under Wayland" ] ||
     fail "/h: was not skipped with one line: $(grep '/h:' "$log")"
-# SIGTERM closes the game as its window's close does, storing the unsigned session's
-# $100; the seat session below starts from no settings.
+# SIGTERM closes the game as its window's close does; the next session starts afresh.
 kill "$APP_PID"
 [ "$(wait_exit)" = 0 ] || fail "SIGTERM at the sign-in did not end cleanly: $(tail -n 30 "$log")"
 rm -f "$ini"
 stop_weston
 
-# A seat, through Weston's X11 backend in a private Xvfb; the game sees no X server. Without
+# A seat, through Weston's X11 backend in a private Xvfb the game does not see. Without
 # Qt's title bars a dialog is all that changes on the output when it opens.
 start_xvfb
 xdisplay=$DISPLAY
@@ -96,8 +84,7 @@ keys() {
 }
 start_session --backend=x11-backend.so --use-pixman --width=1024 --height=768
 export DISPLAY=$xdisplay
-# Weston logged the X window it draws its output in, the table to the tests' helpers,
-# before it took the game in.
+# The X window Weston draws its output in is the table to the tests' helpers.
 win=$(sed -n 's/.*x11 output .*window id \([0-9]*\).*/\1/p' "$E2E_TMP/weston.log")
 [ -n "$win" ] || fail "no Weston window on the X server: $(cat "$E2E_TMP/weston.log")"
 # Weston draws its pointer: over its panel, clear of every window.
@@ -118,8 +105,7 @@ keys Return
 shot table
 for dialog in "alt+g o/Quintaro Options" "alt+g h/Straight Poker" "alt+h a/About Quintaro"; do
     from=$(wc -l <"$log")
-    # The menu keys are separate words for xdotool.
-    # shellcheck disable=SC2086
+    # shellcheck disable=SC2086 # the menu keys are separate words for xdotool
     keys ${dialog%%/*}
     answer_window "$from" "${dialog#*/}" Escape
 done
