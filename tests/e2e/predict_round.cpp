@@ -6,13 +6,6 @@
 //   plays the same round and prints the dealt cards, then the cards after the redeal, as
 //   "rank:suit" five to a line (rank 1 ace to 13 king, 15 and 16 jokers; suit 0 clubs,
 //   1 spades, 2 hearts, 3 diamonds), then the balance.
-//        quintaro-predict-round SEED BET advised
-//   discards what the tests' reference finds best and prints the windows it discarded (or
-//   "none") on a first line.
-//        quintaro-predict-round games SEED BET GAME...
-//   accepts the Options dialog for each game type in turn (0 Straight Poker, 1 Jokers
-//   Wild, 2 Deuces Wild) and plays one round holding every dealt hand in each, printing
-//   the balance each round ends with.
 //        quintaro-predict-round trainer SEED BET
 //   plays three rounds: the hold worth least twice, then the best hold, each found by the
 //   tests' reference (tests/core/reference_poker.h), not by the program's analysis. Prints
@@ -87,12 +80,6 @@ std::string discarded(unsigned hold) {
         if ((hold & (1u << w)) == 0)
             windows += (windows.empty() ? "" : " ") + std::to_string(w + 1);
     return windows.empty() ? "none" : windows;
-}
-
-// The best hold of Straight Poker dealt cards by the tests' reference.
-unsigned bestHoldOf(const quintaro::test::Five& dealt, int bet) {
-    const auto& rules = quintaro::test::referenceGame(quintaro::GameType::StraightPoker);
-    return quintaro::test::referenceBest(rules, quintaro::test::referenceHolds(rules, dealt), bet);
 }
 
 // The three rounds of the trainer's end-to-end tests, judged by the tests' reference.
@@ -180,29 +167,14 @@ int main(int argc, char** argv) {
         std::printf("%u\n", game.flow.state().balance);
         return 0;
     }
-    if (argc >= 5 && std::string(argv[1]) == "games") {
-        Game game(number(argv[2]), std::atoi(argv[3]));
-        for (int i = 4; i < argc; ++i) {
-            game.flow.acceptOptions(static_cast<quintaro::GameType>(std::atoi(argv[i])), [] {});
-            game.holdAllRound();
-            std::printf("%u\n", game.flow.state().balance);
-        }
-        return 0;
-    }
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s SEED BET DISCARDED_WINDOW...\n", argv[0]);
         return 2;
     }
     Game game(number(argv[1]), std::atoi(argv[2]));
     game.flow.onDealButton();
-    if (argc == 4 && std::string(argv[3]) == "advised") {
-        const unsigned keep = bestHoldOf(game.dealtIndices(), game.flow.bet());
-        game.discardOutside(keep);
-        std::printf("%s\n", discarded(keep).c_str());
-    } else {
-        for (int i = 3; i < argc; ++i)
-            game.flow.onCardWindowPress(std::atoi(argv[i]) - 1);
-    }
+    for (int i = 3; i < argc; ++i)
+        game.flow.onCardWindowPress(std::atoi(argv[i]) - 1);
     game.flow.onDealButton();
     std::printf("%u\n", game.flow.state().balance);
     return 0;
