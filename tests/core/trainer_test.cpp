@@ -76,27 +76,84 @@ protected:
     RedealTrainer trainer{statistics};
 };
 
+std::string dollarsOf(std::int64_t value, std::int64_t scale) {
+    char text[32];
+    std::snprintf(text, sizeof text, "$%.2f", static_cast<double>(value) / scale);
+    return text;
+}
+
+// The denominator of expected payoffs: (m)(m - 1)...(m - 4) for the m cards left after a deal.
+std::int64_t scaleOf(const test::ReferenceGame& game) {
+    std::int64_t scale = 1;
+    for (int left = game.deckSize - 5; left > game.deckSize - 10; --left)
+        scale *= left;
+    return scale;
+}
+
+// A hold as the player reads it, with card names written here: "hold K♣ K♦" or "discard all".
+std::string holdNamed(const std::array<int, PokerHand::handSize>& hand, unsigned hold) {
+    const std::array<const char*, 13> rankNames{"A", "2", "3",  "4", "5", "6", "7",
+                                                "8", "9", "10", "J", "Q", "K"};
+    // Deck order of the suits: clubs, spades, hearts, diamonds.
+    const std::array<const char*, 4> suitSigns{"\u2663", "\u2660", "\u2665", "\u2666"};
+    std::string held = hold == 0 ? "discard all" : "hold";
+    for (std::size_t window = 0; window < 5; ++window)
+        if (hold & (1u << window))
+            held += hand[window] >= test::firstJoker
+                        ? std::string(" Joker")
+                        : std::string(" ") +
+                              rankNames[static_cast<std::size_t>(hand[window] % 13)] +
+                              suitSigns[static_cast<std::size_t>(hand[window] / 13)];
+    return held;
+}
+
+// The holds of the table's deal as the reference values them at `bet`, and their words.
+struct ReferenceDeal {
+    const test::ReferenceGame& game = test::referenceGame(straight);
+    std::array<int, PokerHand::handSize> dealt;
+    test::ReferenceHolds holds;
+    int bet;
+    unsigned best;
+
+    ReferenceDeal(const PokerHand::Cards& cards, int bet)
+        : dealt(deckIndices(cards)), holds(test::referenceHolds(game, dealt)), bet(bet),
+          best(test::referenceBest(game, holds, bet)) {}
+    // The hold worth least, other than `besides`.
+    unsigned worst(unsigned besides = holdCount) const {
+        unsigned worst = best;
+        for (unsigned h = 0; h < holdCount; ++h)
+            if (h != besides && test::referencePrefers(game, holds, bet, worst, h))
+                worst = h;
+        return worst;
+    }
+    std::string worth(unsigned h) const {
+        const std::int64_t scale = scaleOf(game);
+        return dollarsOf(holds[h].paid(game, bet) * (scale / holds[h].draws), scale);
+    }
+    std::string strip(unsigned hold) const {
+        return "Best: " + holdNamed(dealt, best) + " (" + worth(best) + "); yours " + worth(hold);
+    }
+};
+
 // Each worse hold is refused once without a word to the view; the best draws, and the
-// strip then says what it paid.
+// strip then says what it paid. Every expected word and figure comes from the reference.
 TEST_F(Trainer, RefusesEachWorseHoldAndNamesBestPlaysPayout) {
     Table table(3, &trainer);
     table.flow.onDealButton();
-    const HoldValues values = advisor->holdValues(table.cards(), 1);
-    table.switchHold(0b11111, values.ranked()[31]);
+    const ReferenceDeal deal(table.cards(), 1);
+    const unsigned worst = deal.worst();
+    const unsigned worse = deal.worst(worst);
+    table.switchHold(0b11111, worst);
     const auto logged = table.view.log.size();
     table.flow.onDealButton();
     EXPECT_EQ(table.view.log.size(), logged);
-    const DealtCards dealt = deckIndices(table.cards());
-    EXPECT_EQ(trainer.message(table.flow),
-              mistakeMessage(dealt, values, values.ranked()[31], true));
+    EXPECT_EQ(trainer.message(table.flow), deal.strip(worst) + ". Redeal again to keep yours");
     // The strip follows the hold the player takes next, and offers no redeal for it.
-    table.switchHold(values.ranked()[31], values.ranked()[30]);
-    EXPECT_EQ(trainer.message(table.flow),
-              bestHoldText(dealt, values.best(), values.expectedPayoff(values.best())) +
-                  "; yours " + dollarText(values.expectedPayoff(values.ranked()[30])));
+    table.switchHold(worst, worse);
+    EXPECT_EQ(trainer.message(table.flow), deal.strip(worse));
     table.flow.onDealButton();
     EXPECT_EQ(table.flow.state().phase, RoundPhase::Holding);
-    table.switchHold(values.ranked()[30], values.best());
+    table.switchHold(worse, deal.best);
     table.flow.onDealButton();
     EXPECT_EQ(trainer.message(table.flow),
               "Best play would have paid $" +
@@ -105,7 +162,7 @@ TEST_F(Trainer, RefusesEachWorseHoldAndNamesBestPlaysPayout) {
     // A worse hold pressed again draws, and the strip names best play's payout, not its own.
     const GameStatistics before = statistics.session(straight);
     table.flow.onDealButton();
-    table.switchHold(0b11111, advisor->holdValues(table.cards(), 1).ranked().back());
+    table.switchHold(0b11111, ReferenceDeal(table.cards(), 1).worst());
     table.flow.onDealButton();
     table.flow.onDealButton();
     const GameStatistics after = statistics.session(straight);
@@ -116,16 +173,16 @@ TEST_F(Trainer, RefusesEachWorseHoldAndNamesBestPlaysPayout) {
     // A refusal left behind by New is not shown over the next game's deal, and the same
     // hold, a mistake there too, is refused again.
     table.flow.onDealButton();
-    const unsigned worst = advisor->holdValues(table.cards(), 1).ranked().back();
-    table.switchHold(0b11111, worst);
+    const unsigned last = ReferenceDeal(table.cards(), 1).worst();
+    table.switchHold(0b11111, last);
     table.flow.onDealButton();
     EXPECT_NE(trainer.message(table.flow), "");
     table.flow.newGame();
     table.flow.onDealButton();
     EXPECT_EQ(trainer.message(table.flow), "");
-    const HoldValues next = advisor->holdValues(table.cards(), table.flow.bet());
-    ASSERT_LT(next.scaledPayoff[worst], next.scaledPayoff[next.best()]);
-    table.switchHold(0b11111, worst);
+    const ReferenceDeal next(table.cards(), table.flow.bet());
+    ASSERT_TRUE(test::referencePrefers(next.game, next.holds, next.bet, next.best, last));
+    table.switchHold(0b11111, last);
     table.flow.onDealButton();
     EXPECT_EQ(table.flow.state().phase, RoundPhase::Holding);
 }
@@ -156,20 +213,6 @@ std::string percentOf(std::int64_t part, std::int64_t whole) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f%%", 100.0 * static_cast<double>(part) / whole);
     return text;
-}
-
-std::string dollarsOf(std::int64_t value, std::int64_t scale) {
-    char text[32];
-    std::snprintf(text, sizeof text, "$%.2f", static_cast<double>(value) / scale);
-    return text;
-}
-
-// The denominator of expected payoffs: (m)(m - 1)...(m - 4) for the m cards left after a deal.
-std::int64_t scaleOf(const test::ReferenceGame& game) {
-    std::int64_t scale = 1;
-    for (int left = game.deckSize - 5; left > game.deckSize - 10; --left)
-        scale *= left;
-    return scale;
 }
 
 // Scripted bets and holds; a hold of holdCount takes the best.
@@ -253,21 +296,8 @@ void expectSessionRows(GameType type, const GameStatistics& expected) {
             percentOf(expected.expected, betScaled), percentOf(expected.bestExpected, betScaled),
             "$" + std::to_string(expected.bestPaid), std::to_string(expected.mistakes),
             dollarsOf(expected.mistakeCost, scale), percentOf(expected.mistakeCost, betScaled)}));
-    const std::array<const char*, 13> rankNames{"A", "2", "3",  "4", "5", "6", "7",
-                                                "8", "9", "10", "J", "Q", "K"};
-    // Deck order of the suits: clubs, spades, hearts, diamonds.
-    const std::array<const char*, 4> suitSigns{"\u2663", "\u2660", "\u2665", "\u2666"};
-    std::string held = expected.costliest->hold == 0 ? "discard all" : "hold";
-    for (std::size_t window = 0; window < 5; ++window) {
-        const int card = expected.costliest->hand[window];
-        if (expected.costliest->hold & (1u << window))
-            held += card >= test::firstJoker
-                        ? std::string(" Joker")
-                        : std::string(" ") + rankNames[static_cast<std::size_t>(card % 13)] +
-                              suitSigns[static_cast<std::size_t>(card / 13)];
-    }
-    EXPECT_EQ(rows[12].session,
-              held + " (" + dollarsOf(expected.costliest->holdValue, scale) + ")");
+    EXPECT_EQ(rows[12].session, holdNamed(expected.costliest->hand, expected.costliest->hold) +
+                                    " (" + dollarsOf(expected.costliest->holdValue, scale) + ")");
     for (std::size_t line = 0; line < game.lines.size(); ++line)
         EXPECT_EQ(rows[15 + line].session, std::to_string(expected.lines[line]) + " / " +
                                                std::to_string(expected.bestLines[line]));
