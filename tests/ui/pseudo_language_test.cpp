@@ -143,6 +143,12 @@ QStringList crowdedTexts(QWidget* window) {
     return crowded;
 }
 
+// Every text of `window` translated and with room for itself.
+void expectReadable(QWidget* window, const QStringList& allowed = {}) {
+    QCOMPARE(untranslated(window, allowed), QStringList{});
+    QCOMPARE(crowdedTexts(window).join(u'\n'), QString());
+}
+
 } // namespace
 
 // In the pseudo-language, made from the English texts at build time, every text is
@@ -173,21 +179,18 @@ private Q_SLOTS:
               static_cast<FramedTab*>(options.backsPage()),
               static_cast<FramedTab*>(options.extrasPage()), options.optionsTab()}) {
             page->select(true);
-            QCOMPARE(untranslated(&options), QStringList{});
-            QCOMPARE(crowdedTexts(&options).join(u'\n'), QString());
+            expectReadable(&options);
         }
 
         SignInDialog signIn(&frame, QStringLiteral("Ann"));
         signIn.show();
-        QCOMPARE(untranslated(&signIn, {QStringLiteral("Ann")}), QStringList{});
-        QCOMPARE(crowdedTexts(&signIn).join(u'\n'), QString());
+        expectReadable(&signIn, {QStringLiteral("Ann")});
 
         HallOfFame hallOfFame(store, "Quintaro", 0, 1);
         hallOfFame.setTitle(QCoreApplication::translate("Games", "Straight Poker").toStdString());
         HallOfFameDialog fame(hallOfFame, &frame);
         fame.show();
-        QCOMPARE(untranslated(&fame), QStringList{});
-        QCOMPARE(crowdedTexts(&fame).join(u'\n'), QString());
+        expectReadable(&fame);
         // The picture's ribbon, English in the library, is written over in the language shown.
         const QRect ribbon = wqgame::hallOfFameRibbon.toRect();
         wqgame::LibraryBracket library;
@@ -208,13 +211,11 @@ private Q_SLOTS:
                                                                   "everything that could be read "
                                                                   "is kept"));
         message.show();
-        QCOMPARE(untranslated(&message), QStringList{});
-        QCOMPARE(crowdedTexts(&message).join(u'\n'), QString());
+        expectReadable(&message);
 
         HelpWindow help(&frame, QStringLiteral("Quintaro"));
         help.show();
-        QCOMPARE(untranslated(&help), QStringList{});
-        QCOMPARE(crowdedTexts(&help).join(u'\n'), QString());
+        expectReadable(&help);
     }
 
     void theTableItsMenusHandAnalysisAndStatisticsShowOnlyTranslatedTexts() {
@@ -222,8 +223,7 @@ private Q_SLOTS:
         TableWindow table(&store);
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
-        QCOMPARE(untranslated(&table), QStringList{});
-        QCOMPARE(crowdedTexts(&table).join(u'\n'), QString());
+        expectReadable(&table);
 
         QStringList missed;
         for (const QAction* item : table.menuBar()->actions()) {
@@ -238,12 +238,10 @@ private Q_SLOTS:
 
         table.onMenuSelect(GameMenuAnalysis);
         QVERIFY(table.handAnalysis() != nullptr);
-        QCOMPARE(untranslated(table.handAnalysis()), QStringList{});
-        QCOMPARE(crowdedTexts(table.handAnalysis()).join(u'\n'), QString());
+        expectReadable(table.handAnalysis());
         table.onMenuSelect(GameMenuStatistics);
         QVERIFY(table.statisticsWindow() != nullptr);
-        QCOMPARE(untranslated(table.statisticsWindow()), QStringList{});
-        QCOMPARE(crowdedTexts(table.statisticsWindow()).join(u'\n'), QString());
+        expectReadable(table.statisticsWindow());
     }
 };
 
