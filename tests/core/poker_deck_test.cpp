@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <set>
 #include <string>
@@ -66,8 +65,7 @@ TEST(RandomSequence, FollowsTheClassicGeneratorFromItsSeed) {
         EXPECT_EQ(unseeded.next(), expected);
     }
     // 4242 * 214013 + 2531011 = 0x3643'350D; bits 16..30 give 0x3643 = 13891.
-    RandomSequence other(4242);
-    EXPECT_EQ(other.next(), 13891);
+    EXPECT_EQ(RandomSequence(4242).next(), 13891);
 }
 
 TEST(CardDeck, ShuffleSwapsEachPositionWithOneDrawnPosition) {
@@ -159,20 +157,18 @@ TEST(PayTable, PaysThePublishedAmountsForThePublishedHands) {
     }
 }
 
-TEST(GameSetup, StoredGameTypesOutsideTheThreeGamesPlayStraightPoker) {
-    EXPECT_EQ(gameTypeFromNumber(1), GameType::JokersWildPoker);
-    EXPECT_EQ(gameTypeFromNumber(2), GameType::DeucesWildPoker);
-    EXPECT_EQ(gameTypeFromNumber(3), GameType::StraightPoker);
-    EXPECT_EQ(gameTypeFromNumber(65535), GameType::StraightPoker);
-}
-
 class NoSeams : public GameSetupSeams {
 public:
     void switchHallOfFame(GameType) override {}
     void setHallOfFameTitle(std::string_view) override {}
 };
 
-TEST(GameSetup, SwitchingGamesDropsTheOldDeckAndItsWildCardsFirst) {
+TEST(GameSetup, OtherStoredTypesPlayStraightPokerAndSwitchingDropsTheOldDeckFirst) {
+    EXPECT_EQ(gameTypeFromNumber(1), GameType::JokersWildPoker);
+    EXPECT_EQ(gameTypeFromNumber(2), GameType::DeucesWildPoker);
+    EXPECT_EQ(gameTypeFromNumber(3), GameType::StraightPoker);
+    EXPECT_EQ(gameTypeFromNumber(65535), GameType::StraightPoker);
+
     NoSeams seams;
     PokerTable table;
     setUpGame(GameType::JokersWildPoker, table, seams);
