@@ -14,10 +14,7 @@ using namespace quintaro;
 namespace {
 
 SystemFacts facts(std::string driver, int bits, std::uint32_t reported) {
-    SystemFacts result;
-    result.displayDriver = std::move(driver);
-    result.screen = {2048, 1536, bits, reported};
-    return result;
+    return {"", std::move(driver), {2048, 1536, bits, reported}};
 }
 
 // The text after the last paragraph break: the colour count.

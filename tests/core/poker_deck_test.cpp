@@ -30,13 +30,9 @@ std::vector<RankSuit> firstFive(const CardDeck& deck) {
 
 class LifecycleRecorder : public CardLifecycleObserver {
 public:
-    void firstCardCreated() override {
-        events.push_back("first " + std::to_string(liveCardCount()));
-    }
-    void lastCardDestroyed() override {
-        events.push_back("last " + std::to_string(liveCardCount()));
-    }
-    std::vector<std::string> events;
+    void firstCardCreated() override { log.push_back("first " + std::to_string(liveCardCount())); }
+    void lastCardDestroyed() override { log.push_back("last " + std::to_string(liveCardCount())); }
+    std::vector<std::string> log;
 };
 
 // The strategy analysis builds decks on pool threads while the table's card look watches
@@ -53,7 +49,7 @@ TEST(CardDeck, CardsOfAnotherThreadStayOutOfThisThreadsLifecycle) {
     setCardLifecycleObserver(nullptr);
     EXPECT_EQ(countThere, 54);
     EXPECT_EQ(liveCardCount(), 52);
-    EXPECT_EQ(recorder.events, std::vector<std::string>{"first 1"});
+    EXPECT_EQ(recorder.log, std::vector<std::string>{"first 1"});
 }
 
 TEST(RandomSequence, FollowsTheClassicGeneratorFromItsSeed) {
@@ -165,7 +161,7 @@ TEST(GameSetup, OtherStoredTypesPlayStraightPokerAndSwitchingDropsTheOldDeckFirs
     setUpGame(GameType::StraightPoker, table, seams);
     setCardLifecycleObserver(nullptr);
     // The old deck is gone, and its look saved, before the new deck reads it.
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"last 0", "first 1"}));
+    EXPECT_EQ(recorder.log, (std::vector<std::string>{"last 0", "first 1"}));
     for (const Card* wild : table.hand.wild())
         EXPECT_EQ(wild, nullptr);
 }

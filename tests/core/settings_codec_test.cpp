@@ -56,7 +56,7 @@ TEST(FrameSettings, DefaultsFollowTheMachineClassAndTheWindowNumber) {
     EXPECT_EQ(stored(other, {"Background"}), Texts{"30"});
 }
 
-TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
+TEST(FrameSettings, StoredValuesAreNarrowedClampedDefaultedAndWrittenBackByTheirRules) {
     MemoryRegistryStore store;
     put(store, {"Background=396", "SoundEnabled=255", "AnimationSpeed=16", "SkillLevel=7"});
     FrameSettings settings = load(store);
@@ -82,6 +82,16 @@ TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
     saveFrameSettings(store, "Quintaro", settings);
     // A skill level of 0 leaves the stored value alone.
     EXPECT_EQ(stored(store, names), (Texts{"30", "-1", "15", "7"}));
+
+    // Damaged values take their defaults; digits first are read up to the first other character.
+    put(store, {"Background=felt", "AnimationSpeed=-"});
+    settings = load(store);
+    EXPECT_EQ(settings.background, 16);
+    EXPECT_EQ(settings.animationSpeed, -1);
+    put(store, {"Background=7th", "SkillLevel=65537"});
+    settings = load(store);
+    EXPECT_EQ(settings.background, 7);
+    EXPECT_EQ(settings.skillLevel, 1);
 }
 
 TEST(FrameSettings, TheSoundListEndsAtTheFirstGapAndSplitsAtTheFirstComma) {
@@ -101,20 +111,6 @@ TEST(FrameSettings, TheSoundListEndsAtTheFirstGapAndSplitsAtTheFirstComma) {
               (Texts{"Jackpot,", "Deal Cards,/home/me/a,b.wav", "Jackpot,bell.wav"}));
 }
 
-TEST(FrameSettings, DamagedValuesTakeTheirDefaults) {
-    MemoryRegistryStore store;
-    put(store, {"Background=felt", "AnimationSpeed=-"});
-    FrameSettings settings = load(store);
-    EXPECT_EQ(settings.background, 16);
-    EXPECT_EQ(settings.animationSpeed, -1);
-
-    // Digits first: the number is read up to the first other character.
-    put(store, {"Background=7th", "SkillLevel=65537"});
-    settings = load(store);
-    EXPECT_EQ(settings.background, 7);
-    EXPECT_EQ(settings.skillLevel, 1);
-}
-
 TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
     // A 616 x 460 window on a 1024 x 738 screen area.
     EXPECT_EQ(keepOnScreen({10, 20}, 616, 460, 1024, 738), std::nullopt);
@@ -131,17 +127,16 @@ TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
 // The rectangles are frames in desktop pixels: x, y, width, height.
 TEST(BesideTable, RightThenLeftThenBelowThenAboveInsideTheFreeArea) {
     const ScreenRect screen{0, 0, 1280, 1024};
+    const auto beside = [&](ScreenRect table, int width, int height) {
+        return besideTable(table, width, height, 200, screen);
+    };
     // Room on the right, with its bottom cut to the screen; none there, the left.
-    EXPECT_EQ(besideTable({0, 600, 616, 480}, 600, 500, 200, screen),
-              (ScreenRect{616, 524, 600, 500}));
-    EXPECT_EQ(besideTable({660, 100, 616, 480}, 600, 1100, 200, screen),
-              (ScreenRect{60, 0, 600, 1024}));
+    EXPECT_EQ(beside({0, 600, 616, 480}, 600, 500), (ScreenRect{616, 524, 600, 500}));
+    EXPECT_EQ(beside({660, 100, 616, 480}, 600, 1100), (ScreenRect{60, 0, 600, 1024}));
     // Too wide for either side: below, as short as the room there and kept on the screen.
-    EXPECT_EQ(besideTable({500, 50, 616, 480}, 900, 600, 200, screen),
-              (ScreenRect{380, 530, 900, 494}));
+    EXPECT_EQ(beside({500, 50, 616, 480}, 900, 600), (ScreenRect{380, 530, 900, 494}));
     // No room below either: above.
-    EXPECT_EQ(besideTable({300, 500, 616, 480}, 900, 600, 200, screen),
-              (ScreenRect{300, 0, 900, 500}));
+    EXPECT_EQ(beside({300, 500, 616, 480}, 900, 600), (ScreenRect{300, 0, 900, 500}));
     // A second screen right of the first, its free area under a 30-pixel panel.
     EXPECT_EQ(besideTable({1400, 30, 616, 480}, 400, 500, 200, {1280, 30, 1024, 738}),
               (ScreenRect{1400, 510, 400, 258}));
