@@ -83,16 +83,11 @@ TEST(HallOfFame, EveryEntryIsWrittenWholeAndNoNameOutlivesItsScore) {
         EXPECT_TRUE(hall.AddScore("97"));
         hall.setPlayerName("");
     }
-    EXPECT_EQ(store.values(settingsPath),
-              (MemoryRegistryStore::Values{{"PlayerName", ""},
-                                           {"Name__1_0", "Bob"},
-                                           {"Score_1_0", "98"},
-                                           {"Name__1_1", ""},
-                                           {"Score_1_1", "98"},
-                                           {"Name__1_2", longName.substr(0, 254)},
-                                           {"Score_1_2", "97"},
-                                           {"Name__1_3", "Cy"},
-                                           {"Score_1_3", "96"}}));
+    const MemoryRegistryStore::Values expected{
+        {"PlayerName", ""},  {"Name__1_0", "Bob"}, {"Score_1_0", "98"},
+        {"Name__1_1", ""},   {"Score_1_1", "98"},  {"Name__1_2", longName.substr(0, 254)},
+        {"Score_1_2", "97"}, {"Name__1_3", "Cy"},  {"Score_1_3", "96"}};
+    EXPECT_EQ(store.values(settingsPath), expected);
 }
 
 TEST(HallOfFame, SwitchingSavesTheOldTableFirstAndClearingDeletesOnlyTheCurrentGameOnYes) {
