@@ -50,7 +50,6 @@ const auto get32 = [](const QByteArray& b, qsizetype at) {
 };
 const auto put16 = [](QByteArray& b, qsizetype at, quint16 v) { qToBigEndian(v, b.data() + at); };
 const auto put32 = [](QByteArray& b, qsizetype at, quint32 v) { qToBigEndian(v, b.data() + at); };
-// Adds `by` to the 32-bit field at `at`.
 const auto add32 = [](QByteArray& b, qsizetype at, quint32 by) { put32(b, at, get32(b, at) + by); };
 const auto treeOf = [](const QByteArray& b) -> qsizetype { return get32(b, 8); };
 const auto dataOf = [](const QByteArray& b) -> qsizetype { return get32(b, 12); };

@@ -83,8 +83,7 @@ TEST(CardDeck, ShuffleSwapsEachPositionWithOneDrawnPosition) {
 }
 
 TEST(CardDeck, TheProcessSequenceTakesItsSeedFromTheEnvironment) {
-    // The largest seed: all 32 bits reach the sequence. The orders come from a separate
-    // small computation of the same generator and walk.
+    // The largest seed, so all 32 bits must reach it; the orders were computed separately.
     ASSERT_EQ(setenv("QUINTARO_SEED", "4294967295", 1), 0);
     seedProcessRandomSequence();
     CardDeck deck(false);

@@ -80,10 +80,8 @@ TEST_F(SettingsStore, TwoCopiesMergeTheirEntriesWhicheverEndsFirst) {
         EXPECT_TRUE((firstEndsFirst ? annHands : bobHands).save());
         EXPECT_TRUE((firstEndsFirst ? bobHands : annHands).save());
         first->writeValue(settingsKey, "GameType", "1");
-        if (firstEndsFirst) {
-            ann.reset();
-            first.reset();
-        }
+        (firstEndsFirst ? ann : bob).reset(); // each Hall of Fame ends before its store
+        (firstEndsFirst ? first : second).reset();
         bob.reset();
         second.reset();
         ann.reset();
