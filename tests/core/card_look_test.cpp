@@ -28,12 +28,11 @@ protected:
     void store(const std::string& name, const std::string& value) {
         m_store.writeValue(settingsPath, name, value);
     }
-    std::string stored(const std::string& name) const {
+    // A missing value throws, which fails the test.
+    Log storedLook() const {
         const auto& values = m_store.values(settingsPath);
-        const auto value = values.find(name);
-        return value == values.end() ? "<missing>" : value->second;
+        return {values.at("CardBack"), values.at("CardFace")};
     }
-    Log storedLook() const { return {stored("CardBack"), stored("CardFace")}; }
     std::unique_ptr<CardLook> makeLook(const std::string& settingsKey, std::uint32_t number) {
         auto look = std::make_unique<CardLook>(m_store, settingsKey, number);
         look->setPictureSink(&m_sink);

@@ -26,13 +26,12 @@ void put(MemoryRegistryStore& store, const Texts& values) {
                          value.substr(value.find('=') + 1));
 }
 
-// The stored values of `names`, "<missing>" for each that is not there.
+// The stored values of `names`; a missing one throws, which fails the test.
 Texts stored(const MemoryRegistryStore& store, const Texts& names,
              const std::string& path = settingsPath) {
     Texts texts;
     for (const std::string& name : names)
-        texts.push_back(store.values(path).contains(name) ? store.values(path).at(name)
-                                                          : "<missing>");
+        texts.push_back(store.values(path).at(name));
     return texts;
 }
 
