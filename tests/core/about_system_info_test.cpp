@@ -14,10 +14,7 @@ using namespace quintaro;
 namespace {
 
 SystemFacts facts(std::string driver, int bits, std::uint32_t reported) {
-    SystemFacts result;
-    result.displayDriver = std::move(driver);
-    result.screen = {2048, 1536, bits, reported};
-    return result;
+    return {"", std::move(driver), {2048, 1536, bits, reported}};
 }
 
 // The text after the last paragraph break: the colour count.
@@ -44,8 +41,7 @@ TEST(AboutSystemInfo, DriverAndColourRules) {
     // No driver name leaves the line bare; a long one is cut at 35 characters.
     EXPECT_NE(systemInformationText(facts("", 8, 0)).find("\n\nDisplay driver - \n\n"),
               std::string::npos);
-    const std::string longName(40, 'x');
-    EXPECT_NE(systemInformationText(facts(longName, 8, 0))
+    EXPECT_NE(systemInformationText(facts(std::string(40, 'x'), 8, 0))
                   .find("Display driver - " + std::string(35, 'X') + "\n\n"),
               std::string::npos);
 

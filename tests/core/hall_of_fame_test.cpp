@@ -12,11 +12,14 @@ namespace {
 const std::string settingsPath = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
 using Texts = std::vector<std::string>;
 
-Texts scoresOf(const HallOfFame& hall) {
-    Texts scores;
+// The table as "name score" lines, top first, without the empty entries at its end.
+Texts entriesOf(const HallOfFame& hall) {
+    Texts entries;
     for (int i = 0; i < HallOfFame::entryCount; ++i)
-        scores.push_back(hall.score(i));
-    return scores;
+        entries.push_back(hall.name(i) + ' ' + hall.score(i));
+    while (!entries.empty() && entries.back() == " ")
+        entries.pop_back();
+    return entries;
 }
 
 // Enters "Name score" pairs, each under its own player name.
@@ -44,24 +47,20 @@ TEST(HallOfFame, AddScoreGoesBelowEqualScoresAndAFullTableKeepsItsBestTen) {
     enter(hall, {"Ann 100"});
     EXPECT_EQ(hall.score(0), "100"); // an empty table fills from the top
     enter(hall, {"Bob 500", "Cy 300", "Dee 300", "Eve 300"});
-    EXPECT_EQ(scoresOf(hall), (Texts{"500", "300", "300", "300", "100", "", "", "", "", ""}));
-    EXPECT_EQ(hall.name(2), "Dee");
-    EXPECT_EQ(hall.name(3), "Eve");
+    EXPECT_EQ(entriesOf(hall), (Texts{"Bob 500", "Cy 300", "Dee 300", "Eve 300", "Ann 100"}));
 
     enter(hall, {"F 90", "G 80", "H 70", "I 60", "J 50"});
-    const Texts full = scoresOf(hall);
+    const Texts full = entriesOf(hall);
     hall.setPlayerName("Late");
     EXPECT_FALSE(hall.AddScore("50"));
-    EXPECT_EQ(scoresOf(hall), full);
+    EXPECT_EQ(entriesOf(hall), full);
     EXPECT_TRUE(hall.AddScore("55"));
-    EXPECT_EQ(hall.name(9), "Late");
-    EXPECT_EQ(hall.score(9), "55");
-    EXPECT_EQ(hall.name(8), "I");
+    EXPECT_EQ(entriesOf(hall), (Texts{"Bob 500", "Cy 300", "Dee 300", "Eve 300", "Ann 100", "F 90",
+                                      "G 80", "H 70", "I 60", "Late 55"}));
 
     HallOfFame fewest(store, "Other", 0, 0);
     enter(fewest, {"Ann 30", "Bob 10", "Cy 20", "Dee 10"});
-    EXPECT_EQ(scoresOf(fewest), (Texts{"10", "10", "20", "30", "", "", "", "", "", ""}));
-    EXPECT_EQ(fewest.name(1), "Dee");
+    EXPECT_EQ(entriesOf(fewest), (Texts{"Bob 10", "Dee 10", "Cy 20", "Ann 30"}));
 }
 
 TEST(HallOfFame, EveryEntryIsWrittenWholeAndNoNameOutlivesItsScore) {
@@ -78,56 +77,42 @@ TEST(HallOfFame, EveryEntryIsWrittenWholeAndNoNameOutlivesItsScore) {
     {
         HallOfFame hall(store, "Quintaro", 1, 1);
         EXPECT_EQ(hall.playerName(), "Ann");
-        EXPECT_EQ(scoresOf(hall), (Texts{"98", "96", "", "", "", "", "", "", "", ""}));
-        EXPECT_EQ(hall.name(2), "");
+        EXPECT_EQ(entriesOf(hall), (Texts{"Bob 98", "Cy 96"})); // Abe's score is no number
         enter(hall, {" 98"});
         hall.setPlayerName(longName);
         EXPECT_TRUE(hall.AddScore("97"));
         hall.setPlayerName("");
     }
-    EXPECT_EQ(store.values(settingsPath),
-              (MemoryRegistryStore::Values{{"PlayerName", ""},
-                                           {"Name__1_0", "Bob"},
-                                           {"Score_1_0", "98"},
-                                           {"Name__1_1", ""},
-                                           {"Score_1_1", "98"},
-                                           {"Name__1_2", longName.substr(0, 254)},
-                                           {"Score_1_2", "97"},
-                                           {"Name__1_3", "Cy"},
-                                           {"Score_1_3", "96"}}));
+    const MemoryRegistryStore::Values expected{
+        {"PlayerName", ""},  {"Name__1_0", "Bob"}, {"Score_1_0", "98"},
+        {"Name__1_1", ""},   {"Score_1_1", "98"},  {"Name__1_2", longName.substr(0, 254)},
+        {"Score_1_2", "97"}, {"Name__1_3", "Cy"},  {"Score_1_3", "96"}};
+    EXPECT_EQ(store.values(settingsPath), expected);
 }
 
-TEST(HallOfFame, SwitchingGamesSavesTheOldTableBeforeLoadingTheNew) {
-    MemoryRegistryStore store;
-    store.writeValue(settingsPath, "Score_2_0", "222");
-    HallOfFame hall(store, "Quintaro", 0, 1);
-    enter(hall, {"Ann 40", "Bob 60"});
-
-    hall.SetGameType(2);
-    EXPECT_EQ(store.values(settingsPath).at("Score_0_0"), "60");
-    EXPECT_EQ(store.values(settingsPath).at("Name__0_1"), "Ann");
-    EXPECT_EQ(scoresOf(hall), (Texts{"222", "", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(hall.name(0), "");
-}
-
-TEST(HallOfFame, ClearTableDeletesOnlyTheCurrentGameAndOnlyOnYes) {
+TEST(HallOfFame, SwitchingSavesTheOldTableFirstAndClearingDeletesOnlyTheCurrentGameOnYes) {
     MemoryRegistryStore store;
     store.writeValue(settingsPath, "PlayerName", "Ann");
     for (std::uint16_t g = 0; g < 3; ++g)
         for (int i = 0; i < HallOfFame::entryCount; ++i) {
             store.writeValue(settingsPath, HallOfFame::nameValue(g, i), "N");
-            store.writeValue(settingsPath, HallOfFame::scoreValue(g, i), "7");
+            store.writeValue(settingsPath, HallOfFame::scoreValue(g, i), std::to_string(g));
         }
     HallOfFame hall(store, "Quintaro", 1, 1);
+    enter(hall, {"Bob 60"});
+    hall.SetGameType(2);
+    EXPECT_EQ(store.values(settingsPath).at("Score_1_0"), "60");
+    EXPECT_EQ(store.values(settingsPath).at("Name__1_1"), "N");
+    EXPECT_EQ(entriesOf(hall), Texts(10, "N 2"));
+
     EXPECT_FALSE(hall.ClearTable([] { return false; }));
     EXPECT_EQ(store.values(settingsPath).size(), 61u);
-    EXPECT_EQ(hall.score(0), "7");
-
+    EXPECT_EQ(hall.score(0), "2");
     EXPECT_TRUE(hall.ClearTable([] { return true; }));
-    EXPECT_EQ(scoresOf(hall), Texts(10));
+    EXPECT_EQ(entriesOf(hall), Texts{});
     const auto& left = store.values(settingsPath);
-    EXPECT_EQ(left.size(), 41u); // PlayerName and the 40 values of games 0 and 2
-    EXPECT_EQ(left.count("Name__1_0") + left.count("Score_1_9"), 0u);
+    EXPECT_EQ(left.size(), 41u); // PlayerName and the 40 values of games 0 and 1
+    EXPECT_EQ(left.count("Name__2_0") + left.count("Score_2_9"), 0u);
 }
 
 } // namespace

@@ -10,24 +10,20 @@ namespace {
 using namespace std::string_literals;
 
 // The bytes QSettings 6.4 (IniFormat) wrote for these values on Debian 12.
-const IniValues hostileValues = {
-    {"top", "@at"},
-    {"General/x", "1"},
-    {"Q/A", "y"},
-    {"Q/a/b", "x"},
-    {"Q/ctl", "\x7f\x1b"
-              "1"},
-    {"Q/emoji", "😀x"},
-    {"Q/emptyv", ""},
-    {"Q/nul", "a\x01"
-              "b"},
-    {"Q/q", "say \"hi\" \\ ok;="},
-    {"Q/sp", " lead"},
-    {"Q/tr", "tr "},
-    {"Quintaro/Statistics/Hands_0", "5"},
-    {"Zoë ☃/k€y", "a,b"},
-    {"😀/e", "1"},
-};
+const IniValues hostileValues{{"top", "@at"},
+                              {"General/x", "1"},
+                              {"Q/A", "y"},
+                              {"Q/a/b", "x"},
+                              {"Q/ctl", "\x7f\x1b\x31"},
+                              {"Q/emoji", "😀x"},
+                              {"Q/emptyv", ""},
+                              {"Q/nul", "a\x01\x62"},
+                              {"Q/q", "say \"hi\" \\ ok;="},
+                              {"Q/sp", " lead"},
+                              {"Q/tr", "tr "},
+                              {"Quintaro/Statistics/Hands_0", "5"},
+                              {"Zoë ☃/k€y", "a,b"},
+                              {"😀/e", "1"}};
 const std::string hostileText = "[General]\ntop=@@at\n\n"
                                 "[%General]\nx=1\n\n"
                                 "[Q]\nA=y\na\\b=x\nctl=\x7f\\x1b\\x31\nemoji=😀x\nemptyv=\n"
@@ -45,15 +41,13 @@ TEST(IniText, WritesWhatQSettingsWritesAndReadsItBack) {
 
     // Escapes a hand-written file may hold, a NUL (kept as @String(...)), blanks that only
     // quotes or escapes keep, and every character from a player's keyboard.
-    IniValues names = {
-        {"Quintaro/PlayerName", "\0lead\0"s},
-        {"Quintaro/Blanks", " \t x \t "},
-        {"Quintaro/Lines", "one\r\ntwo\\n\\"},
-        {"Quintaro/@Rect(1 2 3 4)", "@Rect(1 2 3 4)"},
-        {"Quintaro/String", "@String(x)"},
-        {"[Quintaro]/=;,\"%U0041\\", "[General]=;#\"x\"\\x41\\0"},
-        {"general/Zoë", "Zoë «Ace» Müller € 𝄞 \u00a0"},
-    };
+    IniValues names{{"Quintaro/PlayerName", "\0lead\0"s},
+                    {"Quintaro/Blanks", " \t x \t "},
+                    {"Quintaro/Lines", "one\r\ntwo\\n\\"},
+                    {"Quintaro/@Rect(1 2 3 4)", "@Rect(1 2 3 4)"},
+                    {"Quintaro/String", "@String(x)"},
+                    {"[Quintaro]/=;,\"%U0041\\", "[General]=;#\"x\"\\x41\\0"},
+                    {"general/Zoë", "Zoë «Ace» Müller € 𝄞 \u00a0"}};
     // Each ASCII character as a name and before a hex digit, which a "\\x.." escape would take.
     for (int code = 1; code < 0x80; ++code) {
         const char c = static_cast<char>(code);

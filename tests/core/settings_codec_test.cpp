@@ -17,11 +17,22 @@ FrameSettings load(MemoryRegistryStore& store, std::uint32_t windowNumber = tabl
     return loadFrameSettings(store, "Quintaro", windowNumber, 3);
 }
 
-std::string stored(const MemoryRegistryStore& store, const std::string& name,
-                   const std::string& path = settingsPath) {
-    const auto& values = store.values(path);
-    auto value = values.find(name);
-    return value == values.end() ? "<missing>" : value->second;
+using Texts = std::vector<std::string>;
+
+// Stores each "Name=value" in the game's key.
+void put(MemoryRegistryStore& store, const Texts& values) {
+    for (const std::string& value : values)
+        store.writeValue(settingsPath, value.substr(0, value.find('=')),
+                         value.substr(value.find('=') + 1));
+}
+
+// The stored values of `names`; a missing one throws, which fails the test.
+Texts stored(const MemoryRegistryStore& store, const Texts& names,
+             const std::string& path = settingsPath) {
+    Texts texts;
+    for (const std::string& name : names)
+        texts.push_back(store.values(path).at(name));
+    return texts;
 }
 
 TEST(FrameSettings, DefaultsFollowTheMachineClassAndTheWindowNumber) {
@@ -34,22 +45,19 @@ TEST(FrameSettings, DefaultsFollowTheMachineClassAndTheWindowNumber) {
     // A stored AnimationDelay is kept as it is.
     store.writeValue(generalPath, "AnimationDelay", "4294967295");
     EXPECT_EQ(load(store).animationDelay, 4294967295u);
-    EXPECT_EQ(stored(store, "AnimationDelay", generalPath), "4294967295");
+    EXPECT_EQ(stored(store, {"AnimationDelay"}, generalPath), Texts{"4294967295"});
 
     // A default of 31 or more is clamped, and then differs from what was loaded.
     MemoryRegistryStore other;
     FrameSettings settings = load(other, 4000);
     EXPECT_EQ(settings.background, 30);
     saveFrameSettings(other, "Quintaro", settings);
-    EXPECT_EQ(stored(other, "Background"), "30");
+    EXPECT_EQ(stored(other, {"Background"}), Texts{"30"});
 }
 
-TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
+TEST(FrameSettings, StoredValuesAreNarrowedClampedDefaultedAndWrittenBackByTheirRules) {
     MemoryRegistryStore store;
-    store.writeValue(settingsPath, "Background", "396");
-    store.writeValue(settingsPath, "SoundEnabled", "255");
-    store.writeValue(settingsPath, "AnimationSpeed", "16");
-    store.writeValue(settingsPath, "SkillLevel", "7");
+    put(store, {"Background=396", "SoundEnabled=255", "AnimationSpeed=16", "SkillLevel=7"});
     FrameSettings settings = load(store);
     EXPECT_EQ(settings.backgroundAsLoaded, 140); // 396 mod 256, all eight bits
     EXPECT_EQ(settings.background, 30);
@@ -58,10 +66,9 @@ TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
     EXPECT_EQ(settings.skillLevel, 7);
 
     saveFrameSettings(store, "Quintaro", settings);
-    EXPECT_EQ(stored(store, "Background"), "30");
-    EXPECT_EQ(stored(store, "SoundEnabled"), "-1");
-    EXPECT_EQ(stored(store, "AnimationSpeed"), "16"); // unset: left as it was
-    EXPECT_EQ(stored(store, "SkillLevel"), "7");
+    // AnimationSpeed unset: left as it was.
+    const Texts names{"Background", "SoundEnabled", "AnimationSpeed", "SkillLevel"};
+    EXPECT_EQ(stored(store, names), (Texts{"30", "-1", "16", "7"}));
 
     store.writeValue(settingsPath, "AnimationSpeed", "15");
     settings = load(store);
@@ -72,17 +79,24 @@ TEST(FrameSettings, StoredValuesAreNarrowedClampedAndWrittenBackByTheirRules) {
 
     settings.skillLevel = 0;
     saveFrameSettings(store, "Quintaro", settings);
-    EXPECT_EQ(stored(store, "SkillLevel"), "7"); // 0 leaves the stored value alone
-    EXPECT_EQ(stored(store, "AnimationSpeed"), "15");
-    EXPECT_EQ(stored(store, "Background"), "30"); // 30 as loaded and in use: not rewritten
+    // A skill level of 0 leaves the stored value alone.
+    EXPECT_EQ(stored(store, names), (Texts{"30", "-1", "15", "7"}));
+
+    // Damaged values take their defaults; digits first are read up to the first other character.
+    put(store, {"Background=felt", "AnimationSpeed=-"});
+    settings = load(store);
+    EXPECT_EQ(settings.background, 16);
+    EXPECT_EQ(settings.animationSpeed, -1);
+    put(store, {"Background=7th", "SkillLevel=65537"});
+    settings = load(store);
+    EXPECT_EQ(settings.background, 7);
+    EXPECT_EQ(settings.skillLevel, 1);
 }
 
 TEST(FrameSettings, TheSoundListEndsAtTheFirstGapAndSplitsAtTheFirstComma) {
     MemoryRegistryStore store;
-    store.writeValue(settingsPath, "Sound0", "Jackpot");
-    store.writeValue(settingsPath, "Sound1", "Deal Cards,/home/me/a,b.wav");
-    store.writeValue(settingsPath, "Sound2", "Jackpot,bell.wav");
-    store.writeValue(settingsPath, "Sound4", "Quintaro Start,lost.wav");
+    put(store, {"Sound0=Jackpot", "Sound1=Deal Cards,/home/me/a,b.wav", "Sound2=Jackpot,bell.wav",
+                "Sound4=Quintaro Start,lost.wav"});
     FrameSettings settings = load(store);
     EXPECT_EQ(settings.soundEvents, (SoundEventList{{"Jackpot", ""},
                                                     {"Deal Cards", "/home/me/a,b.wav"},
@@ -92,25 +106,8 @@ TEST(FrameSettings, TheSoundListEndsAtTheFirstGapAndSplitsAtTheFirstComma) {
 
     settings.soundEvents.resize(2);
     saveFrameSettings(store, "Quintaro", settings);
-    EXPECT_EQ(stored(store, "Sound0"), "Jackpot,");
-    EXPECT_EQ(stored(store, "Sound1"), "Deal Cards,/home/me/a,b.wav");
-    EXPECT_EQ(stored(store, "Sound2"), "Jackpot,bell.wav"); // stale values stay
-}
-
-TEST(FrameSettings, DamagedValuesTakeTheirDefaults) {
-    MemoryRegistryStore store;
-    store.writeValue(settingsPath, "Background", "felt");
-    store.writeValue(settingsPath, "AnimationSpeed", "-");
-    FrameSettings settings = load(store);
-    EXPECT_EQ(settings.background, 16);
-    EXPECT_EQ(settings.animationSpeed, -1);
-
-    // Digits first: the number is read up to the first other character.
-    store.writeValue(settingsPath, "Background", "7th");
-    store.writeValue(settingsPath, "SkillLevel", "65537");
-    settings = load(store);
-    EXPECT_EQ(settings.background, 7);
-    EXPECT_EQ(settings.skillLevel, 1);
+    EXPECT_EQ(stored(store, {"Sound0", "Sound1", "Sound2"}), // a stale Sound2 stays
+              (Texts{"Jackpot,", "Deal Cards,/home/me/a,b.wav", "Jackpot,bell.wav"}));
 }
 
 TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
@@ -129,17 +126,16 @@ TEST(KeepOnScreen, WindowsOverTheFarEdgesComeBackAndTooLargeOnesGoToZero) {
 // The rectangles are frames in desktop pixels: x, y, width, height.
 TEST(BesideTable, RightThenLeftThenBelowThenAboveInsideTheFreeArea) {
     const ScreenRect screen{0, 0, 1280, 1024};
+    const auto beside = [&](ScreenRect table, int width, int height) {
+        return besideTable(table, width, height, 200, screen);
+    };
     // Room on the right, with its bottom cut to the screen; none there, the left.
-    EXPECT_EQ(besideTable({0, 600, 616, 480}, 600, 500, 200, screen),
-              (ScreenRect{616, 524, 600, 500}));
-    EXPECT_EQ(besideTable({660, 100, 616, 480}, 600, 1100, 200, screen),
-              (ScreenRect{60, 0, 600, 1024}));
+    EXPECT_EQ(beside({0, 600, 616, 480}, 600, 500), (ScreenRect{616, 524, 600, 500}));
+    EXPECT_EQ(beside({660, 100, 616, 480}, 600, 1100), (ScreenRect{60, 0, 600, 1024}));
     // Too wide for either side: below, as short as the room there and kept on the screen.
-    EXPECT_EQ(besideTable({500, 50, 616, 480}, 900, 600, 200, screen),
-              (ScreenRect{380, 530, 900, 494}));
+    EXPECT_EQ(beside({500, 50, 616, 480}, 900, 600), (ScreenRect{380, 530, 900, 494}));
     // No room below either: above.
-    EXPECT_EQ(besideTable({300, 500, 616, 480}, 900, 600, 200, screen),
-              (ScreenRect{300, 0, 900, 500}));
+    EXPECT_EQ(beside({300, 500, 616, 480}, 900, 600), (ScreenRect{300, 0, 900, 500}));
     // A second screen right of the first, its free area under a 30-pixel panel.
     EXPECT_EQ(besideTable({1400, 30, 616, 480}, 400, 500, 200, {1280, 30, 1024, 738}),
               (ScreenRect{1400, 510, 400, 258}));

@@ -1,6 +1,5 @@
 #include "app/session_journal.h"
 #include "persist/hall_of_fame.h"
-#include "persist/registry_key.h"
 #include "platform/ini_registry_store.h"
 #include "platform/settings_file.h"
 
@@ -9,7 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -21,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string settingsKey = "SOFTWARE\\Varden\\Parlorset\\Quintaro";
+const std::string otherKey = "SOFTWARE\\Varden\\Parlorset\\Other";
 
 // A private configuration folder, removed with everything in it.
 class SettingsStore : public ::testing::Test {
@@ -34,11 +34,13 @@ protected:
     void TearDown() override { fs::remove_all(m_folder); }
 
     std::string ini() const { return m_folder + "/Varden/Parlorset.ini"; }
+    // A value as a fresh store reads it from the file; "" when there is none.
+    std::string read(const std::string& key, const std::string& name) const {
+        return IniRegistryStore(m_folder).readValue(key, name).value_or("");
+    }
     std::string text(const std::string& path) const {
         std::ifstream in(path, std::ios::binary);
-        std::stringstream all;
-        all << in.rdbuf();
-        return all.str();
+        return {std::istreambuf_iterator<char>(in), {}};
     }
     void write(const std::string& path, const std::string& bytes) const {
         std::ofstream(path, std::ios::binary) << bytes;
@@ -77,15 +79,9 @@ TEST_F(SettingsStore, TwoCopiesMergeTheirEntriesWhicheverEndsFirst) {
         bobHands.addUnsaved({{"Hands_0", "3"}, {"Bet_0", "3"}});
         EXPECT_TRUE((firstEndsFirst ? annHands : bobHands).save());
         EXPECT_TRUE((firstEndsFirst ? bobHands : annHands).save());
-        {
-            RegistryKey key(*first);
-            key.Open("Quintaro");
-            key.SetString("GameType", "1");
-        }
-        if (firstEndsFirst) {
-            ann.reset();
-            first.reset();
-        }
+        first->writeValue(settingsKey, "GameType", "1");
+        (firstEndsFirst ? ann : bob).reset(); // each Hall of Fame ends before its store
+        (firstEndsFirst ? first : second).reset();
         bob.reset();
         second.reset();
         ann.reset();
@@ -96,12 +92,11 @@ TEST_F(SettingsStore, TwoCopiesMergeTheirEntriesWhicheverEndsFirst) {
         const Names names{merged.name(0), merged.name(1), merged.name(2), merged.name(3)};
         EXPECT_EQ(names, (Names{"Ann", "Old", "Bob", ""})) << text(ini());
         EXPECT_EQ(merged.score(2), "98");
-        EXPECT_EQ(reader.readValue(settingsKey + "\\Statistics", "Hands_0").value_or(""), "5");
-        EXPECT_EQ(reader.readValue(settingsKey + "\\Statistics", "Bet_0").value_or(""), "13");
+        EXPECT_EQ(read(settingsKey + "\\Statistics", "Hands_0"), "5");
+        EXPECT_EQ(read(settingsKey + "\\Statistics", "Bet_0"), "13");
         // Other values: the copy that wrote one last decides it.
-        EXPECT_EQ(reader.readValue(settingsKey, "GameType").value_or(""), "1");
-        EXPECT_EQ(reader.readValue(settingsKey, "PlayerName").value_or(""),
-                  firstEndsFirst ? "Bob" : "Ann");
+        EXPECT_EQ(read(settingsKey, "GameType"), "1");
+        EXPECT_EQ(read(settingsKey, "PlayerName"), firstEndsFirst ? "Bob" : "Ann");
     }
 }
 
@@ -137,10 +132,9 @@ TEST_F(SettingsStore, AFailedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(hall.unsavedEntries().size(), 1u);
 
     EXPECT_TRUE(hall.save());
-    IniRegistryStore reader(m_folder);
-    EXPECT_EQ(reader.readValue(settingsKey, "Score_0_0").value_or(""), "150");
-    EXPECT_EQ(reader.readValue(settingsKey, "Score_0_1").value_or(""), "99");
-    EXPECT_EQ(reader.readValue("SOFTWARE\\Varden\\Parlorset\\Other", "Kept").value_or(""), "yes");
+    EXPECT_EQ(read(settingsKey, "Score_0_0"), "150");
+    EXPECT_EQ(read(settingsKey, "Score_0_1"), "99");
+    EXPECT_EQ(read(otherKey, "Kept"), "yes");
 }
 
 // What can be read is used, the damaged file is kept aside once, and the next store
@@ -170,13 +164,10 @@ TEST_F(SettingsStore, ADamagedFileIsRepairedAndKeptAside) {
                              "kept | " +
                                  ini() + ".damaged.2");
     EXPECT_EQ(readIniText(text(ini())).damagedLines, 0u);
-    IniRegistryStore reader(m_folder);
-    EXPECT_EQ(reader.readValue("SOFTWARE\\Varden\\Parlorset\\Other", "Kept").value_or(""), "yes");
-    EXPECT_EQ(reader.readValue(settingsKey, "Score_0_1").value_or(""), "100");
+    EXPECT_EQ(read(otherKey, "Kept"), "yes");
+    EXPECT_EQ(read(settingsKey, "Score_0_1"), "100");
     // The plain [General] a player writes by hand holds the family's General values.
-    EXPECT_EQ(
-        reader.readValue("SOFTWARE\\Varden\\Parlorset\\General", "AnimationDelay").value_or(""),
-        "250");
+    EXPECT_EQ(read("SOFTWARE\\Varden\\Parlorset\\General", "AnimationDelay"), "250");
 }
 
 // Only a regular file is read or replaced; a link to one is written through and stays a
@@ -220,11 +211,6 @@ TEST_F(SettingsStore, AJournalOfADeadCopyIsStoredOnce) {
     dead.balance = 87;
     dead.entries = {{0, "Ann", "130"}, {2, "Ann, the 2nd", "140"}};
     dead.statistics = {{"Hands_0", "3"}, {"Bet_0", "15"}};
-    const auto back = readJournal(journalText(dead));
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(back->entries, dead.entries);
-    EXPECT_EQ(back->statistics, dead.statistics);
-    EXPECT_EQ(back->owner, dead.owner);
     write(m_folder + "/Varden/Quintaro-12345.journal", journalText(dead));
     SessionJournal alive = dead;
     alive.owner = currentProcess();
@@ -239,8 +225,8 @@ TEST_F(SettingsStore, AJournalOfADeadCopyIsStoredOnce) {
     EXPECT_EQ((Names{straight.score(0), straight.score(1), straight.score(2), straight.score(3)}),
               (Names{"130", "110", "87", ""}));
     EXPECT_EQ(straight.name(2), "Ann");
-    EXPECT_EQ(reader.readValue(settingsKey, "Name__2_0").value_or(""), "Ann, the 2nd");
-    EXPECT_EQ(reader.readValue(settingsKey + "\\Statistics", "Hands_0").value_or(""), "3");
+    EXPECT_EQ(read(settingsKey, "Name__2_0"), "Ann, the 2nd");
+    EXPECT_EQ(read(settingsKey + "\\Statistics", "Hands_0"), "3");
     EXPECT_EQ(files(), (Names{"Parlorset.ini", "Quintaro-1.journal"}));
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 using test::RecordingOutput;
 
-TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndFindTakesTheFirstOfAnExactName) {
+TEST(SoundEvents, RegisterKeepsAStoredAssignmentFindTakesTheFirstExactNameAndPlayNeedsAll) {
     SoundEventList events{{"Jackpot", "/home/me/bells.wav"}, {"jackpot", "lower.wav"}};
     RegisterSound(events, "Jackpot", "slotjack");
     RegisterSound(events, "Ding", "ding.WAV");
@@ -27,9 +27,8 @@ TEST(SoundEvents, RegisterKeepsAStoredAssignmentAndFindTakesTheFirstOfAnExactNam
     EXPECT_EQ(FindSound(events, "Jackpot"), "/home/me/bells.wav");
     EXPECT_EQ(FindSound(events, "jackpot"), "lower.wav");
     EXPECT_EQ(FindSound(events, "Jackpot "), "");
-}
 
-TEST(SoundEvents, PlayNeedsADeviceTheSwitchOnAndAFile) {
+    // Playing needs a device, the switch on and a file.
     RecordingOutput output;
     PlaySound(output, false, 1, "a.wav");
     PlaySound(output, true, 0, "b.wav");
