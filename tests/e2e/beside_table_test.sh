@@ -4,11 +4,7 @@
 # dealt and redealt with Return while it is open and closes on Enter, and Hand Analysis
 # opens again where it was moved. QUINTARO_E2E_SHOTS, if set, gets analysis.png.
 APP=$1
-if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
-    command -v dbus-run-session >/dev/null ||
-        { echo "FAIL: no dbus-run-session (scripts/install-deps)" >&2; exit 1; }
-    exec dbus-run-session -- env QUINTARO_SESSION_BUS=1 bash "$0" "$@"
-fi
+source "$(dirname "$QUINTARO_E2E_LIB")/session_bus.sh"
 source "$QUINTARO_E2E_LIB"
 command -v openbox >/dev/null || fail "openbox is not installed (scripts/install-deps)"
 start_accessibility_bus || fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"

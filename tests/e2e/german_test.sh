@@ -1,11 +1,7 @@
 # The program in German, as the desktop asks with LANGUAGE: the sign-in dialog and the menu
 # bar read, over AT-SPI, the German a player sees; the money stays in dollars.
 APP=$1
-if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
-    command -v dbus-run-session >/dev/null ||
-        { echo "FAIL: no dbus-run-session (scripts/install-deps)" >&2; exit 1; }
-    exec dbus-run-session -- env QUINTARO_SESSION_BUS=1 bash "$0" "$@"
-fi
+source "$(dirname "$QUINTARO_E2E_LIB")/session_bus.sh"
 source "$QUINTARO_E2E_LIB"
 start_accessibility_bus || fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANGUAGE=de

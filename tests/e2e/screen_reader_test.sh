@@ -2,15 +2,12 @@
 # screen_reader.py reads the table over AT-SPI, deals, discards and redeals through
 # accessible actions alone, and hears the result the rules give for the seeded deal.
 APP=$1
-if [ -z "${QUINTARO_SESSION_BUS:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "SKIP: no dbus-run-session"; exit 77; }
-    exec dbus-run-session -- env QUINTARO_SESSION_BUS=1 bash "$0" "$@"
-fi
+source "$(dirname "$QUINTARO_E2E_LIB")/session_bus.sh"
 source "$QUINTARO_E2E_LIB"
 
 /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
-    { echo "SKIP: no Atspi for /usr/bin/python3 (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
-start_accessibility_bus || { echo "SKIP: the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"; exit 77; }
+    fail "no Atspi for /usr/bin/python3 (gir1.2-atspi-2.0, python3-gi: scripts/install-deps)"
+start_accessibility_bus || fail "the AT-SPI bus did not start: $(cat "$E2E_TMP/bus.log")"
 
 start_xvfb
 export QUINTARO_SEED=68 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
