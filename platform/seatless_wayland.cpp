@@ -1,26 +1,21 @@
 #include "platform/seatless_wayland.h"
 
+#include "platform/environment_value.h"
+
 #include <wayland-client.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <string_view>
 
 namespace quintaro {
 
 namespace {
 
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && *value != '\0';
-}
-
 // Qt goes to Wayland when a compositor is named and no other platform is asked for.
 bool headingForWayland() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    return isSet("WAYLAND_DISPLAY") && (platform == nullptr || *platform == '\0' ||
-                                        std::string_view(platform).starts_with("wayland"));
+    const auto platform = environmentValue("QT_QPA_PLATFORM");
+    return environmentValue("WAYLAND_DISPLAY") && (!platform || platform->starts_with("wayland"));
 }
 
 void countSeat(void* seats, wl_registry*, std::uint32_t, const char* interface, std::uint32_t) {
@@ -50,7 +45,7 @@ std::optional<int> seatCount() {
 } // namespace
 
 void avoidTextInputWithoutSeat() {
-    if (isSet("QT_IM_MODULE") || !headingForWayland())
+    if (environmentValue("QT_IM_MODULE") || !headingForWayland())
         return;
     if (seatCount() == 0)
         setenv("QT_IM_MODULE", "none", 1);
