@@ -13,14 +13,14 @@
 
 namespace quintaro::wqgame {
 
-// Creates the library's control `kind` `id` on `dialog` at `at`, with the control's size
-// and, for buttons and group boxes, its text. A control the library lacks gets no size.
-// The dialog owns the control.
 // A text of the library's layouts or files, in the program's language.
 inline QString libraryText(const char* english) {
     return QCoreApplication::translate("Library", english);
 }
 
+// Creates the library's control `kind` `id` on `dialog` at `at`, with the control's size
+// and, for buttons and group boxes, its text. A control the library lacks gets no size.
+// The dialog owns the control.
 template <typename Control>
 Control* libraryControl(QWidget* dialog, ControlKind kind, int id, QPoint at) {
     auto* control = new Control(dialog);
