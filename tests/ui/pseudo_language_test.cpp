@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace quintaro;
@@ -91,10 +92,25 @@ std::optional<TextRoom> textRoom(QWidget* control, QWidget* window) {
             control->style()->pixelMetric(indicator) + control->style()->pixelMetric(spacing);
         return TextRoom{button->text(), QSize(before + width(button->text()), 0), place};
     };
+    // A tab's text has its focus rectangle's pixel, a pixel's gap and the 3-pixel bevel on
+    // either side.
     if (auto* tab = qobject_cast<FramedTab*>(control))
-        return TextRoom{tab->text(), QSize(tab->neededWidth(), 0), centred(tab->text())};
-    if (auto* list = qobject_cast<ChoiceList*>(control))
-        return TextRoom{list->accessibleName(), QSize(list->neededWidth(), 0), place};
+        return TextRoom{tab->text(), QSize(width(tab->text()) + 2 * (1 + 1 + 3), 0),
+                        centred(tab->text())};
+    // A list's rows keep the item view's text margins, inside its frame and beside its
+    // scroll bar when it shows one.
+    if (auto* list = qobject_cast<ChoiceList*>(control)) {
+        int widest = 0;
+        for (int row = 0; row < list->count(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(list->item(row)->text()));
+        const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+        const QScrollBar* bar = list->verticalScrollBar();
+        return TextRoom{list->accessibleName(),
+                        QSize(widest + 2 * margin + 2 * list->frameWidth() +
+                                  (bar->isVisibleTo(list) ? bar->width() : 0),
+                              0),
+                        place};
+    }
     // The title sits 6 pixels in, and the frame's line shows as much after it.
     if (auto* box = qobject_cast<QGroupBox*>(control); box != nullptr && !box->title().isEmpty())
         return TextRoom{box->title(), QSize(width(box->title()) + 2 * 6, 0),
